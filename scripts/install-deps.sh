@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs, from Debian 12's own packages, whatever the build, the tests and the program still lack.
+# Safe to run again: when everything is present it only checks.
+set -euo pipefail
+
+packages=(
+    # toolchain
+    cmake ninja-build g++ ccache pkg-config
+    # Qt 6: base (Core, Gui, Widgets, Sql, Network, Test), SQLite driver, linguist tools,
+    # Qt's own translations
+    qt6-base-dev qt6-base-private-dev libqt6sql6-sqlite
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
+    # SQLite's C API for the benchmarks' raw baseline
+    libsqlite3-dev
+    # running without a display, and fonts for it
+    xvfb xauth fontconfig fonts-dejavu-core
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+
+if [ "${#missing[@]}" -eq 0 ]; then
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO="sudo"
+fi
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,178 @@
+#include "database.h"
+
+#include "datalog.h"
+
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <array>
+
+namespace {
+
+const QString kConnectionName = QStringLiteral("qt_sql_default_connection");
+
+struct Migration
+{
+    int version;
+    const char *name;
+    const char *resource;
+};
+
+constexpr std::array<Migration, 2> kMigrations{{
+    {1, "initial", ":/sql/sql/migrations/001_initial.sql"},
+    {2, "recon_sync", ":/sql/sql/migrations/002_recon_sync.sql"},
+}};
+
+const QString kSchemaVersionDdl = QStringLiteral(
+    "CREATE TABLE IF NOT EXISTS schema_version (  version INTEGER PRIMARY KEY,  name    TEXT NOT "
+    "NULL,  applied_at TEXT NOT NULL DEFAULT (datetime('now')))");
+
+// Appends the accumulated statement, without its closing semicolon, when it holds anything.
+void flushStatement(const QString &accumulator, QStringList &out)
+{
+    QString s = accumulator.trimmed();
+    if (s.isEmpty() || s == QLatin1String(";")) {
+        return;
+    }
+    if (s.endsWith(QLatin1Char(';'))) {
+        s.chop(1);
+    }
+    s = s.trimmed();
+    if (!s.isEmpty()) {
+        out.append(s);
+    }
+}
+
+} // namespace
+
+Database::Database(QObject *parent)
+    : QObject(parent)
+{
+}
+
+Database::~Database()
+{
+    if (!m_db.isValid()) {
+        return;
+    }
+    if (m_open) {
+        m_db.close();
+    }
+    // Release the handle before removing the connection, or Qt warns that it is still in use.
+    // Removing it lets a later Database (tests open many in turn) add the name afresh.
+    m_db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(kConnectionName);
+}
+
+bool Database::open(const QString &path)
+{
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConnectionName);
+    m_db.setDatabaseName(path);
+    if (!m_db.open()) {
+        qCCritical(lcData) << "Failed to open database:" << m_db.lastError().text();
+        return false;
+    }
+    QSqlQuery pragma(m_db);
+    pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+    m_open = true;
+    return true;
+}
+
+int Database::currentVersion()
+{
+    QSqlQuery query(m_db);
+    if (query.exec(QStringLiteral("SELECT MAX(version) FROM schema_version")) && query.next()) {
+        return query.value(0).toInt();
+    }
+    return 0;
+}
+
+bool Database::runMigrations()
+{
+    QSqlQuery ddl(m_db);
+    if (!ddl.exec(kSchemaVersionDdl)) {
+        qCCritical(lcData) << "Failed to create schema_version table:" << ddl.lastError().text();
+        return false;
+    }
+    const int current = currentVersion();
+    for (const auto &migration : kMigrations) {
+        if (migration.version <= current) {
+            continue;
+        }
+        const QString resource = QString::fromLatin1(migration.resource);
+        QFile file(resource);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            const QString message = QStringLiteral("Cannot read migration file: %1").arg(resource);
+            qCCritical(lcData).noquote() << message;
+            emit migrationError(migration.version, message);
+            return false;
+        }
+        const QString sql = QString::fromUtf8(file.readAll());
+        if (!applyMigration(migration.version, QString::fromLatin1(migration.name), sql)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Database::applyMigration(int version, const QString &name, const QString &sql)
+{
+    m_db.transaction();
+    const QStringList statements = splitStatements(sql);
+    for (const QString &statement : statements) {
+        QSqlQuery query(m_db);
+        if (!query.exec(statement)) {
+            const QString error = query.lastError().text();
+            qCCritical(lcData) << "Migration" << version << "failed:" << error
+                               << "\nStatement:" << statement.left(200);
+            m_db.rollback();
+            emit migrationError(version, error);
+            return false;
+        }
+    }
+    QSqlQuery record(m_db);
+    record.prepare(QStringLiteral("INSERT INTO schema_version (version, name) VALUES (?, ?)"));
+    record.addBindValue(version);
+    record.addBindValue(name);
+    if (!record.exec()) {
+        const QString error = record.lastError().text();
+        m_db.rollback();
+        emit migrationError(version, error);
+        return false;
+    }
+    m_db.commit();
+    qCInfo(lcData) << "Applied migration" << version << name;
+    emit migrationApplied(version, name);
+    return true;
+}
+
+QStringList Database::splitStatements(const QString &sql)
+{
+    QStringList result;
+    QString accumulator;
+    int depth = 0;
+    const QStringList lines = sql.split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
+        const QString t = line.trimmed();
+        if (t.startsWith(QLatin1String("--"))) {
+            continue;
+        }
+        accumulator += line + QLatin1Char('\n');
+        const QString upper = t.toUpper();
+        if (upper.contains(QLatin1String("BEGIN"))) {
+            ++depth;
+        }
+        if (upper.startsWith(QLatin1String("END")) && depth >= 1) {
+            --depth;
+        }
+        if (depth != 0 || !t.endsWith(QLatin1Char(';'))) {
+            continue;
+        }
+        flushStatement(accumulator, result);
+        accumulator.clear();
+    }
+    flushStatement(accumulator, result);
+    return result;
+}

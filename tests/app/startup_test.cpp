@@ -1,0 +1,107 @@
+#include "support/testrunner.h"
+
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Starts the real program as a user would, without a display.
+class StartupTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsAndCreatesTheDatabase();
+    void unusableDataDirectoryExitsWithOne();
+    void verboseShowsInfoMessages();
+
+private:
+    struct Result
+    {
+        int exitCode = -1;
+        QByteArray errors;
+    };
+    static Result start(const QString &dataDir, bool verbose = false);
+};
+
+StartupTest::Result StartupTest::start(const QString &dataDir, bool verbose)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("LEDGERWELL_DATA_DIR"), dataDir);
+    env.insert(QStringLiteral("LEDGERWELL_QUIT_WHEN_IDLE"), QStringLiteral("1"));
+    env.remove(QStringLiteral("LEDGERWELL_VERBOSE"));
+    if (verbose) {
+        env.insert(QStringLiteral("LEDGERWELL_VERBOSE"), QStringLiteral("1"));
+    }
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(LEDGERWELL_EXECUTABLE), {});
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        return {};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardError()};
+}
+
+void StartupTest::startsAndCreatesTheDatabase()
+{
+    QTemporaryDir dir;
+    const QString dataDir = dir.filePath(QStringLiteral("fresh"));
+    const Result result = start(dataDir);
+    QCOMPARE(result.exitCode, 0);
+    // Quiet by default: nothing below a warning is printed.
+    QVERIFY2(!result.errors.contains("Opening database"), result.errors.constData());
+
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+    db.setDatabaseName(dataDir + QStringLiteral("/ledgerwell.db"));
+    QVERIFY(db.open());
+    {
+        QSqlQuery query(db);
+        QVERIFY(query.exec(QStringLiteral("PRAGMA journal_mode")) && query.next());
+        QCOMPARE(query.value(0).toString(), QStringLiteral("wal"));
+        QVERIFY(query.exec(QStringLiteral("SELECT group_concat(version || ':' || name, ' ') FROM "
+                                          "(SELECT * FROM schema_version ORDER BY version)")));
+        QVERIFY(query.next());
+        QCOMPARE(query.value(0).toString(), QStringLiteral("1:initial 2:recon_sync"));
+        QVERIFY(query.exec(QStringLiteral(
+            "SELECT SUM(type = 'table' AND sql LIKE 'CREATE TABLE%' AND name NOT IN "
+            "('schema_version', 'sqlite_sequence') AND name NOT LIKE 'transactions_fts%'), "
+            "SUM(type = 'index' AND name LIKE 'idx_%'), SUM(name = 'transactions_fts'), "
+            "SUM(type = 'trigger') FROM sqlite_master")));
+        QVERIFY(query.next());
+        QCOMPARE(query.value(0).toInt(), 9);
+        QCOMPARE(query.value(1).toInt(), 6);
+        QCOMPARE(query.value(2).toInt(), 1);
+        QCOMPARE(query.value(3).toInt(), 3);
+    }
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("check"));
+}
+
+void StartupTest::unusableDataDirectoryExitsWithOne()
+{
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath(QStringLiteral("blocker")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const Result result = start(blocker.fileName() + QStringLiteral("/data"));
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY2(result.errors.contains("Failed to initialize the database."),
+             result.errors.constData());
+    QVERIFY(result.errors.contains("Database Error"));
+}
+
+void StartupTest::verboseShowsInfoMessages()
+{
+    QTemporaryDir dir;
+    const Result result = start(dir.path(), true);
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY2(result.errors.contains("Opening database at:"), result.errors.constData());
+}
+
+LEDGERWELL_TEST(StartupTest)
+#include "startup_test.moc"

@@ -1,11 +1,26 @@
 #include "appstate.h"
 
 #include "app/datadirectory.h"
+#include "app/weekstart.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
 #include "data/database.h"
+#include "data/preferencesrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/splitlinerepository.h"
+#include "data/transactionrepository.h"
+#include "services/categoryservice.h"
 
 #include <QLoggingCategory>
 
 Q_LOGGING_CATEGORY(lcApp, "ledgerwell.app")
+
+namespace {
+
+const QString kLastViewedAccount = QStringLiteral("lastViewedAccountId");
+
+} // namespace
 
 AppState::AppState(QObject *parent)
     : QObject(parent)
@@ -22,8 +37,42 @@ bool AppState::initialize()
     if (!m_database->open(path) || !m_database->runMigrations()) {
         return false;
     }
+    createRepositories();
+    createServices();
+    // The cloud client, sync engine, sharing service and theme manager are created here, in
+    // that order, once they exist.
+    if (const auto day = m_preferencesRepository->get(QStringLiteral("weekStartDay"))) {
+        WeekStart::setFromPreference(*day);
+    }
+    // Seeding runs before the repositories' change signals reach the sync engine.
+    m_categoryService->seedDefaults();
+    applyStoredPreferences();
     emit databaseReady();
     return true;
+}
+
+void AppState::createRepositories()
+{
+    m_accountRepository = new AccountRepository(m_database, this);
+    m_transactionRepository = new TransactionRepository(m_database, this);
+    m_categoryRepository = new CategoryRepository(m_database, this);
+    m_preferencesRepository = new PreferencesRepository(m_database, this);
+    m_splitLineRepository = new SplitLineRepository(m_database, this);
+    m_recurringRepository = new RecurringRepository(m_database, this);
+    m_reconciliationRepository = new ReconciliationRepository(m_database, this);
+}
+
+void AppState::createServices()
+{
+    m_categoryService = new CategoryService(m_categoryRepository, this);
+}
+
+void AppState::applyStoredPreferences()
+{
+    // Restored silently: nothing is shown yet that could follow the signal.
+    if (const auto last = m_preferencesRepository->get(kLastViewedAccount)) {
+        m_currentAccountId = *last;
+    }
 }
 
 void AppState::setCurrentAccountId(const QString &id)
@@ -32,5 +81,8 @@ void AppState::setCurrentAccountId(const QString &id)
         return;
     }
     m_currentAccountId = id;
+    if (m_preferencesRepository) {
+        m_preferencesRepository->set(kLastViewedAccount, id);
+    }
     emit currentAccountChanged(id);
 }

@@ -3,10 +3,19 @@
 #include <QObject>
 #include <QString>
 
+class AccountRepository;
+class CategoryRepository;
+class CategoryService;
 class Database;
+class PreferencesRepository;
+class ReconciliationRepository;
+class RecurringRepository;
+class SplitLineRepository;
+class TransactionRepository;
 
-// Owns the database connection and, as they are added, every repository and service of the
-// program. Created once before the main window; every object it owns is a QObject child of it.
+// Owns the database connection, every repository and every service of the program. Created once
+// before the main window; every object it owns is a QObject child of it and exists only after a
+// successful initialize().
 class AppState final : public QObject
 {
     Q_OBJECT
@@ -21,8 +30,20 @@ public:
     bool initialize();
 
     Database *database() const { return m_database; }
+    AccountRepository *accountRepository() const { return m_accountRepository; }
+    TransactionRepository *transactionRepository() const { return m_transactionRepository; }
+    CategoryRepository *categoryRepository() const { return m_categoryRepository; }
+    PreferencesRepository *preferencesRepository() const { return m_preferencesRepository; }
+    SplitLineRepository *splitLineRepository() const { return m_splitLineRepository; }
+    RecurringRepository *recurringRepository() const { return m_recurringRepository; }
+    ReconciliationRepository *reconciliationRepository() const
+    {
+        return m_reconciliationRepository;
+    }
+    CategoryService *categoryService() const { return m_categoryService; }
 
     QString currentAccountId() const { return m_currentAccountId; }
+    // Remembers the account as the lastViewedAccountId preference; emits only on a change.
     void setCurrentAccountId(const QString &id);
 
 signals:
@@ -30,6 +51,18 @@ signals:
     void databaseReady();
 
 private:
+    void createRepositories();
+    void createServices();
+    void applyStoredPreferences();
+
     Database *m_database = nullptr;
+    AccountRepository *m_accountRepository = nullptr;
+    TransactionRepository *m_transactionRepository = nullptr;
+    CategoryRepository *m_categoryRepository = nullptr;
+    PreferencesRepository *m_preferencesRepository = nullptr;
+    SplitLineRepository *m_splitLineRepository = nullptr;
+    RecurringRepository *m_recurringRepository = nullptr;
+    ReconciliationRepository *m_reconciliationRepository = nullptr;
+    CategoryService *m_categoryService = nullptr;
     QString m_currentAccountId;
 };

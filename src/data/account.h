@@ -1,0 +1,41 @@
+#pragma once
+
+#include "currency.h"
+#include "syncstatus.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+
+enum class AccountType
+{
+    Checking = 0,
+    Savings = 1,
+    CreditCard = 2,
+    Cash = 3,
+    Investment = 4,
+    Other = 5
+};
+
+QString accountTypeToText(AccountType type);
+AccountType accountTypeFromText(const QString &text);
+
+struct Account
+{
+    QString id;
+    QString name;
+    AccountType type = AccountType::Checking;
+    Currency currency = Currency::USD;
+    QString institution;
+    QString accountNumberLast4;
+    qint64 startingBalance = 0;
+    int sortOrder = 0;
+    bool isShared = false;
+    int version = 1;
+    SyncStatus syncStatus = SyncStatus::Pending;
+    QString serverId;
+    QDateTime createdAt;
+    QDateTime updatedAt;
+    std::optional<QDateTime> deletedAt;
+};

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariantList>
+
+#include <optional>
+
+// The mechanics every repository shares: prepare one statement with positional placeholders, bind
+// the values in order, run it, and on a failed write log "<failure text> <driver error>".
+class SqlRunner
+{
+public:
+    explicit SqlRunner(const QSqlDatabase &db)
+        : m_db(db)
+    {
+    }
+
+    QSqlDatabase database() const { return m_db; }
+
+    // A forward-only query, prepared and executed; `ok` tells whether it ran.
+    QSqlQuery run(const QString &sql, const QVariantList &values, bool *ok) const;
+
+    // Runs a write. `failureText` (for example "AccountRepository::insert failed:") is logged with
+    // the driver's error when it fails; pass nullptr for writes that fail silently.
+    bool write(const QString &sql, const QVariantList &values, const char *failureText) const;
+    // Runs a write and returns the number of rows it changed; 0 when it failed.
+    int writeCount(const QString &sql, const QVariantList &values, const char *failureText) const;
+
+    template <typename Map>
+    auto list(const QString &sql, const QVariantList &values, Map map) const
+        -> QList<decltype(map(std::declval<const QSqlQuery &>()))>
+    {
+        QList<decltype(map(std::declval<const QSqlQuery &>()))> result;
+        bool ok = false;
+        QSqlQuery query = run(sql, values, &ok);
+        while (ok && query.next()) {
+            result.append(map(query));
+        }
+        return result;
+    }
+
+    template <typename Map>
+    auto one(const QString &sql, const QVariantList &values, Map map) const
+        -> std::optional<decltype(map(std::declval<const QSqlQuery &>()))>
+    {
+        bool ok = false;
+        QSqlQuery query = run(sql, values, &ok);
+        if (ok && query.next()) {
+            return map(query);
+        }
+        return std::nullopt;
+    }
+
+    // Runs `body` inside one database transaction; commits when it returns true, else rolls back.
+    template <typename Body>
+    bool inTransaction(Body body) const
+    {
+        QSqlDatabase db = m_db;
+        if (!db.transaction()) {
+            return false;
+        }
+        if (!body()) {
+            db.rollback();
+            return false;
+        }
+        return db.commit() || (db.rollback(), false);
+    }
+
+private:
+    QSqlDatabase m_db;
+};
+
+// Binding forms shared by the repositories.
+namespace SqlValue {
+
+// An empty text is stored as NULL (optional references such as category_id, parent_id).
+QVariant nullIfEmpty(const QString &text);
+QVariant boolean(bool value);
+
+} // namespace SqlValue

@@ -1,0 +1,68 @@
+#include "synctable.h"
+
+#include "datetimes.h"
+
+namespace {
+
+QString now()
+{
+    return DateTimes::timestampToText(DateTimes::nowUtc());
+}
+
+} // namespace
+
+SyncTable::SyncTable(const SqlRunner &sql, const char *table, const char *repository)
+    : m_sql(sql)
+    , m_table(QString::fromLatin1(table))
+    , m_repository(repository)
+{
+}
+
+QString SyncTable::statement(const char *text) const
+{
+    return QString::fromLatin1(text).arg(m_table);
+}
+
+QByteArray SyncTable::failure(const char *operation) const
+{
+    return m_repository + "::" + operation + " failed:";
+}
+
+bool SyncTable::softDelete(const QString &id, bool logFailure) const
+{
+    const QString time = now();
+    const QByteArray failureText = failure("softDelete");
+    return m_sql.write(
+        statement("UPDATE %1 SET deleted_at=?, sync_status='pending', updated_at=? WHERE id=?"),
+        {time, time, id}, logFailure ? failureText.constData() : nullptr);
+}
+
+int SyncTable::softDeleteByAccount(const QString &accountId) const
+{
+    const QString time = now();
+    return m_sql.writeCount(statement("UPDATE %1 SET deleted_at = ?, updated_at = ?, sync_status "
+                                      "= 'pending' WHERE account_id = ? AND deleted_at IS NULL"),
+                            {time, time, accountId}, failure("softDeleteByAccount").constData());
+}
+
+int SyncTable::restoreByAccount(const QString &accountId, const QString &deletedSince) const
+{
+    return m_sql.writeCount(statement("UPDATE %1 SET deleted_at = NULL, updated_at = ?, "
+                                      "sync_status = 'pending' WHERE account_id = ? AND "
+                                      "deleted_at >= ?"),
+                            {now(), accountId, deletedSince},
+                            failure("restoreByAccount").constData());
+}
+
+bool SyncTable::markSynced(const QString &id, const QString &serverId) const
+{
+    return m_sql.write(statement("UPDATE %1 SET sync_status='synced', server_id=? WHERE id=?"),
+                       {serverId, id}, nullptr);
+}
+
+int SyncTable::markAllPendingForResync() const
+{
+    return m_sql.writeCount(statement("UPDATE %1 SET sync_status = 'pending' WHERE deleted_at IS "
+                                      "NULL AND sync_status != 'pending'"),
+                            {}, failure("markAllPendingForResync").constData());
+}

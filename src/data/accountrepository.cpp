@@ -35,7 +35,7 @@ QString select(const char *rest)
 
 AccountRepository::AccountRepository(Database *database, QObject *parent)
     : QObject(parent)
-    , m_sql(database->database())
+    , m_sql(database)
     , m_table(m_sql, "accounts", "AccountRepository")
 {
 }

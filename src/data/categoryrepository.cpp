@@ -51,7 +51,7 @@ QVariantList contentValues(const Category &c)
 
 CategoryRepository::CategoryRepository(Database *database, QObject *parent)
     : QObject(parent)
-    , m_sql(database->database())
+    , m_sql(database)
     , m_table(m_sql, "categories", "CategoryRepository")
 {
 }

@@ -3,6 +3,37 @@
 #include <QTimeZone>
 #include <QVariant>
 
+namespace {
+
+// Reads `count` decimal digits at `from`; -1 when any is not a digit.
+int digits(const QString &text, int from, int count)
+{
+    int value = 0;
+    for (int i = from; i < from + count; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9') {
+            return -1;
+        }
+        value = value * 10 + (c - u'0');
+    }
+    return value;
+}
+
+// The stored forms are read for every row of every list, so their exact shapes are parsed
+// directly; anything else goes through Qt's general ISO parser with the same result.
+QDate fastDate(const QString &text)
+{
+    if (text.size() < 10 || text[4] != u'-' || text[7] != u'-') {
+        return {};
+    }
+    const int y = digits(text, 0, 4);
+    const int m = digits(text, 5, 2);
+    const int d = digits(text, 8, 2);
+    return (y < 0 || m < 0 || d < 0) ? QDate() : QDate(y, m, d);
+}
+
+} // namespace
+
 namespace DateTimes {
 
 QString dateToText(const QDate &date)
@@ -12,6 +43,12 @@ QString dateToText(const QDate &date)
 
 QDate dateFromText(const QString &text)
 {
+    if (text.size() == 10) {
+        const QDate date = fastDate(text);
+        if (date.isValid()) {
+            return date;
+        }
+    }
     return QDate::fromString(text, Qt::ISODate);
 }
 
@@ -33,6 +70,16 @@ QString timestampToText(const QDateTime &timestamp)
 
 QDateTime timestampFromText(const QString &text)
 {
+    if (text.size() == 20 && text[10] == u'T' && text[13] == u':' && text[16] == u':' &&
+        text[19] == u'Z') {
+        const QDate date = fastDate(text);
+        const int h = digits(text, 11, 2);
+        const int m = digits(text, 14, 2);
+        const int s = digits(text, 17, 2);
+        if (date.isValid() && h >= 0 && m >= 0 && s >= 0 && QTime::isValid(h, m, s)) {
+            return QDateTime(date, QTime(h, m, s), Qt::UTC);
+        }
+    }
     return QDateTime::fromString(text, Qt::ISODate);
 }
 

@@ -4,7 +4,7 @@
 
 PreferencesRepository::PreferencesRepository(Database *database, QObject *parent)
     : QObject(parent)
-    , m_sql(database->database())
+    , m_sql(database)
 {
 }
 

@@ -37,7 +37,7 @@ QString timestampOrNow(const QDateTime &timestamp)
 
 ReconciliationRepository::ReconciliationRepository(Database *database, QObject *parent)
     : QObject(parent)
-    , m_sql(database->database())
+    , m_sql(database)
     , m_table(m_sql, "reconciliations", "ReconciliationRepository")
 {
 }

@@ -63,7 +63,7 @@ QVariantList contentValues(const RecurringTransaction &r)
 
 RecurringRepository::RecurringRepository(Database *database, QObject *parent)
     : QObject(parent)
-    , m_sql(database->database())
+    , m_sql(database)
     , m_table(m_sql, "recurring_transactions", "RecurringRepository")
 {
 }

@@ -5,7 +5,7 @@
 
 SplitLineRepository::SplitLineRepository(Database *database, QObject *parent)
     : QObject(parent)
-    , m_sql(database->database())
+    , m_sql(database)
 {
 }
 

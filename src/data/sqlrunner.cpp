@@ -1,12 +1,18 @@
 #include "sqlrunner.h"
 
+#include "database.h"
 #include "datalog.h"
 
 #include <QSqlError>
 
+QSqlDatabase SqlRunner::database() const
+{
+    return m_database->database();
+}
+
 QSqlQuery SqlRunner::run(const QString &sql, const QVariantList &values, bool *ok) const
 {
-    QSqlQuery query(m_db);
+    QSqlQuery query(database());
     query.setForwardOnly(true);
     *ok = query.prepare(sql);
     if (!*ok) {

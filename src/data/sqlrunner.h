@@ -7,17 +7,21 @@
 
 #include <optional>
 
+class Database;
+
 // The mechanics every repository shares: prepare one statement with positional placeholders, bind
 // the values in order, run it, and on a failed write log "<failure text> <driver error>".
 class SqlRunner
 {
 public:
-    explicit SqlRunner(const QSqlDatabase &db)
-        : m_db(db)
+    // Holds the Database, not a connection handle, so that nothing keeps the connection in use
+    // once the Database closes it.
+    explicit SqlRunner(const Database *database)
+        : m_database(database)
     {
     }
 
-    QSqlDatabase database() const { return m_db; }
+    QSqlDatabase database() const;
 
     // A forward-only query, prepared and executed; `ok` tells whether it ran.
     QSqlQuery run(const QString &sql, const QVariantList &values, bool *ok) const;
@@ -57,7 +61,7 @@ public:
     template <typename Body>
     bool inTransaction(Body body) const
     {
-        QSqlDatabase db = m_db;
+        QSqlDatabase db = database();
         if (!db.transaction()) {
             return false;
         }
@@ -69,7 +73,7 @@ public:
     }
 
 private:
-    QSqlDatabase m_db;
+    const Database *m_database;
 };
 
 // Binding forms shared by the repositories.

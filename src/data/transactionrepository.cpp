@@ -71,7 +71,7 @@ QVariantList contentValues(const Transaction &t)
 
 TransactionRepository::TransactionRepository(Database *database, QObject *parent)
     : QObject(parent)
-    , m_sql(database->database())
+    , m_sql(database)
     , m_table(m_sql, "transactions", "TransactionRepository")
 {
 }

@@ -26,7 +26,6 @@ private slots:
     void quietLines();
     void unusableDataDirectoryFailsWithExitCodeOne();
     void dataDirectoryIsCreated();
-    void currentAccountEmitsOncePerChange();
     void cleanup();
 
 private:
@@ -165,16 +164,6 @@ void ApplicationTest::dataDirectoryIsCreated()
     QVERIFY(state.initialize());
     QCOMPARE(ready.count(), 1);
     QVERIFY(QFile::exists(dataDir + QStringLiteral("/ledgerwell.db")));
-}
-
-void ApplicationTest::currentAccountEmitsOncePerChange()
-{
-    AppState state;
-    QSignalSpy changed(&state, &AppState::currentAccountChanged);
-    state.setCurrentAccountId(QStringLiteral("acc-1"));
-    state.setCurrentAccountId(QStringLiteral("acc-1"));
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(state.currentAccountId(), QStringLiteral("acc-1"));
 }
 
 LEDGERWELL_TEST(ApplicationTest)

@@ -25,6 +25,8 @@ private slots:
     void enumTexts();
     void timestampRoundTripThroughDatabase();
     void malformedTimestampsAreInvalid();
+    void storedFormsParseLikeQt_data();
+    void storedFormsParseLikeQt();
     void identifiers_data();
     void identifiers();
     void newIdsAreRandomV4();
@@ -167,6 +169,26 @@ void ValuesTest::malformedTimestampsAreInvalid()
     QCOMPARE(DateTimes::dateToText(QDate(2026, 3, 8)), QStringLiteral("2026-03-08"));
     QVERIFY(DateTimes::optionalTimestampToVariant(std::nullopt).isNull());
     QVERIFY(!DateTimes::optionalTimestampFromVariant(QVariant()).has_value());
+}
+
+void ValuesTest::storedFormsParseLikeQt_data()
+{
+    // The fast path for the stored shapes must agree with Qt's ISO parser on every input.
+    QTest::addColumn<QString>("text");
+    for (const char *text :
+         {"2026-01-02T09:05:07Z", "1999-12-31T23:59:59Z", "2026-02-30T00:00:00Z",
+          "2026-01-02T24:00:00Z", "2026-01-02T09:60:00Z", "2026-01-02T09:05:07+02:00",
+          "2026-01-02T09:05:07.250Z", "2026-01-02 09:05:07", "20x6-01-02T09:05:07Z", "",
+          "2026-03-08", "2024-02-29", "2023-02-29", "2026-13-01", "+026-01-01", "2026-1-01"}) {
+        QTest::newRow(text) << QString::fromLatin1(text);
+    }
+}
+
+void ValuesTest::storedFormsParseLikeQt()
+{
+    QFETCH(QString, text);
+    QCOMPARE(DateTimes::timestampFromText(text), QDateTime::fromString(text, Qt::ISODate));
+    QCOMPARE(DateTimes::dateFromText(text), QDate::fromString(text, Qt::ISODate));
 }
 
 void ValuesTest::identifiers_data()

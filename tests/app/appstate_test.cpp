@@ -1,0 +1,75 @@
+#include "app/appstate.h"
+#include "app/weekstart.h"
+#include "data/categoryrepository.h"
+#include "data/preferencesrepository.h"
+#include "support/testrunner.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Start-up wiring: what AppState restores from a data file and what it writes back.
+class AppStateTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void freshStartSeedsAndHasNoCurrentAccount();
+    void restoresStoredPreferences();
+    void currentAccountIsRememberedOnce();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void AppStateTest::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    qputenv("LEDGERWELL_DATA_DIR", m_dir->path().toUtf8());
+}
+
+void AppStateTest::freshStartSeedsAndHasNoCurrentAccount()
+{
+    AppState state;
+    QVERIFY(state.initialize());
+    QVERIFY(state.accountRepository() && state.transactionRepository() &&
+            state.splitLineRepository() && state.recurringRepository() &&
+            state.reconciliationRepository() && state.categoryService());
+    QCOMPARE(state.categoryRepository()->count(), 56);
+    QVERIFY(state.currentAccountId().isEmpty());
+}
+
+void AppStateTest::restoresStoredPreferences()
+{
+    {
+        AppState first;
+        QVERIFY(first.initialize());
+        first.preferencesRepository()->set("lastViewedAccountId", "acc-7");
+        first.preferencesRepository()->setInt("weekStartDay", int(Qt::Wednesday));
+    }
+    WeekStart::setFirstDayOfWeek(Qt::Monday);
+    AppState second;
+    QSignalSpy changed(&second, &AppState::currentAccountChanged);
+    QVERIFY(second.initialize());
+    QCOMPARE(second.currentAccountId(), QString("acc-7"));
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(WeekStart::firstDayOfWeek(), Qt::Wednesday);
+    QCOMPARE(second.categoryRepository()->count(), 56);
+}
+
+void AppStateTest::currentAccountIsRememberedOnce()
+{
+    AppState state;
+    QVERIFY(state.initialize());
+    QSignalSpy changed(&state, &AppState::currentAccountChanged);
+    QSignalSpy written(state.preferencesRepository(), &PreferencesRepository::changed);
+    state.setCurrentAccountId("acc-1");
+    state.setCurrentAccountId("acc-1");
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(written.count(), 1);
+    QCOMPARE(state.preferencesRepository()->get("lastViewedAccountId", ""), QString("acc-1"));
+}
+
+LEDGERWELL_TEST(AppStateTest)
+#include "appstate_test.moc"

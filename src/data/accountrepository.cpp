@@ -1,5 +1,6 @@
 #include "accountrepository.h"
 
+#include "columnvalues.h"
 #include "database.h"
 #include "datetimes.h"
 #include "synccolumns.h"
@@ -20,8 +21,8 @@ Account mapAccount(const QSqlQuery &q)
     a.institution = q.value(4).toString();
     a.accountNumberLast4 = q.value(5).toString();
     a.startingBalance = q.value(6).toLongLong();
-    a.sortOrder = q.value(7).toInt();
-    a.isShared = q.value(8).toBool();
+    a.sortOrder = ColumnValues::toInt(q.value(7));
+    a.isShared = ColumnValues::toBool(q.value(8));
     SyncColumns::read(a, q, 9);
     return a;
 }

@@ -1,5 +1,6 @@
 #include "categoryrepository.h"
 
+#include "columnvalues.h"
 #include "database.h"
 #include "datetimes.h"
 #include "synccolumns.h"
@@ -18,11 +19,11 @@ Category mapCategory(const QSqlQuery &q)
     c.name = q.value(1).toString();
     c.type = categoryTypeFromText(q.value(2).toString());
     c.parentId = q.value(3).toString();
-    c.isTaxRelevant = q.value(4).toBool();
+    c.isTaxRelevant = ColumnValues::toBool(q.value(4));
     c.taxCategory = q.value(5).toString();
     c.icon = q.value(6).toString();
     c.color = q.value(7).toString();
-    c.isDefault = q.value(8).toBool();
+    c.isDefault = ColumnValues::toBool(q.value(8));
     c.accountId = q.value(9).toString();
     SyncColumns::read(c, q, 10);
     return c;
@@ -68,7 +69,7 @@ int CategoryRepository::count() const
 {
     return m_sql
         .one(QStringLiteral("SELECT COUNT(*) FROM categories WHERE deleted_at IS NULL"), {},
-             [](const QSqlQuery &q) { return q.value(0).toInt(); })
+             [](const QSqlQuery &q) { return ColumnValues::toInt(q.value(0)); })
         .value_or(0);
 }
 

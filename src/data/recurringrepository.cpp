@@ -1,5 +1,6 @@
 #include "recurringrepository.h"
 
+#include "columnvalues.h"
 #include "database.h"
 #include "datalog.h"
 #include "datetimes.h"
@@ -28,8 +29,8 @@ RecurringTransaction mapEntry(const QSqlQuery &q)
         r.endDate = DateTimes::dateFromText(endDate);
     }
     r.nextDueDate = DateTimes::dateFromText(q.value(9).toString());
-    r.autoPost = q.value(10).toBool();
-    r.isActive = q.value(11).toBool();
+    r.autoPost = ColumnValues::toBool(q.value(10));
+    r.isActive = ColumnValues::toBool(q.value(11));
     r.transferDestAccountId = q.value(12).toString();
     SyncColumns::read(r, q, 13);
     return r;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "columnvalues.h"
 #include "datetimes.h"
 #include "syncstatus.h"
 
@@ -13,7 +14,7 @@ namespace SyncColumns {
 template <typename Record>
 void read(Record &record, const QSqlQuery &query, int first)
 {
-    record.version = query.value(first).toInt();
+    record.version = ColumnValues::toInt(query.value(first));
     record.syncStatus = syncStatusFromText(query.value(first + 1).toString());
     record.serverId = query.value(first + 2).toString();
     record.createdAt = DateTimes::timestampFromText(query.value(first + 3).toString());

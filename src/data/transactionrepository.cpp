@@ -1,5 +1,6 @@
 #include "transactionrepository.h"
 
+#include "columnvalues.h"
 #include "database.h"
 #include "datetimes.h"
 #include "synccolumns.h"
@@ -24,11 +25,11 @@ Transaction mapTransaction(const QSqlQuery &q)
     t.amount = q.value(5).toLongLong();
     t.categoryId = q.value(6).toString();
     t.checkNumber = q.value(7).toString();
-    t.cleared = q.value(8).toBool();
-    t.reconciled = q.value(9).toBool();
+    t.cleared = ColumnValues::toBool(q.value(8));
+    t.reconciled = ColumnValues::toBool(q.value(9));
     t.transferLinkId = q.value(10).toString();
     t.transferDestAccountId = q.value(11).toString();
-    t.isSplit = q.value(12).toBool();
+    t.isSplit = ColumnValues::toBool(q.value(12));
     t.recurringId = q.value(13).toString();
     SyncColumns::read(t, q, 14);
     return t;

@@ -112,7 +112,7 @@ bool AccountRepository::softDelete(const QString &id)
 
 bool AccountRepository::restore(const QString &id)
 {
-    const QString now = DateTimes::timestampToText(DateTimes::nowUtc());
+    const QString now = DateTimes::nowText();
     return notify(m_sql.write(
         QStringLiteral(
             "UPDATE accounts SET deleted_at=NULL, sync_status='pending', updated_at=? WHERE id=?"),
@@ -121,7 +121,7 @@ bool AccountRepository::restore(const QString &id)
 
 bool AccountRepository::updateSortOrders(const QList<QPair<QString, int>> &orders)
 {
-    const QString now = DateTimes::timestampToText(DateTimes::nowUtc());
+    const QString now = DateTimes::nowText();
     return notify(m_sql.inTransaction([&] {
         for (const auto &[id, order] : orders) {
             if (!m_sql.write(

@@ -60,6 +60,11 @@ QDateTime nowUtc()
     return now;
 }
 
+QString nowText()
+{
+    return timestampToText(nowUtc());
+}
+
 QString timestampToText(const QDateTime &timestamp)
 {
     if (!timestamp.isValid()) {

@@ -15,6 +15,8 @@ QDate dateFromText(const QString &text);
 
 // The current time in UTC, cut to whole seconds so that it equals its own stored form.
 QDateTime nowUtc();
+// nowUtc() in its stored form.
+QString nowText();
 QString timestampToText(const QDateTime &timestamp);
 // An empty or malformed text gives an invalid QDateTime.
 QDateTime timestampFromText(const QString &text);

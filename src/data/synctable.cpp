@@ -2,15 +2,6 @@
 
 #include "datetimes.h"
 
-namespace {
-
-QString now()
-{
-    return DateTimes::timestampToText(DateTimes::nowUtc());
-}
-
-} // namespace
-
 SyncTable::SyncTable(const SqlRunner &sql, const char *table, const char *repository)
     : m_sql(sql)
     , m_table(QString::fromLatin1(table))
@@ -30,7 +21,7 @@ QByteArray SyncTable::failure(const char *operation) const
 
 bool SyncTable::softDelete(const QString &id, bool logFailure) const
 {
-    const QString time = now();
+    const QString time = DateTimes::nowText();
     const QByteArray failureText = failure("softDelete");
     return m_sql.write(
         statement("UPDATE %1 SET deleted_at=?, sync_status='pending', updated_at=? WHERE id=?"),
@@ -39,7 +30,7 @@ bool SyncTable::softDelete(const QString &id, bool logFailure) const
 
 int SyncTable::softDeleteByAccount(const QString &accountId) const
 {
-    const QString time = now();
+    const QString time = DateTimes::nowText();
     return m_sql.writeCount(statement("UPDATE %1 SET deleted_at = ?, updated_at = ?, sync_status "
                                       "= 'pending' WHERE account_id = ? AND deleted_at IS NULL"),
                             {time, time, accountId}, failure("softDeleteByAccount").constData());
@@ -50,7 +41,7 @@ int SyncTable::restoreByAccount(const QString &accountId, const QString &deleted
     return m_sql.writeCount(statement("UPDATE %1 SET deleted_at = NULL, updated_at = ?, "
                                       "sync_status = 'pending' WHERE account_id = ? AND "
                                       "deleted_at >= ?"),
-                            {now(), accountId, deletedSince},
+                            {DateTimes::nowText(), accountId, deletedSince},
                             failure("restoreByAccount").constData());
 }
 

@@ -18,6 +18,8 @@ private slots:
     void freshStartSeedsAndHasNoCurrentAccount();
     void restoresStoredPreferences();
     void currentAccountIsRememberedOnce();
+    void weekStartPreference_data();
+    void weekStartPreference();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -69,6 +71,27 @@ void AppStateTest::currentAccountIsRememberedOnce()
     QCOMPARE(changed.count(), 1);
     QCOMPARE(written.count(), 1);
     QCOMPARE(state.preferencesRepository()->get("lastViewedAccountId", ""), QString("acc-1"));
+}
+
+void AppStateTest::weekStartPreference_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("sunday") << "7" << int(Qt::Sunday);
+    QTest::newRow("monday") << "1" << int(Qt::Monday);
+    // Out of range or unreadable: no calendar gets a day that does not exist.
+    QTest::newRow("zero") << "0" << int(Qt::Thursday);
+    QTest::newRow("eight") << "8" << int(Qt::Thursday);
+    QTest::newRow("text") << "sunday" << int(Qt::Thursday);
+}
+
+void AppStateTest::weekStartPreference()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, expected);
+    WeekStart::setFirstDayOfWeek(Qt::Thursday);
+    WeekStart::setFromPreference(stored);
+    QCOMPARE(int(WeekStart::firstDayOfWeek()), expected);
 }
 
 LEDGERWELL_TEST(AppStateTest)

@@ -76,7 +76,6 @@ private slots:
     void versionOneFileGetsReconciliationColumns();
     void currentFileRunsNoMigration();
     void ftsTriggersFollowEveryWrite();
-    void openFailsInMissingDirectory();
 };
 
 void DatabaseTest::sqliteHasFts5()
@@ -306,16 +305,6 @@ void DatabaseTest::ftsTriggersFollowEveryWrite()
     QVERIFY(ftsMatches(db, QStringLiteral("okapi")).isEmpty());
     QVERIFY(exec(db, QStringLiteral("INSERT INTO transactions_fts(transactions_fts) VALUES "
                                     "('integrity-check')")));
-}
-
-void DatabaseTest::openFailsInMissingDirectory()
-{
-    QTemporaryDir dir;
-    Database database;
-    QTest::ignoreMessage(QtCriticalMsg,
-                         QRegularExpression(QStringLiteral("Failed to open database")));
-    QVERIFY(!database.open(dir.filePath(QStringLiteral("missing/ledgerwell.db"))));
-    QVERIFY(!database.isOpen());
 }
 
 LEDGERWELL_TEST(DatabaseTest)

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "qifrecords.h"
+
+#include <optional>
+
+// Quicken Interchange Format: sections of records made of one-letter lines, each record closed
+// by "^". A record still open at the end of the file is finished as if "^" followed.
+namespace QifParser {
+
+QifParseResult parse(const QString &text, QifDateOrder order = QifDateOrder::Automatic);
+
+// Day first when any D line starts with a number above 12 (13/01/2024), else month first.
+QifDateOrder detectDateOrder(const QStringList &lines);
+std::optional<QDate> readDate(const QString &text, QifDateOrder order);
+// Accepts "1,234.56", "1.234,56", "(12.50)", "€-3" and the like; cents.
+std::optional<qint64> readAmount(const QString &text);
+
+} // namespace QifParser

@@ -1,0 +1,280 @@
+#include "importservice.h"
+
+#include "csvparser.h"
+#include "data/categoryrepository.h"
+#include "data/datetimes.h"
+#include "data/identifiers.h"
+#include "data/money.h"
+#include "data/splitlinerepository.h"
+#include "data/transactionrepository.h"
+#include "qifparser.h"
+#include "textdecoder.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QSqlDatabase>
+
+Q_LOGGING_CATEGORY(lcImport, "ledgerwell.import")
+
+namespace {
+
+constexpr int kProgressStep = 100;
+
+std::optional<QString> readText(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCWarning(lcImport) << "Cannot open import file" << path << file.errorString();
+        return std::nullopt;
+    }
+    return TextDecoder::decode(file.readAll());
+}
+
+// A transfer to another account is not linked on import; the memo keeps its name instead.
+QString withTransferTag(const QString &memo, const QString &transferAccount)
+{
+    if (transferAccount.isEmpty()) {
+        return memo;
+    }
+    const QString tag = QStringLiteral("[\u2192 %1]").arg(transferAccount);
+    return memo.isEmpty() ? tag : QStringLiteral("%1 %2").arg(tag, memo);
+}
+
+} // namespace
+
+// The state of one import: categories by name, known keys per account, the open transaction.
+class ImportService::Run
+{
+public:
+    explicit Run(ImportService *service)
+        : m_service(service)
+    {
+        for (const Category &c : service->m_categories->findAll()) {
+            m_categoryIds.insert(c.name, c.id);
+        }
+    }
+
+    void begin(int total)
+    {
+        m_total = total;
+        emit m_service->importStarted(total);
+        QSqlDatabase::database().transaction();
+    }
+
+    void finish()
+    {
+        QSqlDatabase db = QSqlDatabase::database();
+        if (!db.commit()) {
+            qCWarning(lcImport) << "Import commit failed; rolling back";
+            db.rollback();
+        }
+        emit m_service->importProgress(m_total, m_total);
+    }
+
+    // Called after each record, counted from 1; lets a progress dialog repaint.
+    void progress(int record)
+    {
+        if (record % kProgressStep == 0) {
+            emit m_service->importProgress(record, m_total);
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
+        }
+    }
+
+    // Finds a category by exact name, creating an expense (or income) category when missing.
+    QString categoryId(const QString &name, bool income = false)
+    {
+        if (name.isEmpty()) {
+            return {};
+        }
+        const auto found = m_categoryIds.constFind(name);
+        if (found != m_categoryIds.constEnd()) {
+            return *found;
+        }
+        Category category;
+        category.id = Identifiers::newId();
+        category.name = name;
+        category.type = income ? CategoryType::Income : CategoryType::Expense;
+        category.createdAt = DateTimes::nowUtc();
+        category.updatedAt = category.createdAt;
+        m_service->m_categories->insert(category);
+        m_categoryIds.insert(name, category.id);
+        return category.id;
+    }
+
+    bool knowsCategory(const QString &name) const { return m_categoryIds.contains(name); }
+
+    QSet<QString> &keysFor(const QString &accountId)
+    {
+        auto it = m_keys.find(accountId);
+        if (it == m_keys.end()) {
+            QSet<QString> keys;
+            for (const Transaction &t : m_service->m_transactions->findByAccount(accountId)) {
+                keys.insert(duplicateKey(t.date, t.amount, t.payee));
+            }
+            it = m_keys.insert(accountId, keys);
+        }
+        return *it;
+    }
+
+    Transaction newTransaction(const QString &accountId, const QDate &date, const QString &payee,
+                               qint64 amount) const
+    {
+        Transaction t;
+        t.id = Identifiers::newId();
+        t.accountId = accountId;
+        t.date = date;
+        // A record without a payee line still has a payee: the empty text (the column is NOT NULL).
+        t.payee = payee.isNull() ? QStringLiteral("") : payee;
+        t.amount = amount;
+        t.createdAt = DateTimes::nowUtc();
+        t.updatedAt = t.createdAt;
+        return t;
+    }
+
+    ImportResult result;
+
+private:
+    ImportService *m_service;
+    QHash<QString, QString> m_categoryIds;
+    QHash<QString, QSet<QString>> m_keys;
+    int m_total = 0;
+};
+
+ImportService::ImportService(TransactionRepository *transactions, CategoryRepository *categories,
+                             SplitLineRepository *splitLines, QObject *parent)
+    : QObject(parent)
+    , m_transactions(transactions)
+    , m_categories(categories)
+    , m_splitLines(splitLines)
+{
+}
+
+QString ImportService::duplicateKey(const QDate &date, qint64 amount, const QString &payee)
+{
+    return QStringLiteral("%1|%2|%3").arg(DateTimes::dateToText(date)).arg(amount).arg(payee);
+}
+
+QifScan ImportService::scanQifAccounts(const QString &path) const
+{
+    const std::optional<QString> text = readText(path);
+    if (!text) {
+        return {};
+    }
+    const QifParseResult parsed = QifParser::parse(*text);
+    return {parsed.accounts, int(parsed.transactions.size())};
+}
+
+ImportResult ImportService::importQif(const QString &path,
+                                      const QHash<QString, QString> &accountMapping,
+                                      const QString &defaultAccountId)
+{
+    const std::optional<QString> text = readText(path);
+    if (!text) {
+        return {};
+    }
+    const QifParseResult parsed = QifParser::parse(*text);
+    Run run(this);
+    run.result.unparseable = parsed.unparseable;
+    run.result.metadataSkipped = parsed.metadataSkipped;
+    run.begin(int(parsed.transactions.size()));
+    for (const QifCategory &category : parsed.categories) {
+        if (!category.name.isEmpty() && !run.knowsCategory(category.name)) {
+            run.categoryId(category.name, category.isIncome);
+        }
+    }
+    int record = 0;
+    for (const QifTransaction &qif : parsed.transactions) {
+        const QString target = !qif.account.isEmpty() && accountMapping.contains(qif.account)
+                                   ? accountMapping.value(qif.account)
+                                   : defaultAccountId;
+        if (target.isEmpty()) {
+            ++run.result.unmappedSkipped;
+        } else {
+            QSet<QString> &keys = run.keysFor(target);
+            const QString key = duplicateKey(qif.date, qif.amount, qif.payee);
+            if (keys.contains(key)) {
+                ++run.result.duplicates;
+            } else {
+                Transaction t = run.newTransaction(target, qif.date, qif.payee, qif.amount);
+                t.memo = withTransferTag(qif.memo, qif.transferAccount);
+                t.checkNumber = qif.number;
+                t.cleared = qif.cleared;
+                t.reconciled = qif.reconciled;
+                t.isSplit = !qif.splits.isEmpty();
+                t.categoryId = run.categoryId(qif.category);
+                if (m_transactions->insert(t)) {
+                    for (const QifSplit &split : qif.splits) {
+                        SplitLine line;
+                        line.id = Identifiers::newId();
+                        line.transactionId = t.id;
+                        line.categoryId = run.categoryId(split.category);
+                        line.amount = split.amount;
+                        line.memo = withTransferTag(split.memo, split.transferAccount);
+                        line.createdAt = t.createdAt;
+                        line.updatedAt = t.createdAt;
+                        m_splitLines->insert(line);
+                    }
+                    ++run.result.imported;
+                    keys.insert(key);
+                }
+            }
+        }
+        run.progress(++record);
+    }
+    run.finish();
+    return run.result;
+}
+
+ImportResult ImportService::importCsv(const QString &path, const QString &accountId,
+                                      const CsvColumnMapping &mapping)
+{
+    if (mapping.dateColumn < 0 || mapping.payeeColumn < 0 || mapping.amountColumn < 0) {
+        qCWarning(lcImport) << "CSV import refused: a required column is not mapped";
+        return {};
+    }
+    const std::optional<QString> text = readText(path);
+    if (!text) {
+        return {};
+    }
+    const QList<QStringList> rows = CsvParser::parse(*text);
+    const int first = mapping.hasHeader ? 1 : 0;
+    Run run(this);
+    QSet<QString> &keys = run.keysFor(accountId);
+    run.begin(int(std::max<qsizetype>(0, rows.size() - first)));
+    const int required =
+        std::max({mapping.dateColumn, mapping.payeeColumn, mapping.amountColumn}) + 1;
+    int record = 0;
+    for (qsizetype i = first; i < rows.size(); ++i) {
+        const QStringList &row = rows[i];
+        const QDate date = row.size() >= required
+                               ? QDate::fromString(row[mapping.dateColumn], mapping.dateFormat)
+                               : QDate();
+        if (!date.isValid()) {
+            ++run.result.unparseable;
+        } else {
+            const QString &payee = row[mapping.payeeColumn];
+            // Amounts are read as typed money; text it cannot read imports as 0.
+            const qint64 amount = parseMoney(row[mapping.amountColumn], Currency::USD);
+            const QString key = duplicateKey(date, amount, payee);
+            if (keys.contains(key)) {
+                ++run.result.duplicates;
+            } else {
+                Transaction t = run.newTransaction(accountId, date, payee, amount);
+                if (mapping.memoColumn >= 0 && mapping.memoColumn < row.size()) {
+                    t.memo = row[mapping.memoColumn];
+                }
+                if (mapping.categoryColumn >= 0 && mapping.categoryColumn < row.size()) {
+                    t.categoryId = run.categoryId(row[mapping.categoryColumn]);
+                }
+                if (m_transactions->insert(t)) {
+                    ++run.result.imported;
+                    keys.insert(key);
+                }
+            }
+        }
+        run.progress(++record);
+    }
+    run.finish();
+    return run.result;
+}

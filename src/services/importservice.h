@@ -1,0 +1,46 @@
+#pragma once
+
+#include "importtypes.h"
+
+#include <QHash>
+#include <QObject>
+#include <QSet>
+
+class CategoryRepository;
+class SplitLineRepository;
+class TransactionRepository;
+struct QifTransaction;
+struct Transaction;
+
+// Imports QIF and CSV files into existing accounts without importing the same transaction twice
+// (same date, amount and payee in the same account). One import is one database transaction.
+class ImportService final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ImportService)
+
+public:
+    ImportService(TransactionRepository *transactions, CategoryRepository *categories,
+                  SplitLineRepository *splitLines, QObject *parent = nullptr);
+
+    // `accountMapping` maps QIF account names to account ids (an empty id skips that account);
+    // records of unmapped or unnamed accounts go to `defaultAccountId`.
+    ImportResult importQif(const QString &path, const QHash<QString, QString> &accountMapping,
+                           const QString &defaultAccountId);
+    ImportResult importCsv(const QString &path, const QString &accountId,
+                           const CsvColumnMapping &mapping);
+    QifScan scanQifAccounts(const QString &path) const;
+
+    static QString duplicateKey(const QDate &date, qint64 amount, const QString &payee);
+
+signals:
+    void importStarted(int totalRecords);
+    void importProgress(int currentRecord, int totalRecords);
+
+private:
+    class Run;
+
+    TransactionRepository *m_transactions;
+    CategoryRepository *m_categories;
+    SplitLineRepository *m_splitLines;
+};

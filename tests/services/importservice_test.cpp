@@ -1,0 +1,249 @@
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/splitlinerepository.h"
+#include "data/transactionrepository.h"
+#include "services/importservice.h"
+#include "support/records.h"
+#include "support/testdatabase.h"
+#include "support/testrunner.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+
+class ImportServiceTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void qifImportsOnceThenReportsDuplicates();
+    void qifCategoriesTransfersAndSplits();
+    void qifAccountsFollowTheMapping();
+    void qifReadsWindows1252();
+    void unreadableFileGivesZerosAndNoSignals();
+    void progressEveryHundredRecords();
+    void csv_data();
+    void csv();
+    void csvRefusesUnmappedRequiredColumn();
+
+private:
+    QString write(const QByteArray &content);
+    QList<Transaction> stored() const { return m_transactions->findByAccount(m_account.id); }
+
+    std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<TransactionRepository> m_transactions;
+    std::unique_ptr<CategoryRepository> m_categories;
+    std::unique_ptr<SplitLineRepository> m_splits;
+    std::unique_ptr<ImportService> m_service;
+    Account m_account;
+    int m_files = 0;
+};
+
+void ImportServiceTest::init()
+{
+    m_db = std::make_unique<TestDatabase>();
+    QVERIFY(m_db->isReady());
+    m_transactions = std::make_unique<TransactionRepository>(m_db->database());
+    m_categories = std::make_unique<CategoryRepository>(m_db->database());
+    m_splits = std::make_unique<SplitLineRepository>(m_db->database());
+    m_service =
+        std::make_unique<ImportService>(m_transactions.get(), m_categories.get(), m_splits.get());
+    m_account = Records::account("Checking");
+    QVERIFY(AccountRepository(m_db->database()).insert(m_account));
+}
+
+void ImportServiceTest::cleanup()
+{
+    m_service.reset();
+    m_splits.reset();
+    m_categories.reset();
+    m_transactions.reset();
+    m_db.reset();
+}
+
+QString ImportServiceTest::write(const QByteArray &content)
+{
+    const QString path =
+        QFileInfo(m_db->path()).dir().filePath(QStringLiteral("import-%1.txt").arg(++m_files));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()) {
+        qFatal("cannot write test file");
+    }
+    return path;
+}
+
+void ImportServiceTest::qifImportsOnceThenReportsDuplicates()
+{
+    const QString path =
+        write("!Type:Bank\nD1/5/2024\nT-5.00\nPShop\n^\nD1/6/2024\nT-6.00\nPShop\n^\n"
+              "D1/6/2024\nT-6.00\nPShop\n^\nPno date\nT1\n^\n");
+    ImportResult first = m_service->importQif(path, {}, m_account.id);
+    QCOMPARE(first.imported, 2);
+    QCOMPARE(first.duplicates, 1); // the same record twice in one file
+    QCOMPARE(first.unparseable, 1);
+    ImportResult second = m_service->importQif(path, {}, m_account.id);
+    QCOMPARE(second.imported, 0);
+    QCOMPARE(second.duplicates, 3);
+    QCOMPARE(stored().size(), 2);
+}
+
+void ImportServiceTest::qifCategoriesTransfersAndSplits()
+{
+    const QString path =
+        write("!Type:Cat\nNBonus\nI\n^\n!Type:Bank\n"
+              "D1/5/2024\nT-5\nPShop\nLGroceries/Household\n^\n"
+              "D1/6/2024\nT-7\nPShop 2\nLGroceries\n^\n"
+              "D1/7/2024\nT-100\nPMove\nMmonthly\nL[Savings]\n^\n"
+              "D1/8/2024\nT-30\nPMarket\nSGroceries\nEfood\n$-20\nSPets\n$-10\n^\n");
+    const ImportResult result = m_service->importQif(path, {}, m_account.id);
+    QCOMPARE(result.imported, 4);
+    const auto groceries = m_categories->findByName("Groceries");
+    QVERIFY(groceries);
+    QCOMPARE(m_categories->count(), 3);
+    QCOMPARE(m_categories->findByName("Bonus")->type, CategoryType::Income);
+
+    QHash<QString, Transaction> byPayee;
+    for (const Transaction &t : stored()) {
+        byPayee.insert(t.payee, t);
+    }
+    QCOMPARE(byPayee["Shop"].categoryId, groceries->id);
+    QCOMPARE(byPayee["Move"].memo, QString("[\u2192 Savings] monthly"));
+    QVERIFY(byPayee["Move"].categoryId.isEmpty());
+    QVERIFY(byPayee["Move"].transferLinkId.isEmpty());
+    QVERIFY(byPayee["Market"].isSplit);
+    QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM split_lines WHERE transaction_id = '" +
+                          byPayee["Market"].id + "'")
+                 .toInt(),
+             2);
+    QCOMPARE(m_db->scalar("SELECT memo FROM split_lines WHERE amount = -2000").toString(),
+             QString("food"));
+    QVERIFY(m_categories->findByName("Pets"));
+}
+
+void ImportServiceTest::qifAccountsFollowTheMapping()
+{
+    Account savings = Records::account("Savings");
+    QVERIFY(AccountRepository(m_db->database()).insert(savings));
+    const QString path = write("!Account\nNCHECKING\n^\n!Type:Bank\nD1/5/2024\nT-5\n^\n"
+                               "!Account\nNBrokerage\n^\n!Type:Bank\nD1/6/2024\nT-6\n^\n"
+                               "!Account\nNOld Visa\n^\n!Type:CCard\nD1/7/2024\nT-7\n^\n");
+    const QifScan scan = m_service->scanQifAccounts(path);
+    QCOMPARE(scan.accounts, QStringList({"CHECKING", "Brokerage", "Old Visa"}));
+    QCOMPARE(scan.transactions, 3);
+
+    const QHash<QString, QString> mapping = {{"CHECKING", m_account.id}, {"Old Visa", QString()}};
+    const ImportResult result = m_service->importQif(path, mapping, savings.id);
+    QCOMPARE(result.imported, 2);
+    QCOMPARE(result.unmappedSkipped, 1);
+    QCOMPARE(stored().size(), 1);
+    QCOMPARE(m_transactions->findByAccount(savings.id).size(), 1); // unmapped name: the default
+    // Records without a P line are imported with an empty payee, not dropped.
+    QVERIFY(stored().first().payee.isEmpty());
+}
+
+void ImportServiceTest::qifReadsWindows1252()
+{
+    const QString path = write("!Type:Bank\nD1/5/2024\nT-5\nPCaf\xE9 \x80uro\n^\n");
+    QCOMPARE(m_service->importQif(path, {}, m_account.id).imported, 1);
+    QCOMPARE(stored().first().payee, QString("Café €uro"));
+}
+
+void ImportServiceTest::unreadableFileGivesZerosAndNoSignals()
+{
+    QSignalSpy started(m_service.get(), &ImportService::importStarted);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cannot open import file"));
+    const ImportResult result = m_service->importQif("/no/such/file.qif", {}, m_account.id);
+    QCOMPARE(result.imported + result.duplicates + result.unparseable, 0);
+    QCOMPARE(started.count(), 0);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cannot open import file"));
+    QCOMPARE(m_service->scanQifAccounts("/no/such/file.qif").transactions, 0);
+}
+
+void ImportServiceTest::progressEveryHundredRecords()
+{
+    QByteArray csv = "Date,Payee,Amount\n";
+    for (int i = 0; i < 250; ++i) {
+        csv += QByteArray("1/1/2024,Payee ") + QByteArray::number(i) + ",-1.00\n";
+    }
+    QSignalSpy started(m_service.get(), &ImportService::importStarted);
+    QSignalSpy progress(m_service.get(), &ImportService::importProgress);
+    QCOMPARE(m_service->importCsv(write(csv), m_account.id, {}).imported, 250);
+    QCOMPARE(started.count(), 1);
+    QCOMPARE(started.at(0).at(0).toInt(), 250);
+    QList<int> reported;
+    for (const auto &args : progress) {
+        reported << args.at(0).toInt();
+        QCOMPARE(args.at(1).toInt(), 250);
+    }
+    QCOMPARE(reported, QList<int>({100, 200, 250}));
+}
+
+void ImportServiceTest::csv_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("imported");
+    QTest::addColumn<int>("duplicates");
+    QTest::addColumn<int>("unparseable");
+    QTest::addColumn<QString>("firstPayee");
+    QTest::addColumn<qint64>("firstAmount");
+    QTest::newRow("duplicate rows import once")
+        << QByteArray("Date,Payee,Amount\n1/5/2024,Shop,-5.00\n1/5/2024,Shop,-5.00\n") << 1 << 1
+        << 0 << "Shop" << qint64(-500);
+    QTest::newRow("short row and bad date")
+        << QByteArray("Date,Payee,Amount\n1/5/2024,Shop\n2024-01-05,Shop,1\n") << 0 << 0 << 2 << ""
+        << qint64(0);
+    QTest::newRow("letters as amount import as zero")
+        << QByteArray("Date,Payee,Amount\n1/5/2024,Shop,abc\n") << 1 << 0 << 0 << "Shop"
+        << qint64(0);
+    QTest::newRow("quoted line break in payee")
+        << QByteArray("Date,Payee,Amount\n1/5/2024,\"Two\nLines\",\"1,234.50\"\n") << 1 << 0 << 0
+        << "Two\nLines" << qint64(123450);
+    QTest::newRow("old mac line ends")
+        << QByteArray("Date,Payee,Amount\r1/5/2024,A,-1\r1/6/2024,B,-2\r") << 2 << 0 << 0 << "B"
+        << qint64(-200);
+}
+
+void ImportServiceTest::csv()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, imported);
+    QFETCH(int, duplicates);
+    QFETCH(int, unparseable);
+    QFETCH(QString, firstPayee);
+    QFETCH(qint64, firstAmount);
+    const ImportResult result = m_service->importCsv(write(content), m_account.id, {});
+    QCOMPARE(result.imported, imported);
+    QCOMPARE(result.duplicates, duplicates);
+    QCOMPARE(result.unparseable, unparseable);
+    if (imported > 0) {
+        QCOMPARE(stored().first().payee, firstPayee);
+        QCOMPARE(stored().first().amount, firstAmount);
+    }
+}
+
+void ImportServiceTest::csvRefusesUnmappedRequiredColumn()
+{
+    CsvColumnMapping mapping;
+    mapping.hasHeader = false;
+    mapping.dateFormat = "yyyy-MM-dd";
+    mapping.memoColumn = 3;
+    mapping.categoryColumn = 4;
+    const QString path = write("2024-01-05,Shop,-5,note,Fuel\n2024-01-06,Shop,-6,,\n");
+    QCOMPARE(m_service->importCsv(path, m_account.id, mapping).imported, 2);
+    QCOMPARE(m_categories->count(), 1); // an empty category cell creates nothing
+    const QList<Transaction> rows = stored();
+    QCOMPARE(rows.last().memo, QString("note"));
+    QCOMPARE(rows.last().categoryId, m_categories->findByName("Fuel")->id);
+
+    mapping.amountColumn = -1;
+    QSignalSpy started(m_service.get(), &ImportService::importStarted);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("required column"));
+    const ImportResult refused = m_service->importCsv(path, m_account.id, mapping);
+    QCOMPARE(refused.imported + refused.duplicates + refused.unparseable, 0);
+    QCOMPARE(started.count(), 0);
+}
+
+LEDGERWELL_TEST(ImportServiceTest)
+#include "importservice_test.moc"

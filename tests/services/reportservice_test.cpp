@@ -1,0 +1,176 @@
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/transactionrepository.h"
+#include "services/reportservice.h"
+#include "support/records.h"
+#include "support/testdatabase.h"
+#include "support/testrunner.h"
+
+#include <QSqlQuery>
+#include <QTest>
+
+class ReportServiceTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void categorySpendingCountsOnlyPayments();
+    void samedayPeriodAndAccountFilter();
+    void payeesMostNegativeFirst();
+    void taxReportSkipsUncategorized();
+    void cashFlowRowPerMonth();
+    void comparisonMergesBothPeriods();
+    void accountSummaryAddsStartingBalance();
+
+private:
+    void add(const Account &account, const QDate &date, qint64 amount, const QString &payee,
+             const QString &categoryId = QString(), bool cleared = false);
+
+    std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<ReportService> m_reports;
+    Account m_checking;
+    Account m_visa;
+    Category m_food;
+    Category m_salary;
+    Category m_charity;
+};
+
+void ReportServiceTest::add(const Account &account, const QDate &date, qint64 amount,
+                            const QString &payee, const QString &categoryId, bool cleared)
+{
+    Transaction t = Records::transaction(account.id, date, amount, payee);
+    t.categoryId = categoryId;
+    t.cleared = cleared;
+    if (!TransactionRepository(m_db->database()).insert(t)) {
+        qFatal("insert failed");
+    }
+}
+
+// One small ledger shared by every case: the reports only read.
+void ReportServiceTest::initTestCase()
+{
+    m_db = std::make_unique<TestDatabase>();
+    QVERIFY(m_db->isReady());
+    m_reports = std::make_unique<ReportService>(m_db->database());
+    AccountRepository accounts(m_db->database());
+    m_checking = Records::account("Checking", 0, 5000);
+    m_visa = Records::account("Visa", 1);
+    Account closed = Records::account("Closed", 2);
+    QVERIFY(accounts.insert(m_checking) && accounts.insert(m_visa) && accounts.insert(closed));
+    QVERIFY(accounts.softDelete(closed.id));
+
+    CategoryRepository categories(m_db->database());
+    m_food = Records::category("Food");
+    m_salary = Records::category("Salary");
+    m_salary.type = CategoryType::Income;
+    m_charity = Records::category("Charity");
+    m_charity.isTaxRelevant = true;
+    m_charity.taxCategory = "charitable_contributions";
+    QVERIFY(categories.insert(m_food) && categories.insert(m_salary) &&
+            categories.insert(m_charity));
+
+    add(m_checking, QDate(2026, 1, 5), 10000, "Employer", m_salary.id, true);
+    add(m_checking, QDate(2026, 1, 6), -4000, "Grocer", m_food.id, true);
+    add(m_checking, QDate(2026, 1, 6), 700, "Grocer", m_food.id); // a refund into Food
+    add(m_checking, QDate(2026, 1, 9), -1500, "Church", m_charity.id);
+    add(m_visa, QDate(2026, 1, 6), -2500, "Cafe");
+    add(m_visa, QDate(2026, 2, 10), -3000, "Grocer", m_food.id);
+    QSqlQuery(m_db->db()).exec("PRAGMA foreign_keys=OFF"); // a category id that points nowhere
+    add(m_visa, QDate(2026, 2, 11), -200, "Kiosk", "unknown-category");
+    Transaction gone = Records::transaction(m_checking.id, QDate(2026, 1, 6), -99999, "Gone");
+    TransactionRepository repo(m_db->database());
+    QVERIFY(repo.insert(gone) && repo.softDelete(gone.id));
+}
+
+void ReportServiceTest::cleanupTestCase()
+{
+    m_reports.reset();
+    m_db.reset();
+}
+
+void ReportServiceTest::categorySpendingCountsOnlyPayments()
+{
+    const auto rows = m_reports->categorySpending(QDate(2026, 1, 1), QDate(2026, 2, 28), {});
+    QCOMPARE(rows.size(), 3);
+    QCOMPARE(rows[0].name, QString("Food"));
+    QCOMPARE(rows[0].amount, qint64(-7000)); // the 7.00 refund does not count
+    QCOMPARE(rows[1].name, QString("Uncategorized"));
+    QCOMPARE(rows[1].amount, qint64(-2700)); // no category and an unknown one
+    QCOMPARE(rows[2].name, QString("Charity"));
+}
+
+void ReportServiceTest::samedayPeriodAndAccountFilter()
+{
+    const QDate day(2026, 1, 6);
+    const auto all = m_reports->categorySpending(day, day, {});
+    QCOMPARE(all.size(), 2);
+    const auto visa = m_reports->categorySpending(day, day, m_visa.id);
+    QCOMPARE(visa.size(), 1);
+    QCOMPARE(visa[0].name, QString("Uncategorized"));
+    QCOMPARE(visa[0].amount, qint64(-2500));
+}
+
+void ReportServiceTest::payeesMostNegativeFirst()
+{
+    const auto rows = m_reports->payeeSummary(QDate(2026, 1, 1), QDate(2026, 12, 31), {});
+    QCOMPARE(rows.first().payee, QString("Grocer"));
+    QCOMPARE(rows.first().total, qint64(-6300));
+    QCOMPARE(rows.first().count, 3);
+    QCOMPARE(rows.last().payee, QString("Employer"));
+}
+
+void ReportServiceTest::taxReportSkipsUncategorized()
+{
+    const auto rows = m_reports->taxReport(QDate(2026, 1, 1), QDate(2026, 12, 31));
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0].category, QString("Charity"));
+    QCOMPARE(rows[0].taxCategory, QString("charitable_contributions"));
+    QCOMPARE(rows[0].total, qint64(-1500));
+}
+
+void ReportServiceTest::cashFlowRowPerMonth()
+{
+    const auto rows =
+        m_reports->cashFlowByMonth(QDate(2026, 1, 1), QDate(2026, 3, 31), m_checking.id);
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0].month, QString("2026-01"));
+    QCOMPARE(rows[0].income, qint64(10700));
+    QCOMPARE(rows[0].expenses, qint64(-5500));
+    QCOMPARE(rows[0].net, qint64(5200));
+    QCOMPARE(m_reports->cashFlowByMonth(QDate(2026, 1, 1), QDate(2026, 3, 31), {}).size(), 2);
+}
+
+void ReportServiceTest::comparisonMergesBothPeriods()
+{
+    const auto rows = m_reports->compareCategories(QDate(2026, 1, 1), QDate(2026, 1, 31),
+                                                   QDate(2026, 2, 1), QDate(2026, 2, 28), {});
+    QStringList names;
+    for (const auto &row : rows) {
+        names << row.category;
+    }
+    QCOMPARE(names, QStringList({"Charity", "Food", "Salary", "Uncategorized"}));
+    QCOMPARE(rows[1].period1, qint64(-3300)); // deposits count here
+    QCOMPARE(rows[1].period2, qint64(-3000));
+    QCOMPARE(rows[1].change, qint64(300));
+    QCOMPARE(rows[3].period1, qint64(-2500));
+    QCOMPARE(rows[3].period2, qint64(-200));
+    QCOMPARE(rows[2].period2, qint64(0));
+    QCOMPARE(rows[2].change, qint64(-10000));
+}
+
+void ReportServiceTest::accountSummaryAddsStartingBalance()
+{
+    const auto rows = m_reports->accountSummary();
+    QCOMPARE(rows.size(), 2); // the soft-deleted account is left out
+    QCOMPARE(rows[0].name, QString("Checking"));
+    QCOMPARE(rows[0].accountType, QString("checking"));
+    QCOMPARE(rows[0].clearedBalance, qint64(5000 + 10000 - 4000));
+    QCOMPARE(rows[0].unclearedAmount, qint64(700 - 1500));
+    QCOMPARE(rows[0].totalBalance, qint64(5000 + 10000 - 4000 + 700 - 1500));
+    QCOMPARE(rows[1].totalBalance, qint64(-5700));
+}
+
+LEDGERWELL_TEST(ReportServiceTest)
+#include "reportservice_test.moc"

@@ -1,0 +1,286 @@
+#include "backupservice.h"
+
+#include "data/datetimes.h"
+#include "zipreader.h"
+#include "zipwriter.h"
+
+#include <QJsonDocument>
+#include <QLoggingCategory>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <array>
+
+Q_LOGGING_CATEGORY(lcBackup, "ledgerwell.backup")
+
+namespace {
+
+struct BackupTable
+{
+    const char *name;
+    const char *folder;
+    const char *countKey;
+    bool hasSyncColumns;
+};
+
+// The archive's order: parents before the rows that reference them.
+constexpr std::array<BackupTable, 6> kTables{{
+    {"accounts", "accounts", "accountCount", true},
+    {"categories", "categories", "categoryCount", true},
+    {"transactions", "transactions", "transactionCount", true},
+    {"split_lines", "split_lines", "splitLineCount", false},
+    {"recurring_transactions", "recurring", "recurringCount", true},
+    {"reconciliations", "reconciliations", "reconciliationCount", true},
+}};
+
+const QString kManifest = QStringLiteral("manifest.json");
+constexpr int kRowsPerCommit = 1000;
+
+QVariant bindable(const QJsonValue &value)
+{
+    if (value.isNull() || value.isUndefined()) {
+        return QVariant(QMetaType::fromType<QString>());
+    }
+    // Numbers are always stored as integers.
+    if (value.isDouble()) {
+        return QVariant(value.toInteger());
+    }
+    return value.toVariant();
+}
+
+bool exec(QSqlDatabase db, const QString &sql)
+{
+    QSqlQuery query(db);
+    return query.exec(sql);
+}
+
+} // namespace
+
+BackupService::TableCounts &BackupService::ImportResult::table(int index)
+{
+    TableCounts *all[] = {&accounts,   &categories, &transactions,
+                          &splitLines, &recurring,  &reconciliations};
+    return *all[index];
+}
+
+int BackupService::ImportResult::totalImported() const
+{
+    return accounts.imported + categories.imported + transactions.imported + splitLines.imported +
+           recurring.imported + reconciliations.imported;
+}
+
+int BackupService::ImportResult::totalSkipped() const
+{
+    return accounts.skipped + categories.skipped + transactions.skipped + splitLines.skipped +
+           recurring.skipped + reconciliations.skipped;
+}
+
+BackupService::BackupService(Database *database, QObject *parent)
+    : QObject(parent)
+    , m_sql(database)
+{
+}
+
+QByteArray BackupService::exportBackup() const
+{
+    ZipWriter zip;
+    QJsonObject manifest{{QStringLiteral("version"), 1},
+                         {QStringLiteral("exportedAt"), DateTimes::nowText()}};
+    for (const BackupTable &table : kTables) {
+        manifest.insert(
+            QLatin1String(table.countKey),
+            exportTable(zip, QString::fromLatin1(table.name), QString::fromLatin1(table.folder)));
+    }
+    zip.addFile(kManifest, QJsonDocument(manifest).toJson(QJsonDocument::Indented));
+    return zip.finish();
+}
+
+int BackupService::exportTable(ZipWriter &zip, const QString &table, const QString &folder) const
+{
+    QSqlQuery query(m_sql.database());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT * FROM %1").arg(table))) {
+        qCWarning(lcBackup) << "BackupService export query failed:" << query.lastError().text();
+        return 0;
+    }
+    int count = 0;
+    while (query.next()) {
+        const QJsonObject document = rowToJson(query);
+        const QString name = QStringLiteral("%1/%2.json")
+                                 .arg(folder, document.value(QStringLiteral("id")).toString());
+        if (zip.addFile(name, QJsonDocument(document).toJson(QJsonDocument::Indented))) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+QJsonObject BackupService::rowToJson(const QSqlQuery &query)
+{
+    const QSqlRecord record = query.record();
+    QJsonObject document;
+    for (int i = 0; i < record.count(); ++i) {
+        const QVariant value = query.value(i);
+        QJsonValue json;
+        if (value.isNull()) {
+            json = QJsonValue::Null;
+        } else {
+            switch (value.metaType().id()) {
+            case QMetaType::LongLong:
+            case QMetaType::Int:
+                json = value.toLongLong();
+                break;
+            case QMetaType::Double:
+                json = value.toDouble();
+                break;
+            case QMetaType::Bool:
+                json = value.toBool();
+                break;
+            default:
+                json = value.toString();
+                break;
+            }
+        }
+        document.insert(record.fieldName(i), json);
+    }
+    return document;
+}
+
+BackupService::ImportResult BackupService::importBackup(const QByteArray &archive, ImportMode mode)
+{
+    ImportResult result;
+    const ZipReader zip(archive);
+    if (!zip.isOpen()) {
+        result.errors << tr("Failed to open ZIP archive");
+        return result;
+    }
+    const std::optional<QByteArray> manifestBytes = zip.read(kManifest, kMaxEntrySize);
+    if (!manifestBytes || manifestBytes->isEmpty()) {
+        result.errors << tr("Invalid backup: missing manifest.json");
+        return result;
+    }
+    const int version =
+        QJsonDocument::fromJson(*manifestBytes).object().value(QStringLiteral("version")).toInt(0);
+    if (version != 1) {
+        result.errors << tr("Unsupported backup version: %1").arg(version);
+        return result;
+    }
+    const QStringList names = zip.fileNames();
+    for (int i = 0; i < int(kTables.size()); ++i) {
+        importTable(zip, names, i, mode, result);
+    }
+    return result;
+}
+
+void BackupService::importTable(const ZipReader &zip, const QStringList &names, int index,
+                                ImportMode mode, ImportResult &result)
+{
+    const BackupTable &table = kTables[size_t(index)];
+    const QString prefix = QString::fromLatin1(table.folder) + QLatin1Char('/');
+    const QString name = QString::fromLatin1(table.name);
+    TableCounts &counts = result.table(index);
+    QSqlDatabase db = m_sql.database();
+    // Rows are written in batches, each row under its own savepoint: a failing row is skipped
+    // alone and the rows before it stay written.
+    bool open = db.transaction();
+    int sinceCommit = 0;
+    for (const QString &entry : names) {
+        if (!entry.startsWith(prefix) || !entry.endsWith(QLatin1String(".json"))) {
+            continue;
+        }
+        const std::optional<QByteArray> bytes = zip.read(entry, kMaxEntrySize);
+        const QJsonObject document =
+            bytes ? QJsonDocument::fromJson(*bytes).object() : QJsonObject();
+        if (document.isEmpty()) {
+            result.errors << tr("%1: invalid JSON").arg(entry);
+            continue;
+        }
+        exec(db, QStringLiteral("SAVEPOINT backup_row"));
+        const QJsonObject row = table.hasSyncColumns ? resetSyncFields(document) : document;
+        if (importRow(name, row, mode)) {
+            ++counts.imported;
+        } else {
+            ++counts.skipped;
+            exec(db, QStringLiteral("ROLLBACK TO backup_row"));
+        }
+        exec(db, QStringLiteral("RELEASE backup_row"));
+        if (open && ++sinceCommit >= kRowsPerCommit) {
+            db.commit();
+            open = db.transaction();
+            sinceCommit = 0;
+        }
+    }
+    if (open && !db.commit()) {
+        db.rollback();
+    }
+}
+
+QJsonObject BackupService::resetSyncFields(QJsonObject document)
+{
+    document.insert(QStringLiteral("sync_status"), QStringLiteral("pending"));
+    document.insert(QStringLiteral("server_id"), QJsonValue::Null);
+    document.insert(QStringLiteral("version"), 1);
+    return document;
+}
+
+const QSet<QString> &BackupService::columnsOf(const QString &table)
+{
+    auto it = m_columns.find(table);
+    if (it == m_columns.end()) {
+        const QStringList names =
+            m_sql.list(QStringLiteral("SELECT name FROM pragma_table_info(?)"), {table},
+                       [](const QSqlQuery &q) { return q.value(0).toString(); });
+        it = m_columns.insert(table, QSet<QString>(names.cbegin(), names.cend()));
+    }
+    return *it;
+}
+
+bool BackupService::importRow(const QString &table, const QJsonObject &document, ImportMode mode)
+{
+    const QString id = document.value(QStringLiteral("id")).toString();
+    if (id.isEmpty()) {
+        return false;
+    }
+    // Member names become SQL: only the table's own columns are accepted.
+    const QSet<QString> &columns = columnsOf(table);
+    const QStringList members = document.keys();
+    for (const QString &member : members) {
+        if (!columns.contains(member)) {
+            return false;
+        }
+    }
+    const auto local =
+        m_sql.one(QStringLiteral("SELECT id, updated_at FROM %1 WHERE id = ?").arg(table), {id},
+                  [](const QSqlQuery &q) { return q.value(1).toString(); });
+    QVariantList values;
+    if (!local) {
+        QStringList marks;
+        for (const QString &member : members) {
+            values << bindable(document.value(member));
+            marks << QStringLiteral("?");
+        }
+        return m_sql.write(
+            QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                .arg(table, members.join(QLatin1String(", ")), marks.join(QLatin1String(", "))),
+            values, nullptr);
+    }
+    if (mode == ImportMode::SkipExisting) {
+        return false;
+    }
+    const QString incoming = document.value(QStringLiteral("updated_at")).toString();
+    if (mode == ImportMode::KeepNewer && !incoming.isEmpty() && !(incoming > *local)) {
+        return false;
+    }
+    QStringList assignments;
+    for (const QString &member : members) {
+        if (member != QLatin1String("id")) {
+            assignments << member + QStringLiteral(" = ?");
+            values << bindable(document.value(member));
+        }
+    }
+    values << id;
+    return m_sql.write(QStringLiteral("UPDATE %1 SET %2 WHERE id = ?")
+                           .arg(table, assignments.join(QLatin1String(", "))),
+                       values, nullptr);
+}

@@ -1,0 +1,274 @@
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/splitlinerepository.h"
+#include "data/transactionrepository.h"
+#include "services/backupservice.h"
+#include "services/zipreader.h"
+#include "services/zipwriter.h"
+#include "support/records.h"
+#include "support/testdatabase.h"
+#include "support/testrunner.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTest>
+
+using Mode = BackupService::ImportMode;
+
+class BackupServiceTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void emptyDatabaseHasOnlyTheManifest();
+    void roundTripIntoAFreshDatabase();
+    void skipExistingSkipsEverything();
+    void keepNewerComparesTimestamps_data();
+    void keepNewerComparesTimestamps();
+    void archiveLevelFailures_data();
+    void archiveLevelFailures();
+    void hostileMemberNameIsSkipped();
+    void oversizedEntryIsNotRead();
+    void archiveWrittenByPythonImports();
+
+private:
+    static void populate(Database *database);
+    // Every row of a table, as text, with the sync columns of the synced tables blanked out.
+    static QStringList rows(const QSqlDatabase &db, const QString &table);
+    static QByteArray archive(const QList<QPair<QString, QByteArray>> &entries);
+};
+
+void BackupServiceTest::populate(Database *database)
+{
+    Account account = Records::account("Checking", 0, 1000);
+    account.syncStatus = SyncStatus::Synced;
+    account.serverId = "srv-a";
+    account.version = 4;
+    Category category = Records::category("Food");
+    Transaction kept = Records::transaction(account.id, QDate(2026, 1, 2), -1234, "Grocer");
+    kept.categoryId = category.id;
+    kept.isSplit = true;
+    Transaction deleted = Records::transaction(account.id, QDate(2026, 1, 3), -1, "Gone");
+    SplitLine line{Identifiers::newId(), kept.id,       category.id, -1234, "half",
+                   kept.createdAt,       kept.createdAt};
+    TransactionRepository transactions(database);
+    QVERIFY(AccountRepository(database).insert(account));
+    QVERIFY(CategoryRepository(database).insert(category));
+    QVERIFY(transactions.insert(kept) && transactions.insert(deleted));
+    QVERIFY(transactions.softDelete(deleted.id));
+    QVERIFY(SplitLineRepository(database).insert(line));
+    QVERIFY(
+        RecurringRepository(database).insert(Records::recurring(account.id, QDate(2026, 2, 1))));
+    QVERIFY(ReconciliationRepository(database).insert(
+        Records::reconciliation(account.id, QDate(2026, 1, 31))));
+}
+
+QStringList BackupServiceTest::rows(const QSqlDatabase &db, const QString &table)
+{
+    QSqlQuery query(db);
+    query.exec("SELECT * FROM " + table + " ORDER BY id");
+    QStringList result;
+    while (query.next()) {
+        QStringList fields;
+        const QSqlRecord record = query.record();
+        for (int i = 0; i < record.count(); ++i) {
+            const QString name = record.fieldName(i);
+            const bool syncField =
+                name == "sync_status" || name == "server_id" || name == "version";
+            fields << name + "=" + (syncField ? "*" : query.value(i).toString());
+        }
+        result << fields.join(',');
+    }
+    return result;
+}
+
+QByteArray BackupServiceTest::archive(const QList<QPair<QString, QByteArray>> &entries)
+{
+    ZipWriter zip;
+    for (const auto &[name, content] : entries) {
+        zip.addFile(name, content);
+    }
+    return zip.finish();
+}
+
+void BackupServiceTest::emptyDatabaseHasOnlyTheManifest()
+{
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    const QByteArray bytes = BackupService(db.database()).exportBackup();
+    const ZipReader zip(bytes);
+    QVERIFY(zip.isOpen());
+    QCOMPARE(zip.fileNames(), QStringList{"manifest.json"});
+    const QJsonObject manifest =
+        QJsonDocument::fromJson(zip.read("manifest.json", 1 << 20).value_or("")).object();
+    QCOMPARE(manifest.value("version").toInt(), 1);
+    for (const char *key : {"accountCount", "categoryCount", "transactionCount", "splitLineCount",
+                            "recurringCount", "reconciliationCount"}) {
+        QVERIFY(manifest.contains(key));
+        QCOMPARE(manifest.value(key).toInt(-1), 0);
+    }
+}
+
+void BackupServiceTest::roundTripIntoAFreshDatabase()
+{
+    QByteArray bytes;
+    QHash<QString, QStringList> before;
+    const QStringList tables = {
+        "accounts",       "categories", "transactions", "split_lines", "recurring_transactions",
+        "reconciliations"};
+    {
+        TestDatabase source;
+        QVERIFY(source.isReady());
+        populate(source.database());
+        bytes = BackupService(source.database()).exportBackup();
+        for (const QString &table : tables) {
+            before.insert(table, rows(source.db(), table));
+        }
+    }
+    TestDatabase target;
+    QVERIFY(target.isReady());
+    const auto result = BackupService(target.database()).importBackup(bytes, Mode::Overwrite);
+    QVERIFY2(result.errors.isEmpty(), qPrintable(result.errors.join('\n')));
+    QCOMPARE(result.totalImported(), 7);
+    QCOMPARE(result.transactions.imported, 2);
+    for (const QString &table : tables) {
+        QCOMPARE(rows(target.db(), table), before.value(table));
+    }
+    QCOMPARE(target
+                 .scalar("SELECT COUNT(*) FROM accounts WHERE sync_status = 'pending' AND "
+                         "server_id IS NULL AND version = 1")
+                 .toInt(),
+             1);
+    QCOMPARE(
+        target.scalar("SELECT COUNT(*) FROM transactions WHERE deleted_at IS NOT NULL").toInt(), 1);
+    QCOMPARE(target.scalar("SELECT memo FROM split_lines").toString(), QString("half"));
+}
+
+void BackupServiceTest::skipExistingSkipsEverything()
+{
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    populate(db.database());
+    BackupService service(db.database());
+    const auto result = service.importBackup(service.exportBackup(), Mode::SkipExisting);
+    QCOMPARE(result.totalImported(), 0);
+    QCOMPARE(result.totalSkipped(), 7);
+    QVERIFY(result.errors.isEmpty());
+}
+
+void BackupServiceTest::keepNewerComparesTimestamps_data()
+{
+    QTest::addColumn<QJsonValue>("incoming");
+    QTest::addColumn<bool>("overwritten");
+    QTest::newRow("equal is skipped") << QJsonValue("2026-01-01T10:00:00Z") << false;
+    QTest::newRow("older is skipped") << QJsonValue("2025-12-31T10:00:00Z") << false;
+    QTest::newRow("later overwrites") << QJsonValue("2026-01-01T10:00:01Z") << true;
+    QTest::newRow("missing overwrites") << QJsonValue(QJsonValue::Undefined) << true;
+}
+
+void BackupServiceTest::keepNewerComparesTimestamps()
+{
+    QFETCH(QJsonValue, incoming);
+    QFETCH(bool, overwritten);
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    Category category = Records::category("Old name");
+    category.updatedAt = QDateTime(QDate(2026, 1, 1), QTime(10, 0), Qt::UTC);
+    QVERIFY(CategoryRepository(db.database()).insert(category));
+
+    QJsonObject document{{"id", category.id}, {"name", "New name"}};
+    if (!incoming.isUndefined()) {
+        document.insert("updated_at", incoming);
+    }
+    const QByteArray bytes = archive({{"manifest.json", R"({"version": 1})"},
+                                      {"categories/x.json", QJsonDocument(document).toJson()}});
+    const auto result = BackupService(db.database()).importBackup(bytes, Mode::KeepNewer);
+    QCOMPARE(result.categories.imported, overwritten ? 1 : 0);
+    QCOMPARE(db.scalar("SELECT name FROM categories").toString(),
+             QString(overwritten ? "New name" : "Old name"));
+}
+
+void BackupServiceTest::archiveLevelFailures_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("error");
+    const QByteArray account = R"({"id": "a1", "name": "X", "created_at": "t", "updated_at": "t"})";
+    QTest::newRow("not a zip") << QByteArray("PK\x03\x04 but not really a zip")
+                               << "Failed to open ZIP archive";
+    QTest::newRow("no manifest") << archive({{"accounts/a1.json", account}})
+                                 << "Invalid backup: missing manifest.json";
+    QTest::newRow("version 2") << archive({{"manifest.json", R"({"version": 2})"},
+                                           {"accounts/a1.json", account}})
+                               << "Unsupported backup version: 2";
+}
+
+void BackupServiceTest::archiveLevelFailures()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, error);
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    const auto result = BackupService(db.database()).importBackup(bytes, Mode::Overwrite);
+    QCOMPARE(result.errors, QStringList{error});
+    QCOMPARE(db.scalar("SELECT COUNT(*) FROM accounts").toInt(), 0);
+}
+
+void BackupServiceTest::hostileMemberNameIsSkipped()
+{
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    const QByteArray hostile = R"({"id": "a1", "name": "X", "created_at": "t", "updated_at": "t",
+        "name) VALUES ('x'); DROP TABLE transactions; --": 1})";
+    const QByteArray fine = R"({"id": "a2", "name": "Y", "created_at": "t", "updated_at": "t"})";
+    const QByteArray bytes = archive({{"manifest.json", R"({"version": 1})"},
+                                      {"accounts/a1.json", hostile},
+                                      {"accounts/a2.json", fine},
+                                      {"accounts/broken.json", "{not json"}});
+    const auto result = BackupService(db.database()).importBackup(bytes, Mode::Overwrite);
+    QCOMPARE(result.accounts.skipped, 1);
+    QCOMPARE(result.accounts.imported, 1);
+    QCOMPARE(result.errors, QStringList{"accounts/broken.json: invalid JSON"});
+    QCOMPARE(db.scalar("SELECT COUNT(*) FROM sqlite_master WHERE name = 'transactions'").toInt(),
+             1);
+}
+
+void BackupServiceTest::oversizedEntryIsNotRead()
+{
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    QByteArray huge = R"({"id": "a1", "name": ")";
+    huge += QByteArray(BackupService::kMaxEntrySize, 'x') + R"("})";
+    const QByteArray bytes =
+        archive({{"manifest.json", R"({"version": 1})"}, {"accounts/a1.json", huge}});
+    const auto result = BackupService(db.database()).importBackup(bytes, Mode::Overwrite);
+    QCOMPARE(result.errors, QStringList{"accounts/a1.json: invalid JSON"});
+    QCOMPARE(result.totalImported(), 0);
+}
+
+void BackupServiceTest::archiveWrittenByPythonImports()
+{
+    const QString path = QFINDTESTDATA("testdata/python-written.zip");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    const auto result = BackupService(db.database()).importBackup(file.readAll(), Mode::Overwrite);
+    QVERIFY(result.errors.isEmpty());
+    QCOMPARE(result.totalImported(), 2);
+    const auto account = AccountRepository(db.database()).findById("py-acct-1");
+    QVERIFY(account);
+    QCOMPARE(account->currency, Currency::EUR);
+    QCOMPARE(account->startingBalance, qint64(12345));
+    QCOMPARE(account->version, 1);
+    QCOMPARE(account->syncStatus, SyncStatus::Pending);
+    QVERIFY(account->serverId.isEmpty());
+    QCOMPARE(TransactionRepository(db.database()).findById("py-tx-1")->payee, QString("Café"));
+}
+
+LEDGERWELL_TEST(BackupServiceTest)
+#include "backupservice_test.moc"

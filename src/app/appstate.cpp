@@ -10,7 +10,11 @@
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "services/backupservice.h"
 #include "services/categoryservice.h"
+#include "services/importservice.h"
+#include "services/recurringservice.h"
+#include "services/reportservice.h"
 
 #include <QLoggingCategory>
 
@@ -65,6 +69,12 @@ void AppState::createRepositories()
 void AppState::createServices()
 {
     m_categoryService = new CategoryService(m_categoryRepository, this);
+    m_recurringService = new RecurringService(m_recurringRepository, m_transactionRepository,
+                                              m_accountRepository, this);
+    m_reportService = new ReportService(m_database, this);
+    m_importService = new ImportService(m_transactionRepository, m_categoryRepository,
+                                        m_splitLineRepository, this);
+    m_backupService = new BackupService(m_database, this);
 }
 
 void AppState::applyStoredPreferences()

@@ -4,12 +4,16 @@
 #include <QString>
 
 class AccountRepository;
+class BackupService;
 class CategoryRepository;
 class CategoryService;
+class ImportService;
 class Database;
 class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
+class RecurringService;
+class ReportService;
 class SplitLineRepository;
 class TransactionRepository;
 
@@ -41,6 +45,10 @@ public:
         return m_reconciliationRepository;
     }
     CategoryService *categoryService() const { return m_categoryService; }
+    RecurringService *recurringService() const { return m_recurringService; }
+    ReportService *reportService() const { return m_reportService; }
+    ImportService *importService() const { return m_importService; }
+    BackupService *backupService() const { return m_backupService; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     // Remembers the account as the lastViewedAccountId preference; emits only on a change.
@@ -64,5 +72,9 @@ private:
     RecurringRepository *m_recurringRepository = nullptr;
     ReconciliationRepository *m_reconciliationRepository = nullptr;
     CategoryService *m_categoryService = nullptr;
+    RecurringService *m_recurringService = nullptr;
+    ReportService *m_reportService = nullptr;
+    ImportService *m_importService = nullptr;
+    BackupService *m_backupService = nullptr;
     QString m_currentAccountId;
 };

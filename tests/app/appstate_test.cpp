@@ -37,7 +37,9 @@ void AppStateTest::freshStartSeedsAndHasNoCurrentAccount()
     QVERIFY(state.initialize());
     QVERIFY(state.accountRepository() && state.transactionRepository() &&
             state.splitLineRepository() && state.recurringRepository() &&
-            state.reconciliationRepository() && state.categoryService());
+            state.reconciliationRepository() && state.categoryService() &&
+            state.recurringService() && state.reportService() && state.importService() &&
+            state.backupService());
     QCOMPARE(state.categoryRepository()->count(), 56);
     QVERIFY(state.currentAccountId().isEmpty());
 }

@@ -194,6 +194,21 @@ QStringList TransactionRepository::distinctPayees() const
                       {}, [](const QSqlQuery &q) { return q.value(0).toString(); });
 }
 
+QHash<QString, qint64> TransactionRepository::balancesByAccount() const
+{
+    QHash<QString, qint64> sums;
+    const auto rows = m_sql.list(
+        QStringLiteral("SELECT account_id, SUM(amount) FROM transactions WHERE deleted_at IS NULL "
+                       "GROUP BY account_id"),
+        {}, [](const QSqlQuery &q) {
+            return std::pair(q.value(0).toString(), q.value(1).toLongLong());
+        });
+    for (const auto &[account, sum] : rows) {
+        sums.insert(account, sum);
+    }
+    return sums;
+}
+
 std::optional<Transaction> TransactionRepository::latestByPayee(const QString &payee,
                                                                 const QString &accountId) const
 {

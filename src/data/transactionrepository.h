@@ -6,6 +6,7 @@
 #include "synctable.h"
 #include "transaction.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -37,6 +38,8 @@ public:
     // at most kSearchLimit rows, running balances 0.
     QList<RegisterRow> search(const QString &text, const SearchFilter &filter) const;
     QStringList distinctPayees() const;
+    // Sum of the live transactions of every account (without starting balances), by account id.
+    QHash<QString, qint64> balancesByAccount() const;
     std::optional<Transaction> latestByPayee(const QString &payee, const QString &accountId) const;
 
     bool insert(const Transaction &transaction);

@@ -84,19 +84,37 @@ BackupService::BackupService(Database *database, QObject *parent)
 
 QByteArray BackupService::exportBackup() const
 {
+    int total = 0;
+    for (const BackupTable &table : kTables) {
+        total += m_sql
+                     .one(QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(table.name)),
+                          {}, [](const QSqlQuery &q) { return q.value(0).toInt(); })
+                     .value_or(0);
+    }
     ZipWriter zip;
     QJsonObject manifest{{QStringLiteral("version"), 1},
                          {QStringLiteral("exportedAt"), DateTimes::nowText()}};
+    int done = 0;
     for (const BackupTable &table : kTables) {
-        manifest.insert(
-            QLatin1String(table.countKey),
-            exportTable(zip, QString::fromLatin1(table.name), QString::fromLatin1(table.folder)));
+        manifest.insert(QLatin1String(table.countKey),
+                        exportTable(zip, QString::fromLatin1(table.name),
+                                    QString::fromLatin1(table.folder), done, total));
     }
     zip.addFile(kManifest, QJsonDocument(manifest).toJson(QJsonDocument::Indented));
-    return zip.finish();
+    const QByteArray bytes = zip.finish();
+    emit progress(total, total);
+    return bytes;
 }
 
-int BackupService::exportTable(ZipWriter &zip, const QString &table, const QString &folder) const
+void BackupService::reportProgress(int done, int total) const
+{
+    if (done % 100 == 0) {
+        emit progress(done, total);
+    }
+}
+
+int BackupService::exportTable(ZipWriter &zip, const QString &table, const QString &folder,
+                               int &done, int total) const
 {
     QSqlQuery query(m_sql.database());
     query.setForwardOnly(true);
@@ -112,6 +130,7 @@ int BackupService::exportTable(ZipWriter &zip, const QString &table, const QStri
         if (zip.addFile(name, QJsonDocument(document).toJson(QJsonDocument::Indented))) {
             ++count;
         }
+        reportProgress(++done, total);
     }
     return count;
 }
@@ -167,14 +186,17 @@ BackupService::ImportResult BackupService::importBackup(const QByteArray &archiv
         return result;
     }
     const QStringList names = zip.fileNames();
+    int done = 0;
+    const int total = int(names.size()) - 1;
     for (int i = 0; i < int(kTables.size()); ++i) {
-        importTable(zip, names, i, mode, result);
+        importTable(zip, names, i, mode, result, done, total);
     }
+    emit progress(total, total);
     return result;
 }
 
 void BackupService::importTable(const ZipReader &zip, const QStringList &names, int index,
-                                ImportMode mode, ImportResult &result)
+                                ImportMode mode, ImportResult &result, int &done, int total)
 {
     const BackupTable &table = kTables[size_t(index)];
     const QString prefix = QString::fromLatin1(table.folder) + QLatin1Char('/');
@@ -189,6 +211,7 @@ void BackupService::importTable(const ZipReader &zip, const QStringList &names, 
         if (!entry.startsWith(prefix) || !entry.endsWith(QLatin1String(".json"))) {
             continue;
         }
+        reportProgress(++done, total);
         const std::optional<QByteArray> bytes = zip.read(entry, kMaxEntrySize);
         const QJsonObject document =
             bytes ? QJsonDocument::fromJson(*bytes).object() : QJsonObject();

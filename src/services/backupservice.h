@@ -59,14 +59,20 @@ public:
     QByteArray exportBackup() const;
     ImportResult importBackup(const QByteArray &archive, ImportMode mode);
 
+signals:
+    // Rows handled so far out of all rows, every 100 rows and at the end (long backups).
+    void progress(int current, int total) const;
+
 private:
-    int exportTable(ZipWriter &zip, const QString &table, const QString &folder) const;
+    int exportTable(ZipWriter &zip, const QString &table, const QString &folder, int &done,
+                    int total) const;
+    void reportProgress(int done, int total) const;
     static QJsonObject rowToJson(const QSqlQuery &query);
     bool importRow(const QString &table, const QJsonObject &document, ImportMode mode);
     static QJsonObject resetSyncFields(QJsonObject document);
     const QSet<QString> &columnsOf(const QString &table);
     void importTable(const ZipReader &zip, const QStringList &names, int table, ImportMode mode,
-                     ImportResult &result);
+                     ImportResult &result, int &done, int total);
 
     SqlRunner m_sql;
     QHash<QString, QSet<QString>> m_columns;

@@ -1,0 +1,533 @@
+#include "cli.h"
+
+#include "app/appstate.h"
+#include "app/datadirectory.h"
+#include "data/accountrepository.h"
+#include "data/datetimes.h"
+#include "data/identifiers.h"
+#include "data/money.h"
+#include "data/transactionrepository.h"
+#include "services/backupservice.h"
+#include "services/importservice.h"
+#include "services/recurringservice.h"
+#include "services/reportservice.h"
+#include "services/reporttable.h"
+#include "services/sampledataservice.h"
+#include "terminalprogress.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
+
+void print(const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+    std::fflush(stdout);
+}
+
+QCommandLineOption valueOption(const char *name, const char *description, const char *valueName)
+{
+    return QCommandLineOption(QString::fromLatin1(name), QString::fromLatin1(description),
+                              QString::fromLatin1(valueName));
+}
+
+QJsonObject countersJson(const ImportResult &r)
+{
+    return {{QStringLiteral("imported"), r.imported},
+            {QStringLiteral("duplicates"), r.duplicates},
+            {QStringLiteral("unparseable"), r.unparseable},
+            {QStringLiteral("metadataSkipped"), r.metadataSkipped},
+            {QStringLiteral("unmappedSkipped"), r.unmappedSkipped}};
+}
+
+QString countersText(const ImportResult &r)
+{
+    return QStringLiteral("Imported: %1\nDuplicates: %2\nUnparseable: %3\nMetadata skipped: %4\n"
+                          "Unmapped skipped: %5\n")
+        .arg(r.imported)
+        .arg(r.duplicates)
+        .arg(r.unparseable)
+        .arg(r.metadataSkipped)
+        .arg(r.unmappedSkipped);
+}
+
+QString tableText(const ReportTable &table)
+{
+    QString text = table.headers.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    for (const QStringList &row : table.rows) {
+        text += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+QJsonObject tableJson(const QString &name, const ReportTable &table)
+{
+    QJsonArray rows;
+    for (const QStringList &row : table.rows) {
+        rows.append(QJsonArray::fromStringList(row));
+    }
+    return {{QStringLiteral("report"), name},
+            {QStringLiteral("headers"), QJsonArray::fromStringList(table.headers)},
+            {QStringLiteral("rows"), rows}};
+}
+
+std::optional<int> intValue(const QCommandLineParser &parser, const QString &name)
+{
+    bool ok = false;
+    const int value = parser.value(name).toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+} // namespace
+
+struct Cli::Command
+{
+    const char *name;
+    const char *synopsis;
+    int positionals;
+    QList<QCommandLineOption> options;
+    int (Cli::*handler)(QCommandLineParser &);
+};
+
+Cli::Cli() = default;
+Cli::~Cli() = default;
+
+QString Cli::usage()
+{
+    return QStringLiteral(
+        "Usage: ledgerwell-cli [--json] COMMAND [ARGUMENTS]\n"
+        "\n"
+        "Works on the Ledgerwell database in $LEDGERWELL_DATA_DIR or the per-user data folder.\n"
+        "\n"
+        "Commands:\n"
+        "  accounts                                   list accounts with their balances\n"
+        "  add-account NAME [--type T] [--currency C]\n"
+        "  import-qif FILE [--account NAME|ID] [--map SOURCE=ACCOUNT ...]\n"
+        "  import-csv FILE --account NAME|ID --date-col N --payee-col N --amount-col N\n"
+        "             [--memo-col N] [--category-col N] [--date-format F] [--no-header]\n"
+        "  export-backup FILE\n"
+        "  import-backup FILE [--mode skip|overwrite|newer]\n"
+        "  report NAME [--from D] [--to D] [--account NAME|ID] [--csv FILE]\n"
+        "             NAME: category-spending, payee-summary, tax-report, cash-flow,\n"
+        "                   year-over-year (with --from2 D --to2 D), account-summary\n"
+        "             dates as yyyy-MM-dd; by default the whole history up to today\n"
+        "  post-due                                   post the due automatic recurring entries\n"
+        "  sample load|clear\n"
+        "\n"
+        "Run 'ledgerwell-cli COMMAND --help' for a command's options.\n");
+}
+
+int Cli::run(const QStringList &arguments)
+{
+    QStringList args = arguments.mid(1);
+    m_json = args.removeAll(QStringLiteral("--json")) > 0;
+    if (args.isEmpty() || args.first() == QLatin1String("--help") ||
+        args.first() == QLatin1String("-h")) {
+        print(usage());
+        return args.isEmpty() ? BadArguments : Ok;
+    }
+    const QCommandLineOption account = valueOption("account", "Account name or id.", "account");
+    const QList<Command> commands = {
+        {"accounts", "", 0, {}, &Cli::accounts},
+        {"add-account",
+         "NAME",
+         1,
+         {valueOption("type", "checking, savings, credit_card, cash, investment or other.", "type"),
+          valueOption("currency", "USD, EUR, GBP, CAD, AUD or JPY.", "currency")},
+         &Cli::addAccount},
+        {"import-qif",
+         "FILE",
+         1,
+         {account, valueOption("map", "QIF account name = target account (empty skips).", "map")},
+         &Cli::importQif},
+        {"import-csv",
+         "FILE",
+         1,
+         {account, valueOption("date-col", "Date column (0-based).", "n"),
+          valueOption("payee-col", "Payee column.", "n"),
+          valueOption("amount-col", "Amount column.", "n"),
+          valueOption("memo-col", "Memo column.", "n"),
+          valueOption("category-col", "Category column.", "n"),
+          valueOption("date-format", "Date format, e.g. M/d/yyyy (the default).", "format"),
+          QCommandLineOption(QStringLiteral("no-header"),
+                             QStringLiteral("The first row is data."))},
+         &Cli::importCsv},
+        {"export-backup", "FILE", 1, {}, &Cli::exportBackup},
+        {"import-backup",
+         "FILE",
+         1,
+         {valueOption("mode", "skip (default), overwrite or newer.", "mode")},
+         &Cli::importBackup},
+        {"report",
+         "NAME",
+         1,
+         {account, valueOption("from", "First day, yyyy-MM-dd.", "date"),
+          valueOption("to", "Last day, yyyy-MM-dd.", "date"),
+          valueOption("from2", "Second period's first day.", "date"),
+          valueOption("to2", "Second period's last day.", "date"),
+          valueOption("csv", "Also write the report as CSV.", "file")},
+         &Cli::report},
+        {"post-due", "", 0, {}, &Cli::postDue},
+        {"sample", "load|clear", 1, {}, &Cli::sample},
+    };
+    for (const Command &command : commands) {
+        if (args.first() != QLatin1String(command.name)) {
+            continue;
+        }
+        QCommandLineParser parser;
+        parser.addHelpOption();
+        parser.addOptions(command.options);
+        if (command.positionals > 0) {
+            parser.addPositionalArgument(QString::fromLatin1(command.synopsis), QString());
+        }
+        if (!parser.parse(QStringList{QStringLiteral("ledgerwell-cli")} + args.mid(1))) {
+            return fail(parser.errorText(), BadArguments);
+        }
+        if (parser.isSet(QStringLiteral("help"))) {
+            print(parser.helpText().replace(QStringLiteral("ledgerwell-cli"),
+                                            QStringLiteral("ledgerwell-cli ") + args.first()));
+            return Ok;
+        }
+        if (parser.positionalArguments().size() != command.positionals) {
+            return fail(QStringLiteral("%1 expects %2")
+                            .arg(args.first(), command.positionals ? QLatin1String(command.synopsis)
+                                                                   : QLatin1String("no arguments")),
+                        BadArguments);
+        }
+        if (!openData()) {
+            return fail(QStringLiteral("cannot open the database in %1").arg(dataDirectory()));
+        }
+        return (this->*command.handler)(parser);
+    }
+    return fail(QStringLiteral("unknown command '%1' (see --help)").arg(args.first()),
+                BadArguments);
+}
+
+bool Cli::openData()
+{
+    m_state = std::make_unique<AppState>();
+    return m_state->initialize();
+}
+
+int Cli::fail(const QString &message, ExitCode code)
+{
+    std::fprintf(stderr, "ledgerwell-cli: %s\n", message.toLocal8Bit().constData());
+    return code;
+}
+
+int Cli::done(const QJsonObject &json, const QString &text)
+{
+    print(m_json ? QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Compact)) +
+                       QLatin1Char('\n')
+                 : text);
+    return Ok;
+}
+
+std::optional<QString> Cli::resolveAccount(const QString &nameOrId)
+{
+    const QList<Account> accounts = m_state->accountRepository()->findAll();
+    QList<const Account *> caseless;
+    for (const Account &a : accounts) {
+        if (a.id == nameOrId || a.name == nameOrId) {
+            return a.id;
+        }
+        if (a.name.compare(nameOrId, Qt::CaseInsensitive) == 0) {
+            caseless << &a;
+        }
+    }
+    if (caseless.size() == 1) {
+        return caseless.first()->id;
+    }
+    return std::nullopt;
+}
+
+int Cli::accounts(QCommandLineParser &)
+{
+    const QHash<QString, qint64> sums = m_state->transactionRepository()->balancesByAccount();
+    QJsonArray list;
+    QString text;
+    for (const Account &a : m_state->accountRepository()->findAll()) {
+        const qint64 balance = a.startingBalance + sums.value(a.id);
+        list.append(QJsonObject{{QStringLiteral("id"), a.id},
+                                {QStringLiteral("name"), a.name},
+                                {QStringLiteral("type"), accountTypeToText(a.type)},
+                                {QStringLiteral("currency"), currencyToText(a.currency)},
+                                {QStringLiteral("balance"), balance}});
+        text += QStringLiteral("%1\t%2\t%3\t%4\n")
+                    .arg(a.id, a.name, accountTypeToText(a.type), formatMoney(balance, a.currency));
+    }
+    return done({{QStringLiteral("accounts"), list}}, text);
+}
+
+int Cli::addAccount(QCommandLineParser &parser)
+{
+    Account account;
+    account.id = Identifiers::newId();
+    account.name = parser.positionalArguments().first().trimmed();
+    if (account.name.isEmpty()) {
+        return fail(QStringLiteral("the account name is empty"), BadArguments);
+    }
+    if (parser.isSet(QStringLiteral("type"))) {
+        account.type = accountTypeFromText(parser.value(QStringLiteral("type")));
+        if (accountTypeToText(account.type) != parser.value(QStringLiteral("type"))) {
+            return fail(QStringLiteral("unknown account type '%1'")
+                            .arg(parser.value(QStringLiteral("type"))),
+                        BadArguments);
+        }
+    }
+    if (parser.isSet(QStringLiteral("currency"))) {
+        const QString text = parser.value(QStringLiteral("currency")).toUpper();
+        account.currency = currencyFromText(text);
+        if (currencyToText(account.currency) != text) {
+            return fail(QStringLiteral("unknown currency '%1'").arg(text), BadArguments);
+        }
+    }
+    account.sortOrder = int(m_state->accountRepository()->findAll().size());
+    account.createdAt = DateTimes::nowUtc();
+    account.updatedAt = account.createdAt;
+    if (!m_state->accountRepository()->insert(account)) {
+        return fail(QStringLiteral("the account could not be saved"));
+    }
+    return done({{QStringLiteral("id"), account.id}, {QStringLiteral("name"), account.name}},
+                QStringLiteral("Added %1 (%2)\n").arg(account.name, account.id));
+}
+
+int Cli::importQif(QCommandLineParser &parser)
+{
+    const QString path = parser.positionalArguments().first();
+    if (!QFileInfo(path).isReadable()) {
+        return fail(QStringLiteral("cannot read %1").arg(path));
+    }
+    QString defaultAccount;
+    if (parser.isSet(QStringLiteral("account"))) {
+        const auto id = resolveAccount(parser.value(QStringLiteral("account")));
+        if (!id) {
+            return fail(
+                QStringLiteral("no account '%1'").arg(parser.value(QStringLiteral("account"))),
+                BadArguments);
+        }
+        defaultAccount = *id;
+    }
+    QHash<QString, QString> mapping;
+    for (const QString &entry : parser.values(QStringLiteral("map"))) {
+        const qsizetype equals = entry.indexOf(QLatin1Char('='));
+        if (equals <= 0) {
+            return fail(QStringLiteral("--map takes SOURCE=ACCOUNT, not '%1'").arg(entry),
+                        BadArguments);
+        }
+        const QString target = entry.mid(equals + 1);
+        const auto id =
+            target.isEmpty() ? std::optional<QString>(QString()) : resolveAccount(target);
+        if (!id) {
+            return fail(QStringLiteral("no account '%1'").arg(target), BadArguments);
+        }
+        mapping.insert(entry.left(equals), *id);
+    }
+    ImportService *service = m_state->importService();
+    TerminalProgress progress(QStringLiteral("Importing"));
+    QObject::connect(service, &ImportService::importProgress,
+                     [&](int current, int total) { progress.update(current, total); });
+    const ImportResult result = service->importQif(path, mapping, defaultAccount);
+    return done(countersJson(result), countersText(result));
+}
+
+int Cli::importCsv(QCommandLineParser &parser)
+{
+    const QString path = parser.positionalArguments().first();
+    if (!QFileInfo(path).isReadable()) {
+        return fail(QStringLiteral("cannot read %1").arg(path));
+    }
+    if (!parser.isSet(QStringLiteral("account"))) {
+        return fail(QStringLiteral("import-csv needs --account"), BadArguments);
+    }
+    const auto account = resolveAccount(parser.value(QStringLiteral("account")));
+    if (!account) {
+        return fail(QStringLiteral("no account '%1'").arg(parser.value(QStringLiteral("account"))),
+                    BadArguments);
+    }
+    CsvColumnMapping mapping;
+    const auto column = [&](const char *name, int &target, bool required) {
+        const QString option = QString::fromLatin1(name);
+        if (!parser.isSet(option)) {
+            return !required;
+        }
+        const auto value = intValue(parser, option);
+        if (!value || *value < 0) {
+            return false;
+        }
+        target = *value;
+        return true;
+    };
+    if (!column("date-col", mapping.dateColumn, true) ||
+        !column("payee-col", mapping.payeeColumn, true) ||
+        !column("amount-col", mapping.amountColumn, true) ||
+        !column("memo-col", mapping.memoColumn, false) ||
+        !column("category-col", mapping.categoryColumn, false)) {
+        return fail(QStringLiteral("import-csv needs --date-col, --payee-col and --amount-col as "
+                                   "column numbers from 0"),
+                    BadArguments);
+    }
+    if (parser.isSet(QStringLiteral("date-format"))) {
+        mapping.dateFormat = parser.value(QStringLiteral("date-format"));
+    }
+    mapping.hasHeader = !parser.isSet(QStringLiteral("no-header"));
+    ImportService *service = m_state->importService();
+    TerminalProgress progress(QStringLiteral("Importing"));
+    QObject::connect(service, &ImportService::importProgress,
+                     [&](int current, int total) { progress.update(current, total); });
+    const ImportResult result = service->importCsv(path, *account, mapping);
+    return done(countersJson(result), countersText(result));
+}
+
+int Cli::exportBackup(QCommandLineParser &parser)
+{
+    const QString path = parser.positionalArguments().first();
+    BackupService *service = m_state->backupService();
+    TerminalProgress progress(QStringLiteral("Exporting"));
+    QObject::connect(service, &BackupService::progress,
+                     [&](int current, int total) { progress.update(current, total); });
+    const QByteArray archive = service->exportBackup();
+    QFile file(path);
+    if (archive.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(archive) != archive.size() || !file.flush()) {
+        return fail(QStringLiteral("cannot write %1").arg(path));
+    }
+    return done({{QStringLiteral("file"), path}, {QStringLiteral("bytes"), archive.size()}},
+                QStringLiteral("Wrote %1 (%2 bytes)\n").arg(path).arg(archive.size()));
+}
+
+int Cli::importBackup(QCommandLineParser &parser)
+{
+    const QString path = parser.positionalArguments().first();
+    const QString modeText = parser.value(QStringLiteral("mode"));
+    const QHash<QString, BackupService::ImportMode> modes = {
+        {QStringLiteral("skip"), BackupService::ImportMode::SkipExisting},
+        {QStringLiteral("overwrite"), BackupService::ImportMode::Overwrite},
+        {QStringLiteral("newer"), BackupService::ImportMode::KeepNewer}};
+    if (!modeText.isEmpty() && !modes.contains(modeText)) {
+        return fail(QStringLiteral("unknown mode '%1' (skip, overwrite or newer)").arg(modeText),
+                    BadArguments);
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return fail(QStringLiteral("cannot read %1").arg(path));
+    }
+    BackupService *service = m_state->backupService();
+    TerminalProgress progress(QStringLiteral("Restoring"));
+    QObject::connect(service, &BackupService::progress,
+                     [&](int current, int total) { progress.update(current, total); });
+    const auto result = service->importBackup(
+        file.readAll(), modes.value(modeText, BackupService::ImportMode::SkipExisting));
+    if (result.totalImported() == 0 && !result.errors.isEmpty() && result.totalSkipped() == 0) {
+        return fail(result.errors.first());
+    }
+    const QJsonObject json{{QStringLiteral("imported"), result.totalImported()},
+                           {QStringLiteral("skipped"), result.totalSkipped()},
+                           {QStringLiteral("errors"), QJsonArray::fromStringList(result.errors)}};
+    QString text = QStringLiteral("Imported: %1\nSkipped: %2\nErrors: %3\n")
+                       .arg(result.totalImported())
+                       .arg(result.totalSkipped())
+                       .arg(result.errors.size());
+    for (const QString &error : result.errors) {
+        text += QStringLiteral("  %1\n").arg(error);
+    }
+    return done(json, text);
+}
+
+int Cli::report(QCommandLineParser &parser)
+{
+    const auto date = [&](const char *name, const QDate &fallback) -> std::optional<QDate> {
+        const QString option = QString::fromLatin1(name);
+        if (!parser.isSet(option)) {
+            return fallback;
+        }
+        const QDate value = QDate::fromString(parser.value(option), kDateFormat);
+        return value.isValid() ? std::optional<QDate>(value) : std::nullopt;
+    };
+    const QDate today = QDate::currentDate();
+    const auto from = date("from", QDate(1900, 1, 1));
+    const auto to = date("to", today);
+    const auto from2 = date("from2", QDate(today.year(), 1, 1));
+    const auto to2 = date("to2", today);
+    if (!from || !to || !from2 || !to2) {
+        return fail(QStringLiteral("dates are written yyyy-MM-dd"), BadArguments);
+    }
+    QString accountId;
+    if (parser.isSet(QStringLiteral("account"))) {
+        const auto id = resolveAccount(parser.value(QStringLiteral("account")));
+        if (!id) {
+            return fail(
+                QStringLiteral("no account '%1'").arg(parser.value(QStringLiteral("account"))),
+                BadArguments);
+        }
+        accountId = *id;
+    }
+    const ReportService *reports = m_state->reportService();
+    const QHash<QString, std::function<ReportTable()>> builders = {
+        {QStringLiteral("category-spending"),
+         [&] {
+             return ReportTable::categorySpending(reports->categorySpending(*from, *to, accountId));
+         }},
+        {QStringLiteral("payee-summary"),
+         [&] { return ReportTable::payeeSummary(reports->payeeSummary(*from, *to, accountId)); }},
+        {QStringLiteral("tax-report"),
+         [&] { return ReportTable::taxReport(reports->taxReport(*from, *to)); }},
+        {QStringLiteral("cash-flow"),
+         [&] { return ReportTable::cashFlow(reports->cashFlowByMonth(*from, *to, accountId)); }},
+        {QStringLiteral("year-over-year"),
+         [&] {
+             return ReportTable::yearOverYear(
+                 reports->compareCategories(*from, *to, *from2, *to2, accountId));
+         }},
+        {QStringLiteral("account-summary"),
+         [&] { return ReportTable::accountSummary(reports->accountSummary()); }},
+    };
+    const QString name = parser.positionalArguments().first();
+    if (!builders.contains(name)) {
+        return fail(QStringLiteral("unknown report '%1'").arg(name), BadArguments);
+    }
+    const ReportTable table = builders.value(name)();
+    if (parser.isSet(QStringLiteral("csv"))) {
+        QFile file(parser.value(QStringLiteral("csv")));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text) ||
+            file.write(table.toCsv().toUtf8()) < 0) {
+            return fail(QStringLiteral("cannot write %1").arg(file.fileName()));
+        }
+    }
+    return done(tableJson(name, table), tableText(table));
+}
+
+int Cli::postDue(QCommandLineParser &)
+{
+    const int posted = m_state->recurringService()->autoPostDue();
+    return done({{QStringLiteral("posted"), posted}},
+                QStringLiteral("Posted %1 recurring transaction(s)\n").arg(posted));
+}
+
+int Cli::sample(QCommandLineParser &parser)
+{
+    SampleDataService service(m_state->database());
+    const QString action = parser.positionalArguments().first();
+    if (action == QLatin1String("load")) {
+        if (service.isLoaded()) {
+            return fail(QStringLiteral("the sample data is already loaded"));
+        }
+        service.load();
+    } else if (action == QLatin1String("clear")) {
+        service.clear();
+    } else {
+        return fail(QStringLiteral("sample takes load or clear"), BadArguments);
+    }
+    return done({{QStringLiteral("loaded"), service.isLoaded()}},
+                service.isLoaded() ? QStringLiteral("Sample data loaded\n")
+                                   : QStringLiteral("No sample data\n"));
+}

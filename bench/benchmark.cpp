@@ -2,7 +2,9 @@
 #include "data/database.h"
 #include "data/transactionrepository.h"
 #include "datagenerator.h"
+#include "measure.h"
 #include "rawsqlite.h"
+#include "servicescenarios.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -24,22 +26,6 @@ const QString kColumns = QStringLiteral(
     "t.cleared, t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, "
     "t.recurring_id, t.version, t.sync_status, t.server_id, t.created_at, t.updated_at, "
     "t.deleted_at");
-
-// Runs `body` `runs` times and prints the median time with the count the last run returned.
-void measure(const char *name, int runs, const std::function<int()> &body)
-{
-    std::vector<double> times;
-    int count = 0;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        count = body();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    std::printf("%-32s %8d %10.1f\n", name, count, times[times.size() / 2]);
-    std::fflush(stdout);
-}
 
 QString searchSql()
 {
@@ -121,10 +107,24 @@ int main(int argc, char **argv)
                                   QStringLiteral("Generate into this file, or reuse it when it "
                                                  "exists (the count must match)."),
                                   QStringLiteral("file"));
-    parser.addOptions({count, runs, keep});
+    const QCommandLineOption suite(QStringLiteral("suite"),
+                                   QStringLiteral("storage, services or all (default)."),
+                                   QStringLiteral("name"), QStringLiteral("all"));
+    const QCommandLineOption serviceCount(
+        QStringLiteral("service-transactions"),
+        QStringLiteral("Generated transactions for the services suite (default 100000)."),
+        QStringLiteral("n"), QStringLiteral("100000"));
+    parser.addOptions({count, runs, keep, suite, serviceCount});
     parser.process(app);
     const int repetitions = std::max(1, parser.value(runs).toInt());
-
+    const QString which = parser.value(suite);
+    if (which == QLatin1String("all") || which == QLatin1String("services")) {
+        serviceScenarios(parser.value(serviceCount).toInt(), repetitions,
+                         QStringLiteral(LEDGERWELL_CLI));
+    }
+    if (which == QLatin1String("services")) {
+        return 0;
+    }
     startupScenario(repetitions);
 
     QTemporaryDir dir;

@@ -19,6 +19,9 @@ struct Migration
     const char *resource;
 };
 
+// Enough for every fixed statement of the program; dynamic texts beyond it start a new cache.
+constexpr int kMaxCachedStatements = 256;
+
 constexpr std::array<Migration, 2> kMigrations{{
     {1, "initial", ":/sql/sql/migrations/001_initial.sql"},
     {2, "recon_sync", ":/sql/sql/migrations/002_recon_sync.sql"},
@@ -53,6 +56,7 @@ Database::Database(QObject *parent)
 
 Database::~Database()
 {
+    m_statements.clear();
     if (!m_db.isValid()) {
         return;
     }
@@ -76,8 +80,29 @@ bool Database::open(const QString &path)
     QSqlQuery pragma(m_db);
     pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+    pragma.exec(QStringLiteral("PRAGMA cache_size=-65536"));
     m_open = true;
     return true;
+}
+
+std::shared_ptr<QSqlQuery> Database::prepared(const QString &sql, bool *ok)
+{
+    *ok = true;
+    const auto found = m_statements.constFind(sql);
+    if (found != m_statements.constEnd()) {
+        return *found;
+    }
+    auto query = std::make_shared<QSqlQuery>(m_db);
+    query->setForwardOnly(true);
+    if (!query->prepare(sql)) {
+        *ok = false;
+        return query;
+    }
+    if (m_statements.size() >= kMaxCachedStatements) {
+        m_statements.clear();
+    }
+    m_statements.insert(sql, query);
+    return query;
 }
 
 int Database::currentVersion()

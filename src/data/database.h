@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QSqlDatabase>
 #include <QStringList>
+
+#include <memory>
+
+class QSqlQuery;
 
 // The one SQLite connection of the process (Qt's default connection), with its schema migrations.
 class Database final : public QObject
@@ -19,6 +24,12 @@ public:
     QSqlDatabase database() const { return m_db; }
     bool isOpen() const { return m_open; }
 
+    // A forward-only query prepared once per statement text and kept for reuse: imports and
+    // restores run the same few statements hundreds of thousands of times. The caller binds
+    // every placeholder, and finishes a SELECT once it has read what it needs. A statement that
+    // does not prepare is returned uncached, with its error, and `ok` false.
+    std::shared_ptr<QSqlQuery> prepared(const QString &sql, bool *ok);
+
     // Cuts a migration script into statements, keeping trigger bodies whole.
     static QStringList splitStatements(const QString &sql);
 
@@ -32,4 +43,5 @@ private:
 
     QSqlDatabase m_db;
     bool m_open = false;
+    QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
 };

@@ -32,13 +32,43 @@ QDate fastDate(const QString &text)
     return (y < 0 || m < 0 || d < 0) ? QDate() : QDate(y, m, d);
 }
 
+// Writes `value` as `width` digits at `out`.
+void putDigits(char16_t *out, int value, int width)
+{
+    for (int i = width - 1; i >= 0; --i) {
+        out[i] = char16_t(u'0' + value % 10);
+        value /= 10;
+    }
+}
+
+// The ISO form of years 0..9999, written directly: every insert and update writes dates and
+// timestamps, and Qt's general formatter goes through printf.
+bool fitsFourDigits(const QDate &date)
+{
+    return date.isValid() && date.year() >= 0 && date.year() <= 9999;
+}
+
+void putDate(char16_t *out, const QDate &date)
+{
+    putDigits(out, date.year(), 4);
+    out[4] = u'-';
+    putDigits(out + 5, date.month(), 2);
+    out[7] = u'-';
+    putDigits(out + 8, date.day(), 2);
+}
+
 } // namespace
 
 namespace DateTimes {
 
 QString dateToText(const QDate &date)
 {
-    return date.toString(Qt::ISODate);
+    if (!fitsFourDigits(date)) {
+        return date.toString(Qt::ISODate);
+    }
+    char16_t text[10];
+    putDate(text, date);
+    return QString(reinterpret_cast<const QChar *>(text), 10);
 }
 
 QDate dateFromText(const QString &text)
@@ -70,7 +100,22 @@ QString timestampToText(const QDateTime &timestamp)
     if (!timestamp.isValid()) {
         return QString();
     }
-    return timestamp.toUTC().toString(Qt::ISODate);
+    const QDateTime utc = timestamp.timeSpec() == Qt::UTC ? timestamp : timestamp.toUTC();
+    const QDate date = utc.date();
+    if (!fitsFourDigits(date)) {
+        return utc.toString(Qt::ISODate);
+    }
+    const QTime time = utc.time();
+    char16_t text[20];
+    putDate(text, date);
+    text[10] = u'T';
+    putDigits(text + 11, time.hour(), 2);
+    text[13] = u':';
+    putDigits(text + 14, time.minute(), 2);
+    text[16] = u':';
+    putDigits(text + 17, time.second(), 2);
+    text[19] = u'Z';
+    return QString(reinterpret_cast<const QChar *>(text), 20);
 }
 
 QDateTime timestampFromText(const QString &text)

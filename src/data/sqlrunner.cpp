@@ -10,27 +10,26 @@ QSqlDatabase SqlRunner::database() const
     return m_database->database();
 }
 
-QSqlQuery SqlRunner::run(const QString &sql, const QVariantList &values, bool *ok) const
+std::shared_ptr<QSqlQuery> SqlRunner::run(const QString &sql, const QVariantList &values,
+                                          bool *ok) const
 {
-    QSqlQuery query(database());
-    query.setForwardOnly(true);
-    *ok = query.prepare(sql);
+    std::shared_ptr<QSqlQuery> query = m_database->prepared(sql, ok);
     if (!*ok) {
         return query;
     }
-    for (const QVariant &value : values) {
-        query.addBindValue(value);
+    for (int i = 0; i < values.size(); ++i) {
+        query->bindValue(i, values[i]);
     }
-    *ok = query.exec();
+    *ok = query->exec();
     return query;
 }
 
 bool SqlRunner::write(const QString &sql, const QVariantList &values, const char *failureText) const
 {
     bool ok = false;
-    const QSqlQuery query = run(sql, values, &ok);
+    const std::shared_ptr<QSqlQuery> query = run(sql, values, &ok);
     if (!ok && failureText) {
-        qCWarning(lcData).noquote() << failureText << query.lastError().text();
+        qCWarning(lcData).noquote() << failureText << query->lastError().text();
     }
     return ok;
 }
@@ -39,14 +38,14 @@ int SqlRunner::writeCount(const QString &sql, const QVariantList &values,
                           const char *failureText) const
 {
     bool ok = false;
-    const QSqlQuery query = run(sql, values, &ok);
+    const std::shared_ptr<QSqlQuery> query = run(sql, values, &ok);
     if (!ok) {
         if (failureText) {
-            qCWarning(lcData).noquote() << failureText << query.lastError().text();
+            qCWarning(lcData).noquote() << failureText << query->lastError().text();
         }
         return 0;
     }
-    return query.numRowsAffected();
+    return query->numRowsAffected();
 }
 
 namespace SqlValue {

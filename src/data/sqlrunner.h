@@ -5,6 +5,7 @@
 #include <QSqlQuery>
 #include <QVariantList>
 
+#include <memory>
 #include <optional>
 
 class Database;
@@ -16,15 +17,16 @@ class SqlRunner
 public:
     // Holds the Database, not a connection handle, so that nothing keeps the connection in use
     // once the Database closes it.
-    explicit SqlRunner(const Database *database)
+    explicit SqlRunner(Database *database)
         : m_database(database)
     {
     }
 
     QSqlDatabase database() const;
 
-    // A forward-only query, prepared and executed; `ok` tells whether it ran.
-    QSqlQuery run(const QString &sql, const QVariantList &values, bool *ok) const;
+    // The statement's prepared query, bound and executed; `ok` tells whether it ran. A SELECT
+    // must be finished by the caller once read (list() and one() do it).
+    std::shared_ptr<QSqlQuery> run(const QString &sql, const QVariantList &values, bool *ok) const;
 
     // Runs a write. `failureText` (for example "AccountRepository::insert failed:") is logged with
     // the driver's error when it fails; pass nullptr for writes that fail silently.
@@ -38,10 +40,11 @@ public:
     {
         QList<decltype(map(std::declval<const QSqlQuery &>()))> result;
         bool ok = false;
-        QSqlQuery query = run(sql, values, &ok);
-        while (ok && query.next()) {
-            result.append(map(query));
+        const std::shared_ptr<QSqlQuery> query = run(sql, values, &ok);
+        while (ok && query->next()) {
+            result.append(map(*query));
         }
+        query->finish();
         return result;
     }
 
@@ -50,11 +53,13 @@ public:
         -> std::optional<decltype(map(std::declval<const QSqlQuery &>()))>
     {
         bool ok = false;
-        QSqlQuery query = run(sql, values, &ok);
-        if (ok && query.next()) {
-            return map(query);
+        const std::shared_ptr<QSqlQuery> query = run(sql, values, &ok);
+        std::optional<decltype(map(std::declval<const QSqlQuery &>()))> result;
+        if (ok && query->next()) {
+            result = map(*query);
         }
-        return std::nullopt;
+        query->finish();
+        return result;
     }
 
     // Runs `body` inside one database transaction; commits when it returns true, else rolls back.
@@ -73,7 +78,7 @@ public:
     }
 
 private:
-    const Database *m_database;
+    Database *m_database;
 };
 
 // Binding forms shared by the repositories.

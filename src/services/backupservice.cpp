@@ -1,6 +1,7 @@
 #include "backupservice.h"
 
 #include "data/datetimes.h"
+#include "data/deferredsearchindex.h"
 #include "zipreader.h"
 #include "zipwriter.h"
 
@@ -49,11 +50,81 @@ QVariant bindable(const QJsonValue &value)
     return value.toVariant();
 }
 
-bool exec(QSqlDatabase db, const QString &sql)
+// Rows are written in batches of one database transaction each, every row under its own
+// savepoint: a failing row is skipped alone and the rows before it stay written. For the
+// transactions table the text index is brought up to date once per batch instead of per row.
+class RowBatches
 {
-    QSqlQuery query(db);
-    return query.exec(sql);
-}
+public:
+    RowBatches(const QSqlDatabase &db, bool deferIndex)
+        : m_db(db)
+    {
+        if (deferIndex) {
+            m_index.emplace(db);
+        }
+        start();
+    }
+
+    ~RowBatches() { commit(); }
+
+    // A row already written in this batch is indexed before it can be overwritten.
+    void beginRow(const QString &id)
+    {
+        if (m_index && m_ids.contains(id)) {
+            m_index->flush();
+            m_ids.clear();
+        }
+        m_ids.insert(id);
+        exec(QStringLiteral("SAVEPOINT backup_row"));
+    }
+
+    void endRow(bool written)
+    {
+        if (!written) {
+            exec(QStringLiteral("ROLLBACK TO backup_row"));
+        }
+        exec(QStringLiteral("RELEASE backup_row"));
+        if (m_open && ++m_rows >= kRowsPerCommit) {
+            commit();
+            start();
+        }
+    }
+
+private:
+    void start()
+    {
+        m_open = m_db.transaction();
+        m_rows = 0;
+        m_ids.clear();
+        if (m_open && m_index) {
+            m_index->begin();
+        }
+    }
+
+    void commit()
+    {
+        if (!m_open) {
+            return;
+        }
+        m_open = false;
+        // The trigger never stays set aside past a commit.
+        if ((m_index && !m_index->finish()) || !m_db.commit()) {
+            m_db.rollback();
+        }
+    }
+
+    void exec(const QString &sql)
+    {
+        QSqlQuery query(m_db);
+        query.exec(sql);
+    }
+
+    QSqlDatabase m_db;
+    std::optional<DeferredSearchIndex> m_index;
+    QSet<QString> m_ids;
+    int m_rows = 0;
+    bool m_open = false;
+};
 
 } // namespace
 
@@ -202,11 +273,7 @@ void BackupService::importTable(const ZipReader &zip, const QStringList &names, 
     const QString prefix = QString::fromLatin1(table.folder) + QLatin1Char('/');
     const QString name = QString::fromLatin1(table.name);
     TableCounts &counts = result.table(index);
-    QSqlDatabase db = m_sql.database();
-    // Rows are written in batches, each row under its own savepoint: a failing row is skipped
-    // alone and the rows before it stay written.
-    bool open = db.transaction();
-    int sinceCommit = 0;
+    RowBatches batches(m_sql.database(), name == QLatin1String("transactions"));
     for (const QString &entry : names) {
         if (!entry.startsWith(prefix) || !entry.endsWith(QLatin1String(".json"))) {
             continue;
@@ -219,23 +286,11 @@ void BackupService::importTable(const ZipReader &zip, const QStringList &names, 
             result.errors << tr("%1: invalid JSON").arg(entry);
             continue;
         }
-        exec(db, QStringLiteral("SAVEPOINT backup_row"));
         const QJsonObject row = table.hasSyncColumns ? resetSyncFields(document) : document;
-        if (importRow(name, row, mode)) {
-            ++counts.imported;
-        } else {
-            ++counts.skipped;
-            exec(db, QStringLiteral("ROLLBACK TO backup_row"));
-        }
-        exec(db, QStringLiteral("RELEASE backup_row"));
-        if (open && ++sinceCommit >= kRowsPerCommit) {
-            db.commit();
-            open = db.transaction();
-            sinceCommit = 0;
-        }
-    }
-    if (open && !db.commit()) {
-        db.rollback();
+        batches.beginRow(row.value(QStringLiteral("id")).toString());
+        const bool written = importRow(name, row, mode);
+        ++(written ? counts.imported : counts.skipped);
+        batches.endRow(written);
     }
 }
 

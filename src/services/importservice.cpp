@@ -3,6 +3,7 @@
 #include "csvparser.h"
 #include "data/categoryrepository.h"
 #include "data/datetimes.h"
+#include "data/deferredsearchindex.h"
 #include "data/identifiers.h"
 #include "data/money.h"
 #include "data/splitlinerepository.h"
@@ -49,6 +50,7 @@ class ImportService::Run
 public:
     explicit Run(ImportService *service)
         : m_service(service)
+        , m_searchIndex(QSqlDatabase::database())
     {
         for (const Category &c : service->m_categories->findAll()) {
             m_categoryIds.insert(c.name, c.id);
@@ -59,13 +61,15 @@ public:
     {
         m_total = total;
         emit m_service->importStarted(total);
-        QSqlDatabase::database().transaction();
+        if (QSqlDatabase::database().transaction()) {
+            m_searchIndex.begin();
+        }
     }
 
     void finish()
     {
         QSqlDatabase db = QSqlDatabase::database();
-        if (!db.commit()) {
+        if (!m_searchIndex.finish() || !db.commit()) {
             qCWarning(lcImport) << "Import commit failed; rolling back";
             db.rollback();
         }
@@ -136,6 +140,7 @@ public:
 
 private:
     ImportService *m_service;
+    DeferredSearchIndex m_searchIndex;
     QHash<QString, QString> m_categoryIds;
     QHash<QString, QSet<QString>> m_keys;
     int m_total = 0;
@@ -152,7 +157,8 @@ ImportService::ImportService(TransactionRepository *transactions, CategoryReposi
 
 QString ImportService::duplicateKey(const QDate &date, qint64 amount, const QString &payee)
 {
-    return QStringLiteral("%1|%2|%3").arg(DateTimes::dateToText(date)).arg(amount).arg(payee);
+    return DateTimes::dateToText(date) + QLatin1Char('|') + QString::number(amount) +
+           QLatin1Char('|') + payee;
 }
 
 QifScan ImportService::scanQifAccounts(const QString &path) const

@@ -35,6 +35,7 @@ private slots:
     void hostileMemberNameIsSkipped();
     void oversizedEntryIsNotRead();
     void archiveWrittenByPythonImports();
+    void repeatedTransactionKeepsTheSearchIndexSound();
 
 private:
     static void populate(Database *database);
@@ -268,6 +269,32 @@ void BackupServiceTest::archiveWrittenByPythonImports()
     QCOMPARE(account->syncStatus, SyncStatus::Pending);
     QVERIFY(account->serverId.isEmpty());
     QCOMPARE(TransactionRepository(db.database()).findById("py-tx-1")->payee, QString("Café"));
+}
+
+void BackupServiceTest::repeatedTransactionKeepsTheSearchIndexSound()
+{
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    const QByteArray account = R"({"id": "a1", "name": "X", "created_at": "t", "updated_at": "t"})";
+    const auto transaction = [](const char *payee) {
+        return QByteArray(R"({"id": "t1", "account_id": "a1", "date": "2026-01-01", "payee": ")") +
+               payee + R"(", "amount": -5, "created_at": "t", "updated_at": "t"})";
+    };
+    // Two entries with one id: the second overwrites a row written moments before.
+    const QByteArray bytes = archive({{"manifest.json", R"({"version": 1})"},
+                                      {"accounts/a1.json", account},
+                                      {"transactions/first.json", transaction("Zebra Cafe")},
+                                      {"transactions/second.json", transaction("Yak Diner")}});
+    const auto result = BackupService(db.database()).importBackup(bytes, Mode::Overwrite);
+    QCOMPARE(result.transactions.imported, 2);
+    TransactionRepository repo(db.database());
+    QVERIFY(repo.search("zebra", {}).isEmpty());
+    QCOMPARE(repo.search("yak", {}).size(), 1);
+    QSqlQuery check(db.db());
+    QVERIFY(check.exec("INSERT INTO transactions_fts(transactions_fts, rank) VALUES "
+                       "('integrity-check', 1)"));
+    QCOMPARE(db.scalar("SELECT COUNT(*) FROM sqlite_master WHERE name = 'transactions_ai'").toInt(),
+             1);
 }
 
 LEDGERWELL_TEST(BackupServiceTest)

@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTest>
 
 class ImportServiceTest : public QObject
@@ -27,6 +28,7 @@ private slots:
     void csv_data();
     void csv();
     void csvRefusesUnmappedRequiredColumn();
+    void importedRowsAreSearchable();
 
 private:
     QString write(const QByteArray &content);
@@ -243,6 +245,25 @@ void ImportServiceTest::csvRefusesUnmappedRequiredColumn()
     const ImportResult refused = m_service->importCsv(path, m_account.id, mapping);
     QCOMPARE(refused.imported + refused.duplicates + refused.unparseable, 0);
     QCOMPARE(started.count(), 0);
+}
+
+void ImportServiceTest::importedRowsAreSearchable()
+{
+    const QString trigger =
+        m_db->scalar("SELECT sql FROM sqlite_master WHERE name = 'transactions_ai'").toString();
+    const QString path = write("Date,Payee,Amount,Memo\n1/5/2024,Zebra Cafe,-5,okapi\n"
+                               "1/6/2024,Bakery,-6,\n");
+    CsvColumnMapping mapping;
+    mapping.memoColumn = 3;
+    QCOMPARE(m_service->importCsv(path, m_account.id, mapping).imported, 2);
+    QCOMPARE(m_transactions->search("okapi", {}).size(), 1);
+    QCOMPARE(m_transactions->search("bak*", {}).size(), 1);
+    QCOMPARE(
+        m_db->scalar("SELECT sql FROM sqlite_master WHERE name = 'transactions_ai'").toString(),
+        trigger);
+    QSqlQuery check(m_db->db());
+    QVERIFY(check.exec("INSERT INTO transactions_fts(transactions_fts, rank) VALUES "
+                       "('integrity-check', 1)"));
 }
 
 LEDGERWELL_TEST(ImportServiceTest)

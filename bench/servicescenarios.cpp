@@ -1,8 +1,5 @@
 #include "servicescenarios.h"
 
-#include "datagenerator.h"
-#include "measure.h"
-
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
@@ -12,6 +9,8 @@
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "datagenerator.h"
+#include "measure.h"
 #include "services/backupservice.h"
 #include "services/categoryservice.h"
 #include "services/importservice.h"
@@ -96,8 +95,8 @@ void reportScenarios(Database *database, int runs)
     measure("report.cashFlow", runs,
             [&] { return int(reports.cashFlowByMonth(from, to, {}).size()); });
     measure("report.compare", runs, [&] {
-        return int(reports.compareCategories(from, QDate(2015, 12, 31), QDate(2016, 1, 1), to, {})
-                       .size());
+        return int(
+            reports.compareCategories(from, QDate(2015, 12, 31), QDate(2016, 1, 1), to, {}).size());
     });
 }
 
@@ -190,10 +189,9 @@ void serviceScenarios(int transactions, int runs, const QString &cliPath)
 {
     QTemporaryDir tmp;
     const QDir dir(tmp.path());
-    const Files files{dir.filePath(QStringLiteral("all.csv")),
-                      dir.filePath(QStringLiteral("tenth.csv")),
-                      dir.filePath(QStringLiteral("all.qif")),
-                      dir.filePath(QStringLiteral("backup.zip"))};
+    const Files files{
+        dir.filePath(QStringLiteral("all.csv")), dir.filePath(QStringLiteral("tenth.csv")),
+        dir.filePath(QStringLiteral("all.qif")), dir.filePath(QStringLiteral("backup.zip"))};
     {
         auto database = openDatabase(dir.filePath(QStringLiteral("generated.db")));
         DataGenerator().generate(database.get(), transactions);
@@ -201,7 +199,7 @@ void serviceScenarios(int transactions, int runs, const QString &cliPath)
         reportScenarios(database.get(), runs);
         BackupService backup(database.get());
         QByteArray archive;
-        measure("backup.export", 1, [&] {
+        measure("backup.export", runs, [&] {
             archive = backup.exportBackup();
             return transactions;
         });

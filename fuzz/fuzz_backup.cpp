@@ -32,8 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     BackupService service(database());
     const QByteArray archive(reinterpret_cast<const char *>(data), qsizetype(size));
-    for (const auto mode : {BackupService::ImportMode::Overwrite,
-                            BackupService::ImportMode::KeepNewer}) {
+    for (const auto mode :
+         {BackupService::ImportMode::Overwrite, BackupService::ImportMode::KeepNewer}) {
         service.importBackup(archive, mode);
     }
     return 0;

@@ -14,8 +14,11 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 using Mode = BackupService::ImportMode;
@@ -35,6 +38,7 @@ private slots:
     void hostileMemberNameIsSkipped();
     void oversizedEntryIsNotRead();
     void archiveWrittenByPythonImports();
+    void archiveOpensInPython();
     void repeatedTransactionKeepsTheSearchIndexSound();
 
 private:
@@ -269,6 +273,29 @@ void BackupServiceTest::archiveWrittenByPythonImports()
     QCOMPARE(account->syncStatus, SyncStatus::Pending);
     QVERIFY(account->serverId.isEmpty());
     QCOMPARE(TransactionRepository(db.database()).findById("py-tx-1")->payee, QString("Café"));
+}
+
+void BackupServiceTest::archiveOpensInPython()
+{
+    if (QStandardPaths::findExecutable("python3").isEmpty()) {
+        QSKIP("python3 is not installed");
+    }
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    populate(db.database());
+    QTemporaryDir dir;
+    QFile file(dir.filePath("backup.zip"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(BackupService(db.database()).exportBackup());
+    file.close();
+    QProcess python;
+    python.start("python3", {"-c",
+                             "import sys, zipfile; z = zipfile.ZipFile(sys.argv[1]); "
+                             "assert z.testzip() is None; print(len(z.namelist()))",
+                             file.fileName()});
+    QVERIFY(python.waitForFinished(30000));
+    QCOMPARE(python.exitCode(), 0);
+    QCOMPARE(python.readAllStandardOutput().trimmed(), QByteArray("8")); // 7 rows + manifest
 }
 
 void BackupServiceTest::repeatedTransactionKeepsTheSearchIndexSound()

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "data/registerrow.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+
+// The check register of one account: one line per transaction in date order with its running
+// balance, and the always-present blank entry row on which a new transaction is typed. The line
+// being entered or edited shows the entry buffer (what the user typed) until it is committed.
+class RegisterModel final : public QAbstractTableModel
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(RegisterModel)
+
+public:
+    enum Column
+    {
+        DateColumn,
+        CheckColumn,
+        PayeeColumn,
+        CategoryColumn,
+        MemoColumn,
+        PaymentColumn,
+        DepositColumn,
+        ClearedColumn,
+        BalanceColumn,
+        ColumnCount
+    };
+
+    // The texts of the line being typed; `categoryId` is hidden, `stickyDate` prefills the next.
+    struct EntryBuffer
+    {
+        QString date;
+        QString checkNumber;
+        QString payee;
+        QString memo;
+        QString category;
+        QString payment;
+        QString deposit;
+        QString cleared;
+        QString categoryId;
+        QString stickyDate;
+    };
+
+    static inline const QString kDateFormat = QStringLiteral("M/d/yyyy");
+
+    explicit RegisterModel(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
+
+    // `rows` oldest first, or already reversed when `newestFirst`.
+    void setRows(const QList<RegisterRow> &rows, bool newestFirst);
+    const QList<RegisterRow> &rows() const { return m_rows; }
+    bool newestFirst() const { return m_newestFirst; }
+    void setTwoLine(bool twoLine);
+    bool twoLine() const { return m_twoLine; }
+
+    int editingRow() const { return m_editingRow; }
+    void setEditingRow(int row);
+    void clearEntry();
+    void loadEntryFrom(const Transaction &transaction, const QString &categoryName);
+    bool isEntryRow(int row) const;
+    int entryRow() const;
+    // The stored line at a view row (never the entry row).
+    const RegisterRow &rowAt(int row) const;
+    // -1 when no stored line has this id (an empty id never matches).
+    int rowOfTransaction(const QString &id) const;
+
+    EntryBuffer &entry() { return m_entry; }
+    const EntryBuffer &entry() const { return m_entry; }
+    QString entryText(int column) const;
+    void setEntryText(int column, const QString &text);
+
+    static QString plainAmount(qint64 cents);
+    static QString clearedMark(const Transaction &transaction);
+    static QString columnTitle(int column);
+
+private:
+    bool showsBuffer(int row) const;
+    QVariant bufferData(int row, int column, int role) const;
+    QVariant storedData(const RegisterRow &line, int column, int role) const;
+    QString storedText(const RegisterRow &line, int column) const;
+
+    QList<RegisterRow> m_rows;
+    bool m_newestFirst = false;
+    bool m_twoLine = false;
+    int m_editingRow = -1;
+    EntryBuffer m_entry;
+};

@@ -10,9 +10,43 @@ RegisterLineEdit::RegisterLineEdit(QWidget *parent)
     setFocusPolicy(Qt::ClickFocus);
 }
 
+bool RegisterLineEdit::isRegisterCommand(const QKeyEvent *event)
+{
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_D:
+    case Qt::Key_I:
+    case Qt::Key_N:
+    case Qt::Key_M:
+        return control;
+    case Qt::Key_Apostrophe:
+        return !control;
+    default:
+        return false;
+    }
+}
+
+void RegisterLineEdit::keyPressEvent(QKeyEvent *event)
+{
+    if (isRegisterCommand(event)) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
 bool RegisterLineEdit::event(QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Claimed over the window's shortcuts, then passed on to the register as a key press.
+        if (isRegisterCommand(static_cast<QKeyEvent *>(event))) {
+            event->accept();
+            return true;
+        }
+    }
+    if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         QCompleter *popupOwner = completer();
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && popupOwner &&

@@ -11,6 +11,11 @@ class RegisterLineEdit : public QLineEdit
 public:
     explicit RegisterLineEdit(QWidget *parent = nullptr);
 
+    // Keys the register handles itself (commit, delete, insert, memorize, copy from above): the
+    // editor leaves them to the view.
+    static bool isRegisterCommand(const QKeyEvent *event);
+
 protected:
     bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };

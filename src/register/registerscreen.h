@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class AppState;
+class QDialog;
+class QLabel;
+class QPushButton;
+class RegisterDelegate;
+class RegisterModel;
+class RegisterTableView;
+
+// The check register of one account, edited in place from the keyboard one line at a time.
+// Nothing reaches the database until a line is committed (Ctrl+Enter, or Enter on the last field).
+class RegisterScreen final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(RegisterScreen)
+
+public:
+    // Yes/No questions and modal dialogs go through these, so tests can answer them.
+    using Question =
+        std::function<bool(QWidget *parent, const QString &title, const QString &text)>;
+    using DialogRunner = std::function<bool(QDialog *dialog)>;
+
+    explicit RegisterScreen(AppState *state, QWidget *parent = nullptr);
+    ~RegisterScreen() override;
+
+    void setAccount(const QString &accountId);
+    QString accountId() const { return m_accountId; }
+    void reload();
+    void scrollToEntryRow();
+
+    void insertNewEntry();
+    void tabToNextField();
+    void tabToPreviousField();
+    void applyOpenEditor();
+    void confirmDeleteRow(int row);
+    void toggleCleared(int row);
+    void memorizeCurrentRow();
+    void showStatus(const QString &text, int milliseconds);
+    bool focusNextPrevInRegister(bool next);
+
+    RegisterModel *model() const { return m_model; }
+    RegisterTableView *view() const { return m_view; }
+    QString statusText() const;
+    QString balanceText() const;
+    void setQuestion(Question question) { m_question = std::move(question); }
+    void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+
+signals:
+    void reconcileRequested(const QString &accountId);
+    void errorMessage(const QString &text);
+
+public slots:
+    void onContextMenu(const QPoint &position);
+    void commitCurrentRow();
+    void deleteCurrentRow();
+    void copyFromAbove();
+    void advanceToNextField();
+    void advanceToPreviousField();
+    void startEditingRow(int row);
+    void newTransactionDialog();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildLayout();
+    void configureView();
+    bool handleKey(QKeyEvent *event);
+    void autofillFromPayee(const QString &payee, bool fromCompletion, QWidget *editor);
+    void moveToField(int column, bool openEditor, bool focusMemo);
+    int nextField(int column, bool forward) const;
+    bool hasOpenEditor() const;
+    void applyTwoLine(bool twoLine);
+    void showBalance(qint64 balance, int currency);
+    void onClicked(const QModelIndex &index);
+    bool commitExisting(qint64 amount, const QDate &date, const QString &payee,
+                        const QString &categoryId, bool cleared, bool reconciled);
+    bool commitNew(qint64 amount, const QDate &date, QString payee, const QString &categoryId,
+                   bool cleared, bool reconciled);
+    QString resolveCategoryId() const;
+
+    AppState *m_state;
+    QString m_accountId;
+    RegisterModel *m_model;
+    RegisterDelegate *m_delegate;
+    RegisterTableView *m_view = nullptr;
+    QLabel *m_nameLabel = nullptr;
+    QLabel *m_subtitleLabel = nullptr;
+    QLabel *m_balanceLabel = nullptr;
+    QLabel *m_statusLabel = nullptr;
+    QPushButton *m_reconcileButton = nullptr;
+    Question m_question;
+    DialogRunner m_runDialog;
+};

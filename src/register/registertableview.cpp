@@ -1,0 +1,91 @@
+#include "registertableview.h"
+
+#include "registermodel.h"
+#include "registerscreen.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTimer>
+
+RegisterTableView::RegisterTableView(RegisterScreen *screen, QWidget *parent)
+    : QTableView(parent)
+    , m_screen(screen)
+{
+}
+
+bool RegisterTableView::focusInPayeeMemoEditor() const
+{
+    for (QWidget *w = QApplication::focusWidget(); w && w != this; w = w->parentWidget()) {
+        if (w->objectName() == QLatin1String("PayeeMemoEditor")) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool RegisterTableView::event(QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && hasFocus() && !focusInPayeeMemoEditor()) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const bool backtab = key->key() == Qt::Key_Backtab ||
+                             (key->key() == Qt::Key_Tab && key->modifiers() & Qt::ShiftModifier);
+        if (key->key() == Qt::Key_Tab || backtab) {
+            QKeyEvent arrow(QEvent::KeyPress, backtab ? Qt::Key_Left : Qt::Key_Right,
+                            Qt::NoModifier);
+            QTableView::keyPressEvent(&arrow);
+            if (currentIndex().isValid()) {
+                edit(currentIndex());
+            }
+            return true;
+        }
+    }
+    return QTableView::event(event);
+}
+
+void RegisterTableView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Backtab ||
+        (event->key() == Qt::Key_Tab && event->modifiers() & Qt::ShiftModifier)) {
+        m_screen->tabToPreviousField();
+    } else if (event->key() == Qt::Key_Tab) {
+        m_screen->tabToNextField();
+    } else {
+        QTableView::keyPressEvent(event);
+    }
+}
+
+bool RegisterTableView::focusNextPrevChild(bool next)
+{
+    if (focusInPayeeMemoEditor()) {
+        return m_screen->focusNextPrevInRegister(next);
+    }
+    next ? m_screen->tabToNextField() : m_screen->tabToPreviousField();
+    return true;
+}
+
+void RegisterTableView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    if (hint != QAbstractItemDelegate::EditNextItem &&
+        hint != QAbstractItemDelegate::EditPreviousItem) {
+        QTableView::closeEditor(editor, hint);
+        return;
+    }
+    const QModelIndex cell = currentIndex();
+    QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    const bool forward = hint == QAbstractItemDelegate::EditNextItem;
+    QTimer::singleShot(0, this, [this, cell, forward] {
+        if (cell.isValid()) {
+            setCurrentIndex(cell);
+        }
+        forward ? m_screen->tabToNextField() : m_screen->tabToPreviousField();
+    });
+}
+
+QModelIndex RegisterTableView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    const QModelIndex target = QTableView::moveCursor(action, modifiers);
+    if (target.isValid() && target.column() == RegisterModel::BalanceColumn) {
+        return target.siblingAtColumn(RegisterModel::ClearedColumn);
+    }
+    return target;
+}

@@ -103,11 +103,9 @@ QWidget *RegisterDelegate::payeeEditor(QWidget *parent, bool entryRow) const
         layout->addWidget(payee);
         layout->addWidget(memo);
         editor->setFocusProxy(payee);
-        memo->installEventFilter(const_cast<RegisterDelegate *>(this));
     } else {
         payee->setParent(parent);
     }
-    payee->installEventFilter(const_cast<RegisterDelegate *>(this));
     if (entryRow) {
         connect(completer, qOverload<const QString &>(&QCompleter::activated), editor,
                 [this, editor](const QString &text) {

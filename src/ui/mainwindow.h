@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 class AppState;
+class RegisterScreen;
 
 // The program's main window.
 class MainWindow final : public QMainWindow
@@ -14,6 +15,9 @@ public:
     explicit MainWindow(AppState *state, QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    RegisterScreen *registerScreen() const { return m_register; }
+
 private:
     AppState *m_state;
+    RegisterScreen *m_register;
 };

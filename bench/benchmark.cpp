@@ -4,10 +4,11 @@
 #include "datagenerator.h"
 #include "measure.h"
 #include "rawsqlite.h"
+#include "registerscenarios.h"
 #include "servicescenarios.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -93,7 +94,11 @@ void startupScenario(int runs)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // The register suite paints real widgets; without a display they paint offscreen.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Ledgerwell benchmarks"));
     parser.addHelpOption();
@@ -108,13 +113,17 @@ int main(int argc, char **argv)
                                                  "exists (the count must match)."),
                                   QStringLiteral("file"));
     const QCommandLineOption suite(QStringLiteral("suite"),
-                                   QStringLiteral("storage, services or all (default)."),
+                                   QStringLiteral("storage, services, register or all (default)."),
                                    QStringLiteral("name"), QStringLiteral("all"));
     const QCommandLineOption serviceCount(
         QStringLiteral("service-transactions"),
         QStringLiteral("Generated transactions for the services suite (default 100000)."),
         QStringLiteral("n"), QStringLiteral("100000"));
-    parser.addOptions({count, runs, keep, suite, serviceCount});
+    const QCommandLineOption registerCount(
+        QStringLiteral("register-transactions"),
+        QStringLiteral("Lines in the register suite's one account (default 50000)."),
+        QStringLiteral("n"), QStringLiteral("50000"));
+    parser.addOptions({count, runs, keep, suite, serviceCount, registerCount});
     parser.process(app);
     const int repetitions = std::max(1, parser.value(runs).toInt());
     const QString which = parser.value(suite);
@@ -122,7 +131,10 @@ int main(int argc, char **argv)
         serviceScenarios(parser.value(serviceCount).toInt(), repetitions,
                          QStringLiteral(LEDGERWELL_CLI));
     }
-    if (which == QLatin1String("services")) {
+    if (which == QLatin1String("all") || which == QLatin1String("register")) {
+        registerScenarios(parser.value(registerCount).toInt(), repetitions);
+    }
+    if (which == QLatin1String("services") || which == QLatin1String("register")) {
         return 0;
     }
     startupScenario(repetitions);

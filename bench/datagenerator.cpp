@@ -78,7 +78,7 @@ DataGenerator::DataGenerator(quint64 seed)
 {
 }
 
-DataGenerator::Result DataGenerator::generate(Database *database, int transactions)
+DataGenerator::Result DataGenerator::generate(Database *database, int transactions, int accounts)
 {
     std::mt19937_64 rng(m_seed);
     QSqlDatabase db = database->database();
@@ -96,7 +96,8 @@ DataGenerator::Result DataGenerator::generate(Database *database, int transactio
                                    "starting_balance, sort_order, created_at, updated_at) VALUES "
                                    "(?, ?, ?, 'USD', ?, ?, ?, ?)"));
     const QString stamp = QStringLiteral("2006-01-01T00:00:00Z");
-    for (int i = 0; i < 10; ++i) {
+    accounts = std::clamp(accounts, 1, 10);
+    for (int i = 0; i < accounts; ++i) {
         const QString id = uuid(rng);
         account.addBindValue(id);
         account.addBindValue(QStringLiteral("Account %1").arg(i + 1));
@@ -156,12 +157,12 @@ DataGenerator::Result DataGenerator::generate(Database *database, int transactio
         // Days advance evenly so the history spans twenty years.
         const QDate date = first.addDays(qint64(n) * days / transactions);
         const int share = accountShare(rng);
-        const int a = share < 25 ? 0 : 1 + (share - 25) % 9;
+        const int a = share < 25 || accounts == 1 ? 0 : 1 + (share - 25) % (accounts - 1);
         const QString accountId = result.accountIds[a];
         const qint64 amount = qint64(size(rng)) + 1;
         const int kind = percent(rng);
-        if (kind < 2 && result.transactions + 2 <= transactions) {
-            const int b = (a + 1 + percent(rng) % 9) % 10;
+        if (kind < 2 && accounts > 1 && result.transactions + 2 <= transactions) {
+            const int b = (a + 1 + percent(rng) % (accounts - 1)) % accounts;
             const QString out = uuid(rng);
             const QString in = uuid(rng);
             add(out, accountId, date, QStringLiteral("[Transfer] Account %1").arg(b + 1), QString(),

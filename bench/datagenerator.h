@@ -19,7 +19,8 @@ public:
 
     explicit DataGenerator(quint64 seed = 20261206);
 
-    Result generate(Database *database, int transactions);
+    // `accounts` from 1 to 10; with one account there are no transfers.
+    Result generate(Database *database, int transactions, int accounts = 10);
 
 private:
     quint64 m_seed;

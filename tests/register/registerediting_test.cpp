@@ -1,6 +1,7 @@
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/preferencesrepository.h"
+#include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "register/registerdelegate.h"
 #include "register/registermodel.h"
@@ -10,7 +11,9 @@
 #include "support/testappstate.h"
 #include "support/testrunner.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -35,6 +38,11 @@ private slots:
     void deletingATransferDeletesBothLegs();
     void apostropheCopiesTheCellAbove();
     void editingOneLegLeavesTheOther();
+    void transferBetweenCurrenciesIsRefused();
+    void toggleClearedFlipsOnlyTheFlag();
+    void memorizeAndNewTransactionGoThroughTheForms();
+    void openingLineCannotBeMemorized();
+    void registerClaimsCtrlIOverWindowShortcuts();
 
 private:
     QWidget *focus() const { return QApplication::focusWidget(); }
@@ -86,8 +94,7 @@ void RegisterEditingTest::cleanup()
     m_state.reset();
 }
 
-void RegisterEditingTest::fill(const QString &payee, const QString &payment,
-                               const QString &deposit)
+void RegisterEditingTest::fill(const QString &payee, const QString &payment, const QString &deposit)
 {
     RegisterModel::EntryBuffer &entry = m_screen->model()->entry();
     entry.payee = payee;
@@ -196,9 +203,12 @@ void RegisterEditingTest::payeeRules_data()
     QTest::addColumn<QString>("payee");
     QTest::addColumn<QString>("status");
     QTest::addColumn<int>("stored");
-    QTest::newRow("wrong case") << "[Transfer] savings" << "Transfer account not found" << 0;
-    QTest::newRow("lower-case prefix is a payee") << "[transfer] Savings" << "" << 1;
-    QTest::newRow("empty payee") << "  " << "Payee is required" << 0;
+    QTest::newRow("wrong case") << "[Transfer] savings"
+                                << "Transfer account not found" << 0;
+    QTest::newRow("lower-case prefix is a payee") << "[transfer] Savings"
+                                                  << "" << 1;
+    QTest::newRow("empty payee") << "  "
+                                 << "Payee is required" << 0;
 }
 
 void RegisterEditingTest::payeeRules()
@@ -318,6 +328,96 @@ void RegisterEditingTest::editingOneLegLeavesTheOther()
     QCOMPARE(stored(m_checking).first().amount, qint64(-3000));
     QCOMPARE(stored(m_checking).first().version, 2);
     QCOMPARE(stored(m_savings).first().amount, qint64(2500));
+}
+
+void RegisterEditingTest::transferBetweenCurrenciesIsRefused()
+{
+    Account euros = Records::account("Euros", 2);
+    euros.currency = Currency::EUR;
+    QVERIFY((*m_state)->accountRepository()->insert(euros));
+    QSignalSpy errors(m_screen.get(), &RegisterScreen::errorMessage);
+    fill("[Transfer] Euros", "10.00");
+    m_screen->commitCurrentRow();
+    QCOMPARE(errors.count(), 1);
+    QCOMPARE(errors.at(0).at(0).toString(),
+             QString("Transfers require both accounts to use the same currency"));
+    QVERIFY(stored(m_checking).isEmpty());
+    QVERIFY(stored(euros).isEmpty());
+}
+
+void RegisterEditingTest::toggleClearedFlipsOnlyTheFlag()
+{
+    fill("Cafe", "4.50");
+    m_screen->commitCurrentRow();
+    const Transaction before = stored(m_checking).first();
+    m_screen->toggleCleared(0);
+    const Transaction after = stored(m_checking).first();
+    QVERIFY(after.cleared && !before.cleared);
+    QCOMPARE(after.version, before.version);
+    QCOMPARE(after.amount, before.amount);
+    QCOMPARE(m_screen->model()->index(0, RegisterModel::ClearedColumn).data().toString(),
+             QString("C"));
+}
+
+void RegisterEditingTest::memorizeAndNewTransactionGoThroughTheForms()
+{
+    fill("Rent", "1200.00");
+    m_screen->commitCurrentRow();
+    QStringList titles;
+    m_screen->setDialogRunner([&](QDialog *dialog) {
+        titles << dialog->windowTitle();
+        return true;
+    });
+    m_screen->view()->setCurrentIndex(m_screen->model()->index(0, 2));
+    m_screen->memorizeCurrentRow();
+    const QList<RecurringTransaction> entries = (*m_state)->recurringRepository()->findAll();
+    QCOMPARE(entries.size(), 1);
+    QCOMPARE(entries[0].payee, QString("Rent"));
+    QCOMPARE(entries[0].amount, qint64(-120000));
+    QCOMPARE(entries[0].updatedAt, entries[0].createdAt);
+    QCOMPARE(m_screen->statusText(), QString("Transaction memorized as recurring"));
+
+    m_screen->newTransactionDialog();
+    QCOMPARE(titles, QStringList({"Memorize Transaction", "New Transaction"}));
+    QCOMPARE(stored(m_checking).size(), 2);
+}
+
+void RegisterEditingTest::openingLineCannotBeMemorized()
+{
+    Account funded = Records::account("Funded", 3, 5000);
+    QVERIFY((*m_state)->accountRepository()->insert(funded));
+    m_screen->setAccount(funded.id);
+    bool opened = false;
+    m_screen->setDialogRunner([&](QDialog *) { return opened = true; });
+    m_screen->view()->setCurrentIndex(m_screen->model()->index(0, 2));
+    m_screen->memorizeCurrentRow();
+    QVERIFY(!opened);
+    QCOMPARE(m_screen->statusText(),
+             QString("Cannot memorize: source transaction has an invalid date"));
+    bool asked = false;
+    m_screen->setQuestion(
+        [&](QWidget *, const QString &, const QString &) { return asked = true; });
+    m_screen->confirmDeleteRow(0);
+    m_screen->toggleCleared(0);
+    QVERIFY(!asked);
+    QCOMPARE(m_screen->model()->rowCount(), 2);
+}
+
+void RegisterEditingTest::registerClaimsCtrlIOverWindowShortcuts()
+{
+    int windowShortcut = 0;
+    auto *action = new QAction(m_screen.get());
+    action->setShortcut(QKeySequence("Ctrl+I"));
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, [&] { ++windowShortcut; });
+    m_screen->addAction(action);
+    fill("Half typed", "1.00");
+    m_screen->view()->setCurrentIndex(m_screen->model()->index(m_screen->model()->entryRow(), 3));
+    m_screen->view()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_I, Qt::ControlModifier);
+    QCOMPARE(windowShortcut, 0);
+    QVERIFY(m_screen->model()->entry().payee.isEmpty()); // insertNewEntry cleared the line
+    QCOMPARE(m_screen->view()->currentIndex().column(), int(RegisterModel::DateColumn));
 }
 
 LEDGERWELL_TEST(RegisterEditingTest)

@@ -24,7 +24,18 @@ namespace {
 
 const QString kLastViewedAccount = QStringLiteral("lastViewedAccountId");
 
+AppState::ThemeManagerFactory &themeManagerFactory()
+{
+    static AppState::ThemeManagerFactory factory;
+    return factory;
+}
+
 } // namespace
+
+void AppState::setThemeManagerFactory(ThemeManagerFactory factory)
+{
+    themeManagerFactory() = std::move(factory);
+}
 
 AppState::AppState(QObject *parent)
     : QObject(parent)
@@ -43,8 +54,11 @@ bool AppState::initialize()
     }
     createRepositories();
     createServices();
-    // The cloud client, sync engine, sharing service and theme manager are created here, in
-    // that order, once they exist.
+    // The cloud client, sync engine and sharing service are created here, in that order, once
+    // they exist.
+    if (themeManagerFactory()) {
+        m_themeManager = themeManagerFactory()(m_preferencesRepository, this);
+    }
     if (const auto day = m_preferencesRepository->get(QStringLiteral("weekStartDay"))) {
         WeekStart::setFromPreference(*day);
     }

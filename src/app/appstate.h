@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class AccountRepository;
 class BackupService;
 class CategoryRepository;
@@ -15,6 +17,7 @@ class RecurringRepository;
 class RecurringService;
 class ReportService;
 class SplitLineRepository;
+class ThemeManager;
 class TransactionRepository;
 
 // Owns the database connection, every repository and every service of the program. Created once
@@ -26,6 +29,13 @@ class AppState final : public QObject
     Q_DISABLE_COPY_MOVE(AppState)
 
 public:
+    // The theme manager needs Qt Gui, which this layer does not link: the widget layer registers
+    // how to create it (and apply the stored theme). Without one, as in the command-line tool,
+    // there is no theme manager.
+    using ThemeManagerFactory =
+        std::function<ThemeManager *(PreferencesRepository *preferences, QObject *parent)>;
+    static void setThemeManagerFactory(ThemeManagerFactory factory);
+
     explicit AppState(QObject *parent = nullptr);
     ~AppState() override;
 
@@ -49,6 +59,7 @@ public:
     ReportService *reportService() const { return m_reportService; }
     ImportService *importService() const { return m_importService; }
     BackupService *backupService() const { return m_backupService; }
+    ThemeManager *themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     // Remembers the account as the lastViewedAccountId preference; emits only on a change.
@@ -76,5 +87,6 @@ private:
     ReportService *m_reportService = nullptr;
     ImportService *m_importService = nullptr;
     BackupService *m_backupService = nullptr;
+    ThemeManager *m_themeManager = nullptr;
     QString m_currentAccountId;
 };

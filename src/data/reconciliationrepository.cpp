@@ -107,17 +107,17 @@ bool ReconciliationRepository::update(const Reconciliation &r)
         values, "ReconciliationRepository::update failed:"));
 }
 
-int ReconciliationRepository::softDeleteByAccount(const QString &accountId)
+int ReconciliationRepository::softDeleteByAccount(const QString &accountId, bool *ok)
 {
-    const int changed = m_table.softDeleteByAccount(accountId);
+    const int changed = m_table.softDeleteByAccount(accountId, ok);
     notify(changed > 0);
     return changed;
 }
 
 int ReconciliationRepository::restoreByAccount(const QString &accountId,
-                                               const QString &deletedSince)
+                                               const QString &deletedSince, bool *ok)
 {
-    const int changed = m_table.restoreByAccount(accountId, deletedSince);
+    const int changed = m_table.restoreByAccount(accountId, deletedSince, ok);
     notify(changed > 0);
     return changed;
 }

@@ -149,16 +149,17 @@ bool RecurringRepository::softDelete(const QString &id)
     return notify(m_table.softDelete(id, false));
 }
 
-int RecurringRepository::softDeleteByAccount(const QString &accountId)
+int RecurringRepository::softDeleteByAccount(const QString &accountId, bool *ok)
 {
-    const int changed = m_table.softDeleteByAccount(accountId);
+    const int changed = m_table.softDeleteByAccount(accountId, ok);
     notify(changed > 0);
     return changed;
 }
 
-int RecurringRepository::restoreByAccount(const QString &accountId, const QString &deletedSince)
+int RecurringRepository::restoreByAccount(const QString &accountId, const QString &deletedSince,
+                                          bool *ok)
 {
-    const int changed = m_table.restoreByAccount(accountId, deletedSince);
+    const int changed = m_table.restoreByAccount(accountId, deletedSince, ok);
     notify(changed > 0);
     return changed;
 }

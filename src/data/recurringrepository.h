@@ -31,8 +31,8 @@ public:
     // Never moves an entry to another account.
     bool update(const RecurringTransaction &entry);
     bool softDelete(const QString &id);
-    int softDeleteByAccount(const QString &accountId);
-    int restoreByAccount(const QString &accountId, const QString &deletedSince);
+    int softDeleteByAccount(const QString &accountId, bool *ok = nullptr);
+    int restoreByAccount(const QString &accountId, const QString &deletedSince, bool *ok = nullptr);
     bool markSynced(const QString &id, const QString &serverId);
     int markAllPendingForResync();
 

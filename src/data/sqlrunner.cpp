@@ -34,11 +34,14 @@ bool SqlRunner::write(const QString &sql, const QVariantList &values, const char
     return ok;
 }
 
-int SqlRunner::writeCount(const QString &sql, const QVariantList &values,
-                          const char *failureText) const
+int SqlRunner::writeCount(const QString &sql, const QVariantList &values, const char *failureText,
+                          bool *succeeded) const
 {
     bool ok = false;
     const std::shared_ptr<QSqlQuery> query = run(sql, values, &ok);
+    if (succeeded) {
+        *succeeded = ok;
+    }
     if (!ok) {
         if (failureText) {
             qCWarning(lcData).noquote() << failureText << query->lastError().text();

@@ -31,8 +31,10 @@ public:
     // Runs a write. `failureText` (for example "AccountRepository::insert failed:") is logged with
     // the driver's error when it fails; pass nullptr for writes that fail silently.
     bool write(const QString &sql, const QVariantList &values, const char *failureText) const;
-    // Runs a write and returns the number of rows it changed; 0 when it failed.
-    int writeCount(const QString &sql, const QVariantList &values, const char *failureText) const;
+    // Runs a write and returns the number of rows it changed; 0 when it failed (and `ok`, when
+    // given, tells which).
+    int writeCount(const QString &sql, const QVariantList &values, const char *failureText,
+                   bool *ok = nullptr) const;
 
     template <typename Map>
     auto list(const QString &sql, const QVariantList &values, Map map) const

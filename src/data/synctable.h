@@ -15,8 +15,9 @@ public:
 
     // `logFailure` false for the repositories whose single-row delete fails silently.
     bool softDelete(const QString &id, bool logFailure = true) const;
-    int softDeleteByAccount(const QString &accountId) const;
-    int restoreByAccount(const QString &accountId, const QString &deletedSince) const;
+    int softDeleteByAccount(const QString &accountId, bool *ok = nullptr) const;
+    int restoreByAccount(const QString &accountId, const QString &deletedSince,
+                         bool *ok = nullptr) const;
     bool markSynced(const QString &id, const QString &serverId) const;
     int markAllPendingForResync() const;
 

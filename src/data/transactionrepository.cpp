@@ -255,16 +255,17 @@ bool TransactionRepository::softDelete(const QString &id)
     return notify(m_table.softDelete(id), row->accountId);
 }
 
-int TransactionRepository::softDeleteByAccount(const QString &accountId)
+int TransactionRepository::softDeleteByAccount(const QString &accountId, bool *ok)
 {
-    const int changed = m_table.softDeleteByAccount(accountId);
+    const int changed = m_table.softDeleteByAccount(accountId, ok);
     notify(changed > 0, accountId);
     return changed;
 }
 
-int TransactionRepository::restoreByAccount(const QString &accountId, const QString &deletedSince)
+int TransactionRepository::restoreByAccount(const QString &accountId, const QString &deletedSince,
+                                            bool *ok)
 {
-    const int changed = m_table.restoreByAccount(accountId, deletedSince);
+    const int changed = m_table.restoreByAccount(accountId, deletedSince, ok);
     notify(changed > 0, accountId);
     return changed;
 }

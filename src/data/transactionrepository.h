@@ -46,10 +46,10 @@ public:
     // Never moves a row to another account nor changes its creation time.
     bool update(const Transaction &transaction);
     bool softDelete(const QString &id);
-    int softDeleteByAccount(const QString &accountId);
+    int softDeleteByAccount(const QString &accountId, bool *ok = nullptr);
     // Brings back the rows deleted at or after `deletedSince` (the account's own deletion time),
     // so rows deleted before the account stay deleted.
-    int restoreByAccount(const QString &accountId, const QString &deletedSince);
+    int restoreByAccount(const QString &accountId, const QString &deletedSince, bool *ok = nullptr);
     bool markSynced(const QString &id, const QString &serverId);
     int markAllPendingForResync();
 

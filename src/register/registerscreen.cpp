@@ -141,6 +141,7 @@ void RegisterScreen::configureView()
     m_view->verticalHeader()->hide();
     m_view->verticalHeader()->setDefaultSectionSize(36);
     m_view->setShowGrid(false);
+    m_view->setWordWrap(false);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     QHeaderView *header = m_view->horizontalHeader();

@@ -1,27 +1,675 @@
 #include "mainwindow.h"
 
+#include "accountformdialog.h"
 #include "app/appstate.h"
 #include "data/accountrepository.h"
+#include "data/datetimes.h"
+#include "data/identifiers.h"
+#include "data/money.h"
+#include "data/preferencesrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/transactionrepository.h"
+#include "elidedlabel.h"
 #include "register/registerscreen.h"
+#include "services/accountcascade.h"
+#include "services/recurringservice.h"
+#include "services/reporttable.h"
+#include "services/sampledataservice.h"
+#include "statusbar.h"
+#include "thememanager.h"
+#include "welcomescreen.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kGeometryKey = QStringLiteral("mainwindow/geometry");
+const QString kSplitterKey = QStringLiteral("mainwindow/splitter");
+const QString kTeal = QStringLiteral("#4DB6AC");
+const QString kSidebarMuted = QStringLiteral("#8FAF9F");
+
+QFont scaled(int delta, QFont::Weight weight)
+{
+    QFont font = QApplication::font();
+    font.setPointSizeF(std::max(7.0, font.pointSizeF() + delta));
+    font.setWeight(weight);
+    return font;
+}
+
+QLabel *glyphLabel(char16_t glyph, int pixels, const QString &color, QWidget *parent)
+{
+    auto *label = new QLabel(QString(QChar(glyph)), parent);
+    QFont font(QStringLiteral("Material Icons"));
+    font.setPixelSize(pixels);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    label->setStyleSheet(QStringLiteral("color: %1;").arg(color));
+    return label;
+}
+
+char16_t typeGlyph(AccountType type)
+{
+    switch (type) {
+    case AccountType::Checking:
+        return 0xE84F;
+    case AccountType::Savings:
+        return 0xE2EB;
+    case AccountType::CreditCard:
+        return 0xE870;
+    case AccountType::Cash:
+        return 0xE57D;
+    case AccountType::Investment:
+        return 0xE8E5;
+    case AccountType::Other:
+        break;
+    }
+    return 0xE850;
+}
+
+} // namespace
 
 MainWindow::MainWindow(AppState *state, QWidget *parent)
     : QMainWindow(parent)
     , m_state(state)
     , m_register(new RegisterScreen(state, this))
+    , m_question([](QWidget *parentWidget, const QString &title, const QString &text) {
+        return QMessageBox::warning(parentWidget, title, text, QMessageBox::Yes | QMessageBox::No,
+                                    QMessageBox::No) == QMessageBox::Yes;
+    })
+    , m_runDialog([](QDialog *dialog) { return dialog->exec() == QDialog::Accepted; })
 {
     setWindowTitle(tr("Varnaby Ledgerwell"));
-    resize(1100, 720);
-    // Until the sidebar exists the window shows the register of the last viewed account, or of
-    // the first one.
-    setCentralWidget(m_register);
-    QString accountId = state->currentAccountId();
-    if (accountId.isEmpty() || !state->accountRepository()->findById(accountId)) {
-        const QList<Account> accounts = state->accountRepository()->findAll();
-        accountId = accounts.isEmpty() ? QString() : accounts.first().id;
+    const QByteArray geometry = QSettings().value(kGeometryKey).toByteArray();
+    if (geometry.isEmpty() || !restoreGeometry(geometry)) {
+        resize(1280, 900);
     }
-    if (!accountId.isEmpty()) {
-        m_register->setAccount(accountId);
+    setupMenuBar();
+    m_welcome = new WelcomeScreen(this);
+    m_pages = new QStackedWidget(this);
+    m_pages->addWidget(m_welcome);
+    m_pages->addWidget(m_register);
+    m_pages->addWidget(buildEmptyPage());
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->addWidget(buildSidebar());
+    m_splitter->addWidget(m_pages);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setChildrenCollapsible(false);
+    const QByteArray splitter = QSettings().value(kSplitterKey).toByteArray();
+    if (splitter.isEmpty() || !m_splitter->restoreState(splitter)) {
+        m_splitter->setSizes({280, 1000});
     }
+    setCentralWidget(m_splitter);
+    m_statusBar = new StatusBar(this);
+    setStatusBar(m_statusBar);
+    connectSignals();
+    updateAuthUI();
+    refreshSidebar();
+
+    const int posted = m_state->recurringService()->autoPostDue();
+    if (posted > 0) {
+        m_statusBar->showTransient(tr("Auto-posted %n recurring transaction(s)", nullptr, posted),
+                                   5000);
+        refreshSidebar();
+    }
+    updateRecurringDue();
+    chooseInitialAccount();
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::setupMenuBar()
+{
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    QAction *newTransaction = file->addAction(tr("&New Transaction"));
+    newTransaction->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+    connect(newTransaction, &QAction::triggered, this, [this] {
+        if (m_pages->currentIndex() == RegisterPage) {
+            m_register->insertNewEntry();
+        }
+    });
+    QAction *newAccount = file->addAction(tr("New &Account"));
+    newAccount->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+N")));
+    connect(newAccount, &QAction::triggered, this, &MainWindow::showNewAccountDialog);
+    file->addSeparator();
+    QAction *quit = file->addAction(tr("&Quit"));
+    quit->setShortcut(QKeySequence::Quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu *account = menuBar()->addMenu(tr("&Account"));
+    connect(account->addAction(tr("&Edit...")), &QAction::triggered, this,
+            &MainWindow::showEditAccountDialog);
+    account->addSeparator();
+    connect(account->addAction(tr("&Delete")), &QAction::triggered, this,
+            &MainWindow::deleteCurrentAccount);
+    addHelpMenu();
+}
+
+void MainWindow::addHelpMenu()
+{
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    connect(help->addAction(tr("&About Varnaby Ledgerwell")), &QAction::triggered, this,
+            &MainWindow::showAbout);
+    connect(help->addAction(tr("&Keyboard Shortcuts")), &QAction::triggered, this,
+            &MainWindow::showShortcuts);
+    if (!qEnvironmentVariableIsEmpty("LEDGERWELL_DEV")) {
+        help->addSeparator();
+        connect(help->addAction(tr("Load &Sample Data")), &QAction::triggered, this,
+                &MainWindow::loadSampleData);
+        connect(help->addAction(tr("&Clear Sample Data")), &QAction::triggered, this,
+                &MainWindow::clearSampleData);
+    }
+}
+
+QWidget *MainWindow::buildEmptyPage()
+{
+    auto *page = new QWidget(this);
+    auto *column = new QVBoxLayout(page);
+    column->setSpacing(12);
+    column->setAlignment(Qt::AlignCenter);
+    auto *title = new QLabel(tr("Welcome to Varnaby Ledgerwell"), page);
+    title->setFont(scaled(8, QFont::DemiBold));
+    title->setAlignment(Qt::AlignCenter);
+    auto *line = new QLabel(tr("Create your first account to get started."), page);
+    line->setFont(scaled(1, QFont::Medium));
+    line->setAlignment(Qt::AlignCenter);
+    line->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
+    auto *create = new QPushButton(tr("Create Account"), page);
+    create->setObjectName(QStringLiteral("createAccountButton"));
+    create->setMinimumSize(180, 40);
+    create->setCursor(Qt::PointingHandCursor);
+    create->setStyleSheet(
+        QStringLiteral("QPushButton {  background-color: %1;  color: white;  border: none;  "
+                       "border-radius: 4px;  padding: 6px 16px;  font-weight: 600;  min-width: "
+                       "80px;}QPushButton:hover {  background-color: #00796B;}QPushButton:pressed "
+                       "{  background-color: #004D40;}")
+            .arg(QStringLiteral("#00897B")));
+    connect(create, &QPushButton::clicked, this, &MainWindow::showNewAccountDialog);
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    buttonRow->addWidget(create);
+    buttonRow->addStretch();
+    auto *hint = new QLabel(
+        tr("You can also import transactions from a CSV file via File \u203A Import."), page);
+    hint->setAlignment(Qt::AlignCenter);
+    hint->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
+    column->addWidget(glyphLabel(0xE850, 96, kTeal, page));
+    column->addWidget(title);
+    column->addWidget(line);
+    column->addLayout(buttonRow);
+    column->addWidget(hint);
+    return page;
+}
+
+QWidget *MainWindow::buildSidebar()
+{
+    auto *sidebar = new QWidget(this);
+    auto *layout = new QVBoxLayout(sidebar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_accountList = new QListWidget(sidebar);
+    m_accountList->setMinimumWidth(260);
+    m_accountList->setFocusPolicy(Qt::NoFocus);
+    m_accountList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_accountList->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_accountList->setDragDropMode(QAbstractItemView::InternalMove);
+    m_accountList->setDefaultDropAction(Qt::MoveAction);
+    m_accountList->setStyleSheet(
+        QStringLiteral("QListWidget {  background-color: %1;  border: none;  outline: none;  "
+                       "padding: 6px 0;  font-size: 10pt;}QListWidget::item {  color: %2;  "
+                       "padding: 7px 14px;  border: none;}QListWidget::item:hover {  "
+                       "background-color: %3;  color: %4;}QListWidget::item:selected {  "
+                       "background-color: %5;  color: %4;}QListWidget::item:disabled {  color: "
+                       "%6;  padding: 10px 14px 4px 14px;  background: transparent;}")
+            .arg(QStringLiteral("#152420"), kSidebarMuted, QStringLiteral("#1E3530"),
+                 QStringLiteral("#FFFFFF"), QStringLiteral("#26574A"), QStringLiteral("#5A7A6E")));
+    connect(m_accountList, &QListWidget::itemClicked, this, &MainWindow::onAccountClicked);
+    connect(m_accountList, &QWidget::customContextMenuRequested, this,
+            &MainWindow::onAccountContextMenu);
+    connect(m_accountList->model(), &QAbstractItemModel::rowsMoved, this,
+            [this] { QTimer::singleShot(0, this, &MainWindow::saveSortOrder); });
+    m_totalLabel = new QLabel(sidebar);
+    m_totalLabel->setFont(scaled(0, QFont::Medium));
+    m_totalLabel->setAlignment(Qt::AlignCenter);
+    m_totalLabel->setFixedHeight(32);
+    m_totalLabel->setStyleSheet(
+        QStringLiteral("background: %1; color: %2; border-top: 1px solid %3; padding: 4px;")
+            .arg(QStringLiteral("#152420"), kSidebarMuted, QStringLiteral("#1E3028")));
+    layout->addWidget(m_accountList, 1);
+    layout->addWidget(m_totalLabel);
+    sidebar->setMinimumWidth(260);
+    sidebar->setMaximumWidth(500);
+    return sidebar;
+}
+
+void MainWindow::connectSignals()
+{
+    connect(m_register, &RegisterScreen::errorMessage, this,
+            [this](const QString &text) { m_statusBar->showTransient(text, 5000); });
+    connect(m_state->preferencesRepository(), &PreferencesRepository::changed, this,
+            [this](const QString &key) {
+                static const QStringList keys = {
+                    QStringLiteral("registerTwoLine"), QStringLiteral("registerNewestFirst"),
+                    QStringLiteral("weekStartDay"), QStringLiteral("theme")};
+                if (keys.contains(key)) {
+                    m_register->reload();
+                }
+            });
+    connect(m_state->transactionRepository(), &TransactionRepository::transactionsChanged, this,
+            &MainWindow::scheduleSidebarRefresh);
+    connect(m_state->accountRepository(), &AccountRepository::accountsChanged, this,
+            &MainWindow::scheduleSidebarRefresh);
+    connect(m_welcome, &WelcomeScreen::dismissRequested, this, [this] {
+        if (!m_state->currentAccountId().isEmpty()) {
+            selectAccount(m_state->currentAccountId());
+        } else {
+            m_pages->setCurrentIndex(EmptyPage);
+        }
+    });
+    if (ThemeManager *theme = m_state->themeManager()) {
+        connect(theme, &ThemeManager::themeChanged, m_statusBar, &StatusBar::restyle);
+    }
+    connect(m_state->recurringService(), &RecurringService::pendingCountChanged, this,
+            &MainWindow::updateRecurringDue);
+    connect(m_state->recurringRepository(), &RecurringRepository::recurringChanged, this,
+            &MainWindow::updateRecurringDue);
+}
+
+void MainWindow::updateAuthUI()
+{
+    // Signed out until the cloud account exists.
+    m_statusBar->setSyncState(tr("Not signed in"));
+    m_welcome->updateAuthUI(false);
+    if (m_pages->currentIndex() == WelcomePage && !m_state->currentAccountId().isEmpty()) {
+        selectAccount(m_state->currentAccountId());
+    }
+}
+
+void MainWindow::updateRecurringDue()
+{
+    m_statusBar->setRecurringDue(m_state->recurringService()->pendingCount());
+}
+
+QString MainWindow::totalText() const
+{
+    return m_totalLabel->text();
+}
+
+void MainWindow::scheduleSidebarRefresh()
+{
+    if (m_refreshPending) {
+        return;
+    }
+    m_refreshPending = true;
+    // Refreshes follow each other at least this far apart, so that a burst of changes (an import
+    // lets the event loop run every hundred rows) costs a few refreshes, not one per turn.
+    constexpr qint64 minimumGap = 250;
+    const qint64 since = m_lastRefresh.isValid() ? m_lastRefresh.elapsed() : minimumGap;
+    QTimer::singleShot(int(std::max<qint64>(0, minimumGap - since)), this, [this] {
+        m_refreshPending = false;
+        refreshSidebar();
+    });
+}
+
+void MainWindow::onAccountsChanged()
+{
+    refreshSidebar();
+}
+
+QWidget *MainWindow::accountItemWidget(const Account &account, qint64 balance) const
+{
+    auto *widget = new QWidget;
+    auto *row = new QHBoxLayout(widget);
+    row->setContentsMargins(6, 8, 8, 8);
+    row->setSpacing(8);
+    QLabel *icon = glyphLabel(typeGlyph(account.type), 22, kTeal, widget);
+    icon->setFixedSize(24, 24);
+    row->addWidget(icon);
+    auto *column = new QVBoxLayout;
+    column->setSpacing(2);
+    auto *first = new QHBoxLayout;
+    auto *name = new ElidedLabel(account.name, widget);
+    QFont nameFont = QApplication::font();
+    nameFont.setWeight(QFont::Medium);
+    name->setFont(nameFont);
+    name->setStyleSheet(QStringLiteral("color: #FFFFFF;"));
+    name->setToolTip(account.name);
+    auto *amount = new QLabel(formatMoney(balance, account.currency), widget);
+    QFont mono(QStringLiteral("monospace"));
+    mono.setStyleHint(QFont::Monospace);
+    mono.setPointSizeF(QApplication::font().pointSizeF());
+    amount->setFont(mono);
+    amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    amount->setStyleSheet(balance >= 0 ? QStringLiteral("color: #66BB6A;")
+                                       : QStringLiteral("color: #FF8A80;"));
+    amount->setMinimumWidth(QFontMetrics(mono).horizontalAdvance(amount->text()) + 4);
+    amount->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    first->addWidget(name, 1);
+    first->addWidget(amount);
+    QString detail = account.institution.isEmpty()
+                         ? ReportTable::accountTypeLabel(accountTypeToText(account.type))
+                         : account.institution;
+    if (!account.accountNumberLast4.isEmpty()) {
+        detail += QStringLiteral("  \u00B7  *%1").arg(account.accountNumberLast4);
+    }
+    auto *second = new QLabel(detail, widget);
+    second->setFont(scaled(-2, QFont::Normal));
+    second->setStyleSheet(QStringLiteral("color: %1;").arg(kSidebarMuted));
+    column->addLayout(first);
+    column->addWidget(second);
+    row->addLayout(column, 1);
+    return widget;
+}
+
+void MainWindow::refreshSidebar()
+{
+    ++m_sidebarRefreshes;
+    m_lastRefresh.start();
+    m_accountList->clear();
+    const QList<Account> accounts = m_state->accountRepository()->findAll();
+    // A sum in SQL gives the register's last running balance without loading its lines.
+    const QHash<QString, qint64> sums = m_state->transactionRepository()->balancesByAccount();
+    qint64 total = 0;
+    for (const Account &account : accounts) {
+        const qint64 balance = account.startingBalance + sums.value(account.id);
+        total += balance;
+        auto *item = new QListWidgetItem(m_accountList);
+        item->setData(Qt::UserRole, account.id);
+        QWidget *widget = accountItemWidget(account, balance);
+        item->setSizeHint(
+            QSize(m_accountList->viewport()->width(), widget->sizeHint().height() + 10));
+        m_accountList->setItemWidget(item, widget);
+    }
+    m_statusBar->setAccountCount(int(accounts.size()));
+    rebuildAccountShortcuts();
+    m_totalLabel->setText(accounts.isEmpty()
+                              ? tr("No accounts")
+                              : tr("Total: %1").arg(formatMoney(total, Currency::USD)));
+    for (int i = 0; i < m_accountList->count(); ++i) {
+        if (m_accountList->item(i)->data(Qt::UserRole).toString() == m_state->currentAccountId()) {
+            m_accountList->setCurrentRow(i);
+        }
+    }
+}
+
+void MainWindow::rebuildAccountShortcuts()
+{
+    qDeleteAll(m_accountShortcuts);
+    m_accountShortcuts.clear();
+    for (int i = 0; i < std::min(m_accountList->count(), 10); ++i) {
+        const QString id = m_accountList->item(i)->data(Qt::UserRole).toString();
+        auto *shortcut = new QShortcut(QKeySequence(QStringLiteral("Alt+%1").arg((i + 1) % 10)),
+                                       this, nullptr, nullptr, Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, id] { selectAccount(id); });
+        m_accountShortcuts << shortcut;
+    }
+}
+
+void MainWindow::saveSortOrder()
+{
+    QList<QPair<QString, int>> orders;
+    for (int i = 0; i < m_accountList->count(); ++i) {
+        const QString id = m_accountList->item(i)->data(Qt::UserRole).toString();
+        if (!id.isEmpty()) {
+            orders.append({id, int(orders.size())});
+        }
+    }
+    m_state->accountRepository()->updateSortOrders(orders);
+}
+
+void MainWindow::onAccountClicked(QListWidgetItem *item)
+{
+    const QString id = item ? item->data(Qt::UserRole).toString() : QString();
+    if (!id.isEmpty()) {
+        selectAccount(id);
+    }
+}
+
+void MainWindow::selectAccount(const QString &accountId)
+{
+    m_state->setCurrentAccountId(accountId);
+    m_register->setAccount(accountId);
+    m_pages->setCurrentIndex(RegisterPage);
+    for (int i = 0; i < m_accountList->count(); ++i) {
+        if (m_accountList->item(i)->data(Qt::UserRole).toString() == accountId) {
+            m_accountList->setCurrentRow(i);
+        }
+    }
+}
+
+void MainWindow::chooseInitialAccount()
+{
+    const QString remembered = m_state->currentAccountId();
+    const auto account = m_state->accountRepository()->findById(remembered);
+    if (!remembered.isEmpty() && account && !account->deletedAt) {
+        selectAccount(remembered);
+        return;
+    }
+    const QList<Account> accounts = m_state->accountRepository()->findAll();
+    if (!accounts.isEmpty()) {
+        selectAccount(accounts.first().id);
+        return;
+    }
+    // Page 2 would be for a signed-in user with no account yet.
+    m_pages->setCurrentIndex(WelcomePage);
+}
+
+bool MainWindow::requireAccount()
+{
+    if (!m_state->currentAccountId().isEmpty()) {
+        return true;
+    }
+    m_statusBar->showTransient(tr("Select an account first"), 3000);
+    return false;
+}
+
+void MainWindow::showNewAccountDialog()
+{
+    AccountFormDialog dialog(this);
+    if (!m_runDialog(&dialog)) {
+        return;
+    }
+    Account account = dialog.account();
+    if (account.name.isEmpty()) {
+        return;
+    }
+    // The opening balance is a real transaction, so the register shows it like any other line.
+    const qint64 opening = account.startingBalance;
+    account.startingBalance = 0;
+    if (!m_state->accountRepository()->insert(account)) {
+        return;
+    }
+    if (opening != 0) {
+        Transaction t;
+        t.id = Identifiers::newId();
+        t.accountId = account.id;
+        t.date = dialog.asOfDate();
+        t.payee = QStringLiteral("Opening Balance");
+        t.amount = opening;
+        t.cleared = true;
+        t.reconciled = true;
+        t.createdAt = DateTimes::nowUtc();
+        t.updatedAt = t.createdAt;
+        m_state->transactionRepository()->insert(t);
+    }
+    selectAccount(account.id);
+}
+
+void MainWindow::showEditAccountDialog()
+{
+    if (!requireAccount()) {
+        return;
+    }
+    const auto account = m_state->accountRepository()->findById(m_state->currentAccountId());
+    if (!account) {
+        return;
+    }
+    AccountFormDialog dialog(*account, this);
+    if (!m_runDialog(&dialog)) {
+        return;
+    }
+    Account edited = dialog.account();
+    edited.updatedAt = DateTimes::nowUtc();
+    edited.syncStatus = SyncStatus::Pending;
+    m_state->accountRepository()->update(edited);
+    m_register->reload();
+}
+
+void MainWindow::deleteAccount(const QString &accountId)
+{
+    const auto account = m_state->accountRepository()->findById(accountId);
+    if (!account) {
+        return;
+    }
+    const QString text =
+        tr("Delete \"%1\"?\n\nAll transactions, recurring entries, and reconciliation history for "
+           "this account will be removed. You can restore it from Preferences \u2192 Data & Sync.")
+            .arg(account->name);
+    if (!m_question(this, tr("Delete Account"), text)) {
+        return;
+    }
+    AccountCascade cascade(m_state->database(), m_state->accountRepository(),
+                           m_state->transactionRepository(), m_state->recurringRepository(),
+                           m_state->reconciliationRepository());
+    if (!cascade.softDelete(accountId)) {
+        m_statusBar->showTransient(tr("The account could not be deleted"), 5000);
+        return;
+    }
+    if (m_state->currentAccountId() == accountId) {
+        m_state->setCurrentAccountId(QString());
+        m_pages->setCurrentIndex(WelcomePage);
+    }
+    refreshSidebar();
+}
+
+void MainWindow::deleteCurrentAccount()
+{
+    if (requireAccount()) {
+        deleteAccount(m_state->currentAccountId());
+    }
+}
+
+void MainWindow::onAccountContextMenu(const QPoint &position)
+{
+    QMenu menu(this);
+    menu.addAction(tr("New Account..."), this, &MainWindow::showNewAccountDialog);
+    QListWidgetItem *item = m_accountList->itemAt(position);
+    const QString id = item ? item->data(Qt::UserRole).toString() : QString();
+    const auto account = m_state->accountRepository()->findById(id);
+    if (account && !account->deletedAt) {
+        const auto select = [this, id](auto action) {
+            return [this, id, action] {
+                selectAccount(id);
+                action();
+            };
+        };
+        menu.addSeparator();
+        menu.addAction(tr("Edit \"%1\"...").arg(account->name), this,
+                       select([this] { showEditAccountDialog(); }));
+        menu.addSeparator();
+        menu.addAction(tr("Delete \"%1\"").arg(account->name), this,
+                       select([this, id] { deleteAccount(id); }));
+    }
+    menu.exec(m_accountList->viewport()->mapToGlobal(position));
+}
+
+void MainWindow::loadSampleData()
+{
+    SampleDataService sample(m_state->database());
+    if (sample.isLoaded()) {
+        QMessageBox::information(this, tr("Sample Data"), tr("Sample data is already loaded."));
+        return;
+    }
+    sample.load();
+    refreshSidebar();
+    m_statusBar->showTransient(tr("Sample data loaded"), 3000);
+}
+
+void MainWindow::clearSampleData()
+{
+    SampleDataService sample(m_state->database());
+    if (!sample.isLoaded()) {
+        QMessageBox::information(this, tr("Sample Data"), tr("No sample data to clear."));
+        return;
+    }
+    sample.clear();
+    refreshSidebar();
+    m_statusBar->showTransient(tr("Sample data cleared"), 3000);
+}
+
+void MainWindow::showAbout()
+{
+    QMessageBox::about(
+        this, tr("About Varnaby Ledgerwell"),
+        tr("<h3>Varnaby Ledgerwell</h3><p>Version %1</p><p>A digital check register for household "
+           "finances.</p><p><small>This application uses the Qt framework under the GNU LGPL "
+           "version 3 licence. See <a href=\"https://www.qt.io/\">qt.io</a> and <a "
+           "href=\"https://code.qt.io/\">code.qt.io</a> for the framework and its source "
+           "code.</small></p>")
+            .arg(QApplication::applicationVersion()));
+}
+
+void MainWindow::showShortcuts()
+{
+    const QList<std::pair<const char *, QList<std::pair<const char *, const char *>>>> sections = {
+        {QT_TR_NOOP("Register"),
+         {{"Ctrl+Enter", QT_TR_NOOP("Save transaction")},
+          {"Ctrl+I", QT_TR_NOOP("Insert new transaction")},
+          {"Ctrl+D", QT_TR_NOOP("Delete current transaction")},
+          {"Tab / Shift+Tab", QT_TR_NOOP("Next / previous field")},
+          {"' (apostrophe)", QT_TR_NOOP("Copy value from field above")}}},
+        {QT_TR_NOOP("Date Field"),
+         {{"t", QT_TR_NOOP("Today")},
+          {"+ / -", QT_TR_NOOP("Next / previous day")},
+          {"m / h", QT_TR_NOOP("First / last day of month")},
+          {"y / r", QT_TR_NOOP("First / last day of year")},
+          {"w / k", QT_TR_NOOP("First / last day of week")}}},
+        {QT_TR_NOOP("General"),
+         {{"Ctrl+N", QT_TR_NOOP("New transaction")},
+          {"Ctrl+Shift+N", QT_TR_NOOP("New account")},
+          {"Ctrl+R", QT_TR_NOOP("Reconcile account")},
+          {"Ctrl+F", QT_TR_NOOP("Search transactions")},
+          {"Ctrl+I", QT_TR_NOOP("Import")},
+          {"Ctrl+2", QT_TR_NOOP("Reports")},
+          {"Ctrl+3", QT_TR_NOOP("Recurring transactions")},
+          {"Ctrl+4", QT_TR_NOOP("Categories")}}},
+        {QT_TR_NOOP("Accounts"),
+         {{"Alt+1 &ndash; Alt+9", QT_TR_NOOP("Switch to account 1&ndash;9")},
+          {"Alt+0", QT_TR_NOOP("Switch to account 10")}}},
+    };
+    QString html;
+    for (const auto &[title, rows] : sections) {
+        html += QStringLiteral("<h3>%1</h3><table cellspacing=\"6\">").arg(tr(title));
+        for (const auto &[keys, meaning] : rows) {
+            html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
+                        .arg(QString::fromUtf8(keys), tr(meaning));
+        }
+        html += QStringLiteral("</table>");
+    }
+    QMessageBox::information(this, tr("Keyboard Shortcuts"), html);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    QSettings settings;
+    settings.setValue(kGeometryKey, saveGeometry());
+    settings.setValue(kSplitterKey, m_splitter->saveState());
+    QMainWindow::closeEvent(event);
+}

@@ -1,23 +1,104 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 
-class AppState;
-class RegisterScreen;
+#include <functional>
 
-// The program's main window.
+class AppState;
+class QAction;
+class QDialog;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QShortcut;
+class QSplitter;
+class QStackedWidget;
+class RegisterScreen;
+class StatusBar;
+class WelcomeScreen;
+struct Account;
+
+// The application's one top-level window: the account sidebar, the welcome / register /
+// empty-state pages, the menus and the status bar.
 class MainWindow final : public QMainWindow
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainWindow)
 
 public:
+    enum Page
+    {
+        WelcomePage = 0,
+        RegisterPage = 1,
+        EmptyPage = 2
+    };
+
+    // Questions and modal dialogs go through these, so tests can answer them.
+    using Question =
+        std::function<bool(QWidget *parent, const QString &title, const QString &text)>;
+    using DialogRunner = std::function<bool(QDialog *dialog)>;
+
     explicit MainWindow(AppState *state, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     RegisterScreen *registerScreen() const { return m_register; }
+    StatusBar *statusBarWidget() const { return m_statusBar; }
+    QListWidget *accountList() const { return m_accountList; }
+    QStackedWidget *pages() const { return m_pages; }
+    WelcomeScreen *welcomeScreen() const { return m_welcome; }
+    QString totalText() const;
+    QList<QShortcut *> accountShortcuts() const { return m_accountShortcuts; }
+    int sidebarRefreshCount() const { return m_sidebarRefreshes; }
+    void setQuestion(Question question) { m_question = std::move(question); }
+    void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+
+public slots:
+    void onAccountClicked(QListWidgetItem *item);
+    void onAccountsChanged();
+    void selectAccount(const QString &accountId);
+    void showNewAccountDialog();
+    void showEditAccountDialog();
+    void onAccountContextMenu(const QPoint &position);
+    void deleteAccount(const QString &accountId);
+    void deleteCurrentAccount();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    void setupMenuBar();
+    void addHelpMenu();
+    QWidget *buildEmptyPage();
+    QWidget *buildSidebar();
+    void connectSignals();
+    void updateAuthUI();
+    void refreshSidebar();
+    // Many change signals in one event-loop turn (an import emits one per row) refresh once.
+    void scheduleSidebarRefresh();
+    QWidget *accountItemWidget(const Account &account, qint64 balance) const;
+    void rebuildAccountShortcuts();
+    void saveSortOrder();
+    void chooseInitialAccount();
+    void updateRecurringDue();
+    bool requireAccount();
+    void loadSampleData();
+    void clearSampleData();
+    void showShortcuts();
+    void showAbout();
+
     AppState *m_state;
     RegisterScreen *m_register;
+    WelcomeScreen *m_welcome = nullptr;
+    QStackedWidget *m_pages = nullptr;
+    QListWidget *m_accountList = nullptr;
+    QLabel *m_totalLabel = nullptr;
+    QSplitter *m_splitter = nullptr;
+    StatusBar *m_statusBar = nullptr;
+    QList<QShortcut *> m_accountShortcuts;
+    bool m_refreshPending = false;
+    QElapsedTimer m_lastRefresh;
+    int m_sidebarRefreshes = 0;
+    Question m_question;
+    DialogRunner m_runDialog;
 };

@@ -6,6 +6,7 @@
 #include "rawsqlite.h"
 #include "registerscenarios.h"
 #include "servicescenarios.h"
+#include "windowscenarios.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -112,9 +113,10 @@ int main(int argc, char **argv)
                                   QStringLiteral("Generate into this file, or reuse it when it "
                                                  "exists (the count must match)."),
                                   QStringLiteral("file"));
-    const QCommandLineOption suite(QStringLiteral("suite"),
-                                   QStringLiteral("storage, services, register or all (default)."),
-                                   QStringLiteral("name"), QStringLiteral("all"));
+    const QCommandLineOption suite(
+        QStringLiteral("suite"),
+        QStringLiteral("storage, services, register, window or all (default)."),
+        QStringLiteral("name"), QStringLiteral("all"));
     const QCommandLineOption serviceCount(
         QStringLiteral("service-transactions"),
         QStringLiteral("Generated transactions for the services suite (default 100000)."),
@@ -134,7 +136,11 @@ int main(int argc, char **argv)
     if (which == QLatin1String("all") || which == QLatin1String("register")) {
         registerScenarios(parser.value(registerCount).toInt(), repetitions);
     }
-    if (which == QLatin1String("services") || which == QLatin1String("register")) {
+    if (which == QLatin1String("all") || which == QLatin1String("window")) {
+        windowScenarios(parser.value(serviceCount).toInt(), repetitions,
+                        QStringLiteral(LEDGERWELL_EXECUTABLE));
+    }
+    if (which != QLatin1String("all") && which != QLatin1String("storage")) {
         return 0;
     }
     startupScenario(repetitions);

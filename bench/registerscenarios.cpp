@@ -52,9 +52,8 @@ void registerScenarios(int transactions, int runs)
     screen.show();
     QApplication::processEvents();
 
-    measure("register.rowsOnly", runs, [&] {
-        return int(state.transactionRepository()->registerRows(account).size());
-    });
+    measure("register.rowsOnly", runs,
+            [&] { return int(state.transactionRepository()->registerRows(account).size()); });
     measure("register.open", runs, [&] {
         screen.setAccount(QString());
         screen.setAccount(account);

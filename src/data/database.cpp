@@ -80,9 +80,15 @@ bool Database::open(const QString &path)
     QSqlQuery pragma(m_db);
     pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
-    pragma.exec(QStringLiteral("PRAGMA cache_size=-65536"));
+    setCacheSize(m_db, kDefaultCacheKiB);
     m_open = true;
     return true;
+}
+
+void Database::setCacheSize(const QSqlDatabase &db, int kib)
+{
+    QSqlQuery pragma(db);
+    pragma.exec(QStringLiteral("PRAGMA cache_size=-%1").arg(kib));
 }
 
 std::shared_ptr<QSqlQuery> Database::prepared(const QString &sql, bool *ok)

@@ -30,6 +30,12 @@ public:
     // does not prepare is returned uncached, with its error, and `ok` false.
     std::shared_ptr<QSqlQuery> prepared(const QString &sql, bool *ok);
 
+    // SQLite's page cache: modest for everyday reading, large while bulk writes (imports,
+    // restores) touch pages all over the indexes. Pages are cached only as they are read.
+    static constexpr int kDefaultCacheKiB = 8 * 1024;
+    static constexpr int kBulkCacheKiB = 64 * 1024;
+    static void setCacheSize(const QSqlDatabase &db, int kib);
+
     // Cuts a migration script into statements, keeping trigger bodies whole.
     static QStringList splitStatements(const QString &sql);
 

@@ -1,5 +1,6 @@
 #include "backupservice.h"
 
+#include "data/database.h"
 #include "data/datetimes.h"
 #include "data/deferredsearchindex.h"
 #include "zipreader.h"
@@ -257,11 +258,13 @@ BackupService::ImportResult BackupService::importBackup(const QByteArray &archiv
         return result;
     }
     const QStringList names = zip.fileNames();
+    Database::setCacheSize(m_sql.database(), Database::kBulkCacheKiB);
     int done = 0;
     const int total = int(names.size()) - 1;
     for (int i = 0; i < int(kTables.size()); ++i) {
         importTable(zip, names, i, mode, result, done, total);
     }
+    Database::setCacheSize(m_sql.database(), Database::kDefaultCacheKiB);
     emit progress(total, total);
     return result;
 }

@@ -2,6 +2,7 @@
 
 #include "csvparser.h"
 #include "data/categoryrepository.h"
+#include "data/database.h"
 #include "data/datetimes.h"
 #include "data/deferredsearchindex.h"
 #include "data/identifiers.h"
@@ -61,6 +62,7 @@ public:
     {
         m_total = total;
         emit m_service->importStarted(total);
+        Database::setCacheSize(QSqlDatabase::database(), Database::kBulkCacheKiB);
         if (QSqlDatabase::database().transaction()) {
             m_searchIndex.begin();
         }
@@ -73,6 +75,7 @@ public:
             qCWarning(lcImport) << "Import commit failed; rolling back";
             db.rollback();
         }
+        Database::setCacheSize(db, Database::kDefaultCacheKiB);
         emit m_service->importProgress(m_total, m_total);
     }
 

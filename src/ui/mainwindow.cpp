@@ -445,7 +445,10 @@ void MainWindow::onAccountClicked(QListWidgetItem *item)
 void MainWindow::selectAccount(const QString &accountId)
 {
     m_state->setCurrentAccountId(accountId);
-    m_register->setAccount(accountId);
+    // The register already showing this account keeps its place instead of loading again.
+    if (m_register->accountId() != accountId || m_pages->currentIndex() != RegisterPage) {
+        m_register->setAccount(accountId);
+    }
     m_pages->setCurrentIndex(RegisterPage);
     for (int i = 0; i < m_accountList->count(); ++i) {
         if (m_accountList->item(i)->data(Qt::UserRole).toString() == accountId) {

@@ -1,0 +1,108 @@
+#include "windowscenarios.h"
+
+#include "app/appstate.h"
+#include "data/accountrepository.h"
+#include "data/database.h"
+#include "datagenerator.h"
+#include "measure.h"
+#include "services/importservice.h"
+#include "ui/mainwindow.h"
+#include "ui/thememanager.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+QString writeCsv(const QString &path, const QString &payeePrefix, int rows)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qFatal("cannot write %s", qPrintable(path));
+    }
+    file.write("Date,Payee,Amount\n");
+    for (int i = 0; i < rows; ++i) {
+        file.write(QStringLiteral("%1/%2/2025,%3 %4,-%5.%6\n")
+                       .arg(1 + i % 12)
+                       .arg(1 + i % 28)
+                       .arg(payeePrefix)
+                       .arg(i)
+                       .arg(1 + i % 90)
+                       .arg(i % 100, 2, 10, QLatin1Char('0'))
+                       .toUtf8());
+    }
+    return path;
+}
+
+// Launch to idle of the real program, and its peak memory through /usr/bin/time.
+void startup(const QString &programPath, const QString &dataDir, int runs)
+{
+    int peakKiB = 0;
+    measure("window.startup", runs, [&] {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LEDGERWELL_DATA_DIR"), dataDir);
+        env.insert(QStringLiteral("LEDGERWELL_QUIT_WHEN_IDLE"), QStringLiteral("1"));
+        if (!env.contains(QStringLiteral("DISPLAY"))) {
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        }
+        process.setProcessEnvironment(env);
+        const bool timed = QFile::exists(QStringLiteral("/usr/bin/time"));
+        if (timed) {
+            process.start(QStringLiteral("/usr/bin/time"),
+                          {QStringLiteral("-f"), QStringLiteral("%M"), programPath});
+        } else {
+            process.start(programPath, {});
+        }
+        process.waitForFinished(60000);
+        if (timed) {
+            peakKiB = process.readAllStandardError().trimmed().split('\n').last().toInt();
+        }
+        return process.exitCode() == 0 ? 1 : 0;
+    });
+    std::printf("%-32s %8d %10.1f\n", "window.startupPeakKiB", peakKiB, 0.0);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+void windowScenarios(int transactions, int runs, const QString &programPath)
+{
+    QTemporaryDir dir;
+    const QString dataDir = dir.filePath(QStringLiteral("data"));
+    qputenv("LEDGERWELL_DATA_DIR", dataDir.toUtf8());
+    QString account;
+    {
+        AppState state;
+        if (!state.initialize()) {
+            return;
+        }
+        account = DataGenerator().generate(state.database(), transactions).accountIds.first();
+    }
+    startup(programPath, dataDir, runs);
+
+    ThemeManager::registerWithAppState();
+    AppState state;
+    state.initialize();
+    const QString withoutWindow =
+        writeCsv(dir.filePath(QStringLiteral("a.csv")), QStringLiteral("Alone"), 10000);
+    const QString withWindow =
+        writeCsv(dir.filePath(QStringLiteral("b.csv")), QStringLiteral("Watched"), 10000);
+    measure("window.import10k.noWindow", 1,
+            [&] { return state.importService()->importCsv(withoutWindow, account, {}).imported; });
+    MainWindow window(&state);
+    window.show();
+    QApplication::processEvents();
+    measure("window.sidebarRefresh", runs, [&] {
+        window.onAccountsChanged();
+        return window.accountList()->count();
+    });
+    measure("window.import10k.withWindow", 1, [&] {
+        const int imported = state.importService()->importCsv(withWindow, account, {}).imported;
+        QApplication::processEvents();
+        return imported;
+    });
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// The main window on a household file of `transactions` lines over ten accounts: a whole start
+// of the program (launch to idle, and its peak memory), a sidebar refresh, and a 10,000-row CSV
+// import with and without the window open.
+void windowScenarios(int transactions, int runs, const QString &programPath);

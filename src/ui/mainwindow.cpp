@@ -393,8 +393,9 @@ void MainWindow::refreshSidebar()
         auto *item = new QListWidgetItem(m_accountList);
         item->setData(Qt::UserRole, account.id);
         QWidget *widget = accountItemWidget(account, balance);
+        // The style sheet pads every item by 7 pixels above and below on top of the 10 spare.
         item->setSizeHint(
-            QSize(m_accountList->viewport()->width(), widget->sizeHint().height() + 10));
+            QSize(m_accountList->viewport()->width(), widget->sizeHint().height() + 10 + 14));
         m_accountList->setItemWidget(item, widget);
     }
     m_statusBar->setAccountCount(int(accounts.size()));

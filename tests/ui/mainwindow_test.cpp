@@ -5,6 +5,7 @@
 #include "data/transactionrepository.h"
 #include "register/registermodel.h"
 #include "register/registerscreen.h"
+#include "register/registertableview.h"
 #include "services/importservice.h"
 #include "support/records.h"
 #include "support/testappstate.h"
@@ -50,6 +51,7 @@ private slots:
     void sampleEntriesOnlyWithTheDevSwitch();
     void darkThemeRepaintsAmounts();
     void importBurstRefreshesTheSidebarOnce();
+    void keyboardOnlyFlow();
 
 private:
     Account addAccount(const QString &name, int order = 0);
@@ -297,6 +299,57 @@ void MainWindowTest::importBurstRefreshesTheSidebarOnce()
     QTRY_COMPARE(window->totalText(), QString("Total: -$500.00"));
     QVERIFY2(window->sidebarRefreshCount() - before <= 3,
              qPrintable(QString::number(window->sidebarRefreshCount() - before)));
+}
+
+void MainWindowTest::keyboardOnlyFlow()
+{
+    addAccount("Savings", 0);
+    auto window = openWindow();
+    QApplication::setActiveWindow(window.get());
+    // New account from the keyboard: Ctrl+Shift+N, type the name, accept.
+    window->setDialogRunner([](QDialog *dialog) {
+        QTest::keyClicks(dialog->findChild<QLineEdit *>(), "Checking");
+        return true;
+    });
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+    QTRY_COMPARE(window->accountList()->count(), 2);
+    const QString checking = (*m_state)->currentAccountId();
+    RegisterScreen *screen = window->registerScreen();
+    QApplication::setActiveWindow(window.get());
+    screen->view()->setFocus();
+    QVERIFY(QApplication::focusWidget());
+    const auto line = [&](const QString &payee, const QString &amount) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_I, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClicks(QApplication::focusWidget(), payee);
+        if (QApplication::activePopupWidget()) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // closes the completion
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClicks(QApplication::focusWidget(), amount);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ControlModifier);
+    };
+    for (int i = 1; i <= 4; ++i) {
+        line(QString("Shop %1").arg(i), QString("%1.00").arg(i));
+    }
+    line("[Transfer] Savings", "50.00");
+    QCOMPARE((*m_state)->transactionRepository()->findByAccount(checking).size(), 5);
+
+    window->registerScreen()->setQuestion(
+        [](QWidget *, const QString &, const QString &) { return true; });
+    screen->view()->setCurrentIndex(screen->model()->index(0, 2));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE((*m_state)->transactionRepository()->findByAccount(checking).size(), 4);
+
+    QTest::keyClick(window.get(), Qt::Key_1, Qt::AltModifier);
+    QCOMPARE(window->registerScreen()->accountId(),
+             window->accountList()->item(0)->data(Qt::UserRole).toString());
+    QTest::keyClick(window.get(), Qt::Key_2, Qt::AltModifier);
+    QCOMPARE(window->registerScreen()->accountId(),
+             window->accountList()->item(1)->data(Qt::UserRole).toString());
 }
 
 LEDGERWELL_TEST(MainWindowTest)

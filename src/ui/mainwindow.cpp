@@ -11,6 +11,7 @@
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "elidedlabel.h"
+#include "recurringscreen.h"
 #include "register/registerscreen.h"
 #include "services/accountcascade.h"
 #include "services/recurringservice.h"
@@ -152,6 +153,11 @@ void MainWindow::setupMenuBar()
     QAction *quit = file->addAction(tr("&Quit"));
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu *view = menuBar()->addMenu(tr("&View"));
+    QAction *recurring = view->addAction(tr("Re&curring Transactions"));
+    recurring->setShortcut(QKeySequence(QStringLiteral("Ctrl+3")));
+    connect(recurring, &QAction::triggered, this, &MainWindow::showRecurringWindow);
 
     QMenu *account = menuBar()->addMenu(tr("&Account"));
     connect(account->addAction(tr("&Edit...")), &QAction::triggered, this,
@@ -668,6 +674,37 @@ void MainWindow::showShortcuts()
         html += QStringLiteral("</table>");
     }
     QMessageBox::information(this, tr("Keyboard Shortcuts"), html);
+}
+
+void MainWindow::presentToolWindow(QWidget *window, const QString &title, const QSize &size)
+{
+    window->setParent(this, Qt::Window);
+    window->setWindowTitle(title);
+    if (!window->isVisible()) {
+        window->resize(size);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void MainWindow::showRecurringWindow()
+{
+    if (!m_recurring) {
+        m_recurring = new RecurringScreen(m_state, this);
+        connect(m_recurring, &RecurringScreen::transactionsChanged, this, [this] {
+            refreshSidebar();
+            m_register->reload();
+        });
+        connect(m_state->recurringRepository(), &RecurringRepository::recurringChanged, m_recurring,
+                [this] {
+                    if (m_recurring->isVisible()) {
+                        m_recurring->refresh();
+                    }
+                });
+    }
+    m_recurring->refresh();
+    presentToolWindow(m_recurring, tr("Recurring Transactions"), QSize(700, 500));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -14,6 +14,7 @@ class QListWidgetItem;
 class QShortcut;
 class QSplitter;
 class QStackedWidget;
+class RecurringScreen;
 class RegisterScreen;
 class StatusBar;
 class WelcomeScreen;
@@ -43,6 +44,7 @@ public:
     ~MainWindow() override;
 
     RegisterScreen *registerScreen() const { return m_register; }
+    RecurringScreen *recurringScreen() const { return m_recurring; }
     StatusBar *statusBarWidget() const { return m_statusBar; }
     QListWidget *accountList() const { return m_accountList; }
     QStackedWidget *pages() const { return m_pages; }
@@ -62,6 +64,7 @@ public slots:
     void onAccountContextMenu(const QPoint &position);
     void deleteAccount(const QString &accountId);
     void deleteCurrentAccount();
+    void showRecurringWindow();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -86,9 +89,12 @@ private:
     void clearSampleData();
     void showShortcuts();
     void showAbout();
+    // Tool windows are separate top-level windows made once and shown again on each request.
+    void presentToolWindow(QWidget *window, const QString &title, const QSize &size);
 
     AppState *m_state;
     RegisterScreen *m_register;
+    RecurringScreen *m_recurring = nullptr;
     WelcomeScreen *m_welcome = nullptr;
     QStackedWidget *m_pages = nullptr;
     QListWidget *m_accountList = nullptr;

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class AppState;
+class QDialog;
+class QLabel;
+class QTableView;
+class RecurringModel;
+
+// Every recurring entry, which are due, and create, edit, confirm, skip and delete.
+class RecurringScreen final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(RecurringScreen)
+
+public:
+    using Question =
+        std::function<bool(QWidget *parent, const QString &title, const QString &text)>;
+    using DialogRunner = std::function<bool(QDialog *dialog)>;
+
+    explicit RecurringScreen(AppState *state, QWidget *parent = nullptr);
+
+    void refresh();
+    RecurringModel *model() const { return m_model; }
+    QTableView *view() const { return m_view; }
+    QString dueText() const;
+    void setQuestion(Question question) { m_question = std::move(question); }
+    void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+
+signals:
+    void transactionsChanged();
+
+public slots:
+    void onContextMenu(const QPoint &position);
+    void showNewForm();
+    void showEditForm();
+    void confirmSelected();
+    void skipSelected();
+    void deleteSelected();
+    void confirmAllDue();
+
+private:
+    int currentRow() const;
+
+    AppState *m_state;
+    RecurringModel *m_model;
+    QTableView *m_view;
+    QLabel *m_due;
+    Question m_question;
+    DialogRunner m_runDialog;
+};

@@ -115,7 +115,7 @@ int main(int argc, char **argv)
                                   QStringLiteral("file"));
     const QCommandLineOption suite(
         QStringLiteral("suite"),
-        QStringLiteral("storage, services, register, window or all (default)."),
+        QStringLiteral("storage, services, register, window, reports or all (default)."),
         QStringLiteral("name"), QStringLiteral("all"));
     const QCommandLineOption serviceCount(
         QStringLiteral("service-transactions"),
@@ -135,6 +135,9 @@ int main(int argc, char **argv)
     }
     if (which == QLatin1String("all") || which == QLatin1String("register")) {
         registerScenarios(parser.value(registerCount).toInt(), repetitions);
+    }
+    if (which == QLatin1String("all") || which == QLatin1String("reports")) {
+        reportsScenario(parser.value(count).toInt(), repetitions);
     }
     if (which == QLatin1String("all") || which == QLatin1String("window")) {
         windowScenarios(parser.value(serviceCount).toInt(), repetitions,

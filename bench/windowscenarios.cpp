@@ -7,9 +7,11 @@
 #include "measure.h"
 #include "services/importservice.h"
 #include "ui/mainwindow.h"
+#include "ui/reportsscreen.h"
 #include "ui/thememanager.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QListWidget>
 #include <QProcess>
@@ -104,5 +106,25 @@ void windowScenarios(int transactions, int runs, const QString &programPath)
         const int imported = state.importService()->importCsv(withWindow, account, {}).imported;
         QApplication::processEvents();
         return imported;
+    });
+}
+
+void reportsScenario(int transactions, int runs)
+{
+    QTemporaryDir dir;
+    qputenv("LEDGERWELL_DATA_DIR", dir.filePath(QStringLiteral("data")).toUtf8());
+    AppState state;
+    if (!state.initialize()) {
+        return;
+    }
+    DataGenerator().generate(state.database(), transactions);
+    ReportsScreen reports(&state);
+    reports.periodCombo()->blockSignals(true);
+    reports.periodCombo()->setCurrentIndex(9); // All Time
+    reports.periodCombo()->blockSignals(false);
+    reports.onDatePresetChanged(9);
+    measure("reports.refreshAllTabs", runs, [&] {
+        reports.refresh();
+        return transactions;
     });
 }

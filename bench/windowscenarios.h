@@ -6,3 +6,7 @@
 // of the program (launch to idle, and its peak memory), a sidebar refresh, and a 10,000-row CSV
 // import with and without the window open.
 void windowScenarios(int transactions, int runs, const QString &programPath);
+
+// The reports window refreshing all six tabs (and both charts) over the whole history of
+// `transactions` lines.
+void reportsScenario(int transactions, int runs);

@@ -10,6 +10,8 @@ packages=(
     # Qt's own translations
     qt6-base-dev qt6-base-private-dev libqt6sql6-sqlite
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
+    # Qt Charts for the report charts (CMake does not find it without the OpenGL package)
+    qt6-charts-dev libqt6opengl6-dev
     # ZIP archives for backups; SQLite's C API for the benchmarks' raw baseline
     libzip-dev libsqlite3-dev
     # running without a display, and fonts for it

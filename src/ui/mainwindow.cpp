@@ -13,6 +13,7 @@
 #include "elidedlabel.h"
 #include "recurringscreen.h"
 #include "register/registerscreen.h"
+#include "reportsscreen.h"
 #include "services/accountcascade.h"
 #include "services/recurringservice.h"
 #include "services/reporttable.h"
@@ -155,6 +156,9 @@ void MainWindow::setupMenuBar()
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
     QMenu *view = menuBar()->addMenu(tr("&View"));
+    QAction *reports = view->addAction(tr("&Reports"));
+    reports->setShortcut(QKeySequence(QStringLiteral("Ctrl+2")));
+    connect(reports, &QAction::triggered, this, &MainWindow::showReportsWindow);
     QAction *recurring = view->addAction(tr("Re&curring Transactions"));
     recurring->setShortcut(QKeySequence(QStringLiteral("Ctrl+3")));
     connect(recurring, &QAction::triggered, this, &MainWindow::showRecurringWindow);
@@ -705,6 +709,15 @@ void MainWindow::showRecurringWindow()
     }
     m_recurring->refresh();
     presentToolWindow(m_recurring, tr("Recurring Transactions"), QSize(700, 500));
+}
+
+void MainWindow::showReportsWindow()
+{
+    if (!m_reports) {
+        m_reports = new ReportsScreen(m_state, this);
+    }
+    presentToolWindow(m_reports, tr("Reports"), QSize(800, 600));
+    m_reports->refresh();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

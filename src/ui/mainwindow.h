@@ -16,6 +16,7 @@ class QSplitter;
 class QStackedWidget;
 class RecurringScreen;
 class RegisterScreen;
+class ReportsScreen;
 class StatusBar;
 class WelcomeScreen;
 struct Account;
@@ -45,6 +46,7 @@ public:
 
     RegisterScreen *registerScreen() const { return m_register; }
     RecurringScreen *recurringScreen() const { return m_recurring; }
+    ReportsScreen *reportsScreen() const { return m_reports; }
     StatusBar *statusBarWidget() const { return m_statusBar; }
     QListWidget *accountList() const { return m_accountList; }
     QStackedWidget *pages() const { return m_pages; }
@@ -65,6 +67,7 @@ public slots:
     void deleteAccount(const QString &accountId);
     void deleteCurrentAccount();
     void showRecurringWindow();
+    void showReportsWindow();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -95,6 +98,7 @@ private:
     AppState *m_state;
     RegisterScreen *m_register;
     RecurringScreen *m_recurring = nullptr;
+    ReportsScreen *m_reports = nullptr;
     WelcomeScreen *m_welcome = nullptr;
     QStackedWidget *m_pages = nullptr;
     QListWidget *m_accountList = nullptr;

@@ -1,0 +1,416 @@
+#include "reportsscreen.h"
+
+#include "app/appstate.h"
+#include "app/weekstart.h"
+#include "data/accountrepository.h"
+#include "reportpresets.h"
+#include "services/reportservice.h"
+#include "services/reporttable.h"
+#include "themecolors.h"
+
+#include <QApplication>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCalendarWidget>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPieSeries>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QTabWidget>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kMaxPieSlices = 8;
+
+QDateEdit *dateEdit(QWidget *parent)
+{
+    auto *edit = new QDateEdit(parent);
+    edit->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    edit->setCalendarPopup(true);
+    edit->calendarWidget()->setFirstDayOfWeek(QLocale().firstDayOfWeek());
+    return edit;
+}
+
+QString shortDate(const QDate &date)
+{
+    return QLocale().toString(date, QLocale::ShortFormat);
+}
+
+QTableWidget *reportTable(QWidget *parent)
+{
+    auto *table = new QTableWidget(parent);
+    table->setAlternatingRowColors(true);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(36);
+    table->setShowGrid(false);
+    table->horizontalHeader()->setStretchLastSection(false);
+    return table;
+}
+
+// The chart follows the theme: transparent background, the palette's text colour.
+QChartView *chartView(QWidget *parent)
+{
+    auto *view = new QChartView(parent);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumWidth(320);
+    view->chart()->setBackgroundVisible(false);
+    view->chart()->legend()->setAlignment(Qt::AlignBottom);
+    return view;
+}
+
+} // namespace
+
+ReportsScreen::ReportsScreen(AppState *state, QWidget *parent, std::function<QDate()> today)
+    : QWidget(parent)
+    , m_state(state)
+    , m_today(std::move(today))
+    , m_chooseFile([](QWidget *parentWidget, const QString &proposed) {
+        return QFileDialog::getSaveFileName(parentWidget, tr("Export CSV"), proposed,
+                                            tr("CSV Files (*.csv)"));
+    })
+{
+    auto *layout = new QVBoxLayout(this);
+    auto *heading = new QLabel(tr("Reports"), this);
+    QFont font = heading->font();
+    font.setPointSizeF(font.pointSizeF() + 8);
+    font.setWeight(QFont::DemiBold);
+    heading->setFont(font);
+    layout->addWidget(heading);
+
+    auto *filters = new QHBoxLayout;
+    m_account = new QComboBox(this);
+    m_account->setMinimumWidth(140);
+    m_period = new QComboBox(this);
+    m_period->setMinimumWidth(130);
+    for (const auto &preset : ReportPresets::periods(m_today())) {
+        m_period->addItem(preset.label);
+    }
+    m_from = dateEdit(this);
+    m_to = dateEdit(this);
+    m_range = new QLabel(this);
+    m_range->setStyleSheet(QStringLiteral("color: %1;").arg(QStringLiteral("#6E8A7E")));
+    auto *exportButton = new QPushButton(tr("Export CSV"), this);
+    filters->addWidget(new QLabel(tr("Account:"), this));
+    filters->addWidget(m_account);
+    filters->addWidget(new QLabel(tr("Period:"), this));
+    filters->addWidget(m_period);
+    filters->addWidget(m_from);
+    filters->addWidget(m_to);
+    filters->addWidget(m_range);
+    filters->addStretch();
+    filters->addWidget(exportButton);
+    layout->addLayout(filters);
+
+    m_tabs = new QTabWidget(this);
+    for (int tab = 0; tab < TabCount; ++tab) {
+        m_tables[tab] = reportTable(this);
+    }
+    m_spendingChart = chartView(this);
+    m_cashFlowChart = chartView(this);
+    m_tabs->addTab(withChart(m_tables[CategoryTab], m_spendingChart), tr("Category Spending"));
+    m_tabs->addTab(m_tables[PayeeTab], tr("Payee Summary"));
+    m_tabs->addTab(m_tables[TaxTab], tr("Tax Report"));
+    m_tabs->addTab(withChart(m_tables[CashFlowTab], m_cashFlowChart), tr("Cash Flow"));
+    m_tabs->addTab(buildComparisonTab(), tr("Year-over-Year"));
+    m_tabs->addTab(m_tables[AccountTab], tr("Account Summary"));
+    layout->addWidget(m_tabs, 1);
+
+    fillAccounts();
+    connect(m_period, &QComboBox::currentIndexChanged, this, &ReportsScreen::onDatePresetChanged);
+    connect(m_account, &QComboBox::currentIndexChanged, this, &ReportsScreen::onFilterChanged);
+    connect(m_from, &QDateEdit::dateChanged, this, &ReportsScreen::onFilterChanged);
+    connect(m_to, &QDateEdit::dateChanged, this, &ReportsScreen::onFilterChanged);
+    connect(exportButton, &QPushButton::clicked, this, &ReportsScreen::exportCurrentTab);
+    // The first preset applies without running: the window runs the reports when shown.
+    m_guard = true;
+    onDatePresetChanged(0);
+    m_guard = false;
+}
+
+QWidget *ReportsScreen::withChart(QTableWidget *table, QChartView *chart)
+{
+    auto *splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->addWidget(table);
+    splitter->addWidget(chart);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    return splitter;
+}
+
+QWidget *ReportsScreen::buildComparisonTab()
+{
+    auto *page = new QWidget(this);
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *row = new QHBoxLayout;
+    m_comparison = new QComboBox(page);
+    for (const auto &preset : ReportPresets::comparisons(m_today())) {
+        m_comparison->addItem(preset.label);
+    }
+    m_comparisonSummary = new QLabel(page);
+    m_comparisonSummary->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
+    m_customComparison = new QWidget(page);
+    auto *custom = new QHBoxLayout(m_customComparison);
+    custom->setContentsMargins(0, 0, 0, 0);
+    const int year = m_today().year();
+    const QDate initial[4] = {QDate(year - 1, 1, 1), QDate(year - 1, 12, 31), QDate(year, 1, 1),
+                              m_today()};
+    for (int i = 0; i < 4; ++i) {
+        m_compare[i] = dateEdit(m_customComparison);
+        m_compare[i]->setDate(initial[i]);
+        if (i % 2 == 0) {
+            custom->addWidget(new QLabel(i == 0 ? tr("P1:") : tr("P2:"), m_customComparison));
+        }
+        custom->addWidget(m_compare[i]);
+        connect(m_compare[i], &QDateEdit::dateChanged, this, &ReportsScreen::onFilterChanged);
+    }
+    m_customComparison->hide();
+    row->addWidget(new QLabel(tr("Compare:"), page));
+    row->addWidget(m_comparison);
+    row->addWidget(m_comparisonSummary);
+    row->addWidget(m_customComparison);
+    row->addStretch();
+    layout->addLayout(row);
+    layout->addWidget(m_tables[ComparisonTab]);
+    connect(m_comparison, &QComboBox::currentIndexChanged, this,
+            &ReportsScreen::onComparisonPresetChanged);
+    onComparisonPresetChanged(0);
+    return page;
+}
+
+void ReportsScreen::fillAccounts()
+{
+    const bool guard = m_guard;
+    m_guard = true;
+    const QString selected = m_account->currentData().toString();
+    m_account->clear();
+    m_account->addItem(tr("All Accounts"), QString());
+    for (const Account &account : m_state->accountRepository()->findAll()) {
+        m_account->addItem(account.name, account.id);
+    }
+    m_account->setCurrentIndex(std::max(0, m_account->findData(selected)));
+    m_guard = guard;
+}
+
+QDate ReportsScreen::fromDate() const
+{
+    return m_from->date();
+}
+
+QDate ReportsScreen::toDate() const
+{
+    return m_to->date();
+}
+
+QString ReportsScreen::rangeText() const
+{
+    return m_range->text();
+}
+
+void ReportsScreen::onDatePresetChanged(int index)
+{
+    const QList<ReportPresets::Period> presets = ReportPresets::periods(m_today());
+    const bool custom = index == int(presets.size()) - 1;
+    m_from->setVisible(custom);
+    m_to->setVisible(custom);
+    m_range->setVisible(!custom);
+    if (!custom && index >= 0) {
+        const bool guard = m_guard;
+        m_guard = true;
+        m_from->setDate(presets[index].from);
+        m_to->setDate(presets[index].to);
+        m_guard = guard;
+        m_range->setText(QStringLiteral("%1 \u2013 %2")
+                             .arg(shortDate(presets[index].from), shortDate(presets[index].to)));
+    }
+    if (!m_guard) {
+        runReport();
+    }
+}
+
+void ReportsScreen::onComparisonPresetChanged(int index)
+{
+    const QList<ReportPresets::Comparison> presets = ReportPresets::comparisons(m_today());
+    const bool custom = index == int(presets.size()) - 1;
+    m_customComparison->setVisible(custom);
+    m_comparisonSummary->setVisible(!custom);
+    if (!custom && index >= 0) {
+        const ReportPresets::Comparison &c = presets[index];
+        const bool guard = m_guard;
+        m_guard = true;
+        const QDate dates[4] = {c.from1, c.to1, c.from2, c.to2};
+        for (int i = 0; i < 4; ++i) {
+            m_compare[i]->setDate(dates[i]);
+        }
+        m_guard = guard;
+        m_comparisonSummary->setText(
+            tr("P1: %1 \u2013 %2    P2: %3 \u2013 %4")
+                .arg(shortDate(c.from1), shortDate(c.to1), shortDate(c.from2), shortDate(c.to2)));
+    }
+    if (!m_guard) {
+        runReport();
+    }
+}
+
+void ReportsScreen::onFilterChanged()
+{
+    if (!m_guard) {
+        runReport();
+    }
+}
+
+void ReportsScreen::refresh()
+{
+    fillAccounts();
+    runReport();
+}
+
+void ReportsScreen::fill(Tab tab, const ReportTable &report)
+{
+    QTableWidget *table = m_tables[tab];
+    table->clear();
+    table->setColumnCount(int(report.headers.size()));
+    table->setHorizontalHeaderLabels(report.headers);
+    table->setRowCount(int(report.rows.size()));
+    // Money columns: every column but the first, except the tax code and the count.
+    for (int r = 0; r < report.rows.size(); ++r) {
+        for (int c = 0; c < report.rows[r].size(); ++c) {
+            auto *item = new QTableWidgetItem(report.rows[r][c]);
+            const bool text = c == 0 || (tab == TaxTab && c == 1) || (tab == AccountTab && c == 1);
+            const bool count = tab == PayeeTab && c == 2;
+            if (!text && !count) {
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            }
+            table->setItem(r, c, item);
+        }
+    }
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+}
+
+void ReportsScreen::runReport()
+{
+    const ReportService *reports = m_state->reportService();
+    const QString account = m_account->currentData().toString();
+    const QDate from = m_from->date();
+    const QDate to = m_to->date();
+    const QList<CategoryAmount> spending = reports->categorySpending(from, to, account);
+    const QList<MonthlyCashFlow> flow = reports->cashFlowByMonth(from, to, account);
+    fill(CategoryTab, ReportTable::categorySpending(spending));
+    fill(PayeeTab, ReportTable::payeeSummary(reports->payeeSummary(from, to, account)));
+    fill(TaxTab, ReportTable::taxReport(reports->taxReport(from, to)));
+    fill(CashFlowTab, ReportTable::cashFlow(flow));
+    fill(ComparisonTab, ReportTable::yearOverYear(reports->compareCategories(
+                            m_compare[0]->date(), m_compare[1]->date(), m_compare[2]->date(),
+                            m_compare[3]->date(), account)));
+    fill(AccountTab, ReportTable::accountSummary(reports->accountSummary()));
+    updateCharts(spending, flow);
+}
+
+void ReportsScreen::updateCharts(const QList<CategoryAmount> &rows,
+                                 const QList<MonthlyCashFlow> &flows)
+{
+    const QColor text = palette().color(QPalette::WindowText);
+
+    QChart *spending = m_spendingChart->chart();
+    spending->removeAllSeries();
+    auto *pie = new QPieSeries(spending);
+    qint64 other = 0;
+    for (int i = 0; i < rows.size(); ++i) {
+        if (i < kMaxPieSlices) {
+            pie->append(rows[i].name, double(-rows[i].amount) / 100.0);
+        } else {
+            other += -rows[i].amount;
+        }
+    }
+    if (other > 0) {
+        pie->append(tr("Other"), double(other) / 100.0);
+    }
+    spending->addSeries(pie);
+    spending->setTitle(tr("Spending by category"));
+    spending->setTitleBrush(text);
+    spending->legend()->setLabelColor(text);
+
+    QChart *flow = m_cashFlowChart->chart();
+    flow->removeAllSeries();
+    for (QAbstractAxis *axis : flow->axes()) {
+        flow->removeAxis(axis);
+        delete axis;
+    }
+    auto *income = new QBarSet(tr("Income"));
+    auto *expenses = new QBarSet(tr("Expenses"));
+    income->setColor(ThemeColors::positiveAmount());
+    expenses->setColor(ThemeColors::negativeAmount());
+    QStringList months;
+    for (const MonthlyCashFlow &row : flows) {
+        months << row.month;
+        *income << double(row.income) / 100.0;
+        *expenses << double(-row.expenses) / 100.0;
+    }
+    auto *bars = new QBarSeries(flow);
+    bars->append({income, expenses});
+    flow->addSeries(bars);
+    auto *x = new QBarCategoryAxis(flow);
+    x->append(months);
+    x->setLabelsColor(text);
+    auto *y = new QValueAxis(flow);
+    y->setLabelFormat(QStringLiteral("%.0f"));
+    y->setLabelsColor(text);
+    flow->addAxis(x, Qt::AlignBottom);
+    flow->addAxis(y, Qt::AlignLeft);
+    bars->attachAxis(x);
+    bars->attachAxis(y);
+    flow->setTitle(tr("Income and expenses by month"));
+    flow->setTitleBrush(text);
+    flow->legend()->setLabelColor(text);
+}
+
+QString ReportsScreen::csvFileName(Tab tab)
+{
+    static const char *const names[] = {"category_spending.csv", "payee_summary.csv",
+                                        "tax_report.csv",        "cash_flow.csv",
+                                        "year_over_year.csv",    "account_summary.csv"};
+    return QString::fromLatin1(names[tab]);
+}
+
+void ReportsScreen::exportCurrentTab()
+{
+    const Tab tab = Tab(m_tabs->currentIndex());
+    QTableWidget *table = m_tables[tab];
+    if (table->rowCount() == 0) {
+        return;
+    }
+    const QString path = m_chooseFile(this, csvFileName(tab));
+    if (path.isEmpty()) {
+        return;
+    }
+    ReportTable report;
+    for (int c = 0; c < table->columnCount(); ++c) {
+        report.headers << table->horizontalHeaderItem(c)->text();
+    }
+    for (int r = 0; r < table->rowCount(); ++r) {
+        QStringList fields;
+        for (int c = 0; c < table->columnCount(); ++c) {
+            const QTableWidgetItem *item = table->item(r, c);
+            fields << (item ? item->text() : QString());
+        }
+        report.rows << fields;
+    }
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        file.write(report.toCsv().toUtf8());
+    }
+}

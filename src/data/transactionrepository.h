@@ -52,6 +52,8 @@ public:
     int restoreByAccount(const QString &accountId, const QString &deletedSince, bool *ok = nullptr);
     bool markSynced(const QString &id, const QString &serverId);
     int markAllPendingForResync();
+    // Every live transaction paid to `from` is paid to `to` instead; returns the rows changed.
+    int renamePayee(const QString &from, const QString &to);
 
 signals:
     void transactionsChanged(const QString &accountId);

@@ -279,6 +279,18 @@ void RegisterScreen::scrollToEntryRow()
     m_view->setCurrentIndex(m_model->index(m_model->entryRow(), RegisterModel::DateColumn));
 }
 
+bool RegisterScreen::selectTransaction(const QString &transactionId)
+{
+    const int row = m_model->rowOfTransaction(transactionId);
+    if (row < 0) {
+        return false;
+    }
+    const QModelIndex index = m_model->index(row, RegisterModel::DateColumn);
+    m_view->setCurrentIndex(index);
+    m_view->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    return true;
+}
+
 void RegisterScreen::startEditingRow(int row)
 {
     if (m_model->isEntryRow(row)) {

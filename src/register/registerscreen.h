@@ -32,6 +32,8 @@ public:
     QString accountId() const { return m_accountId; }
     void reload();
     void scrollToEntryRow();
+    // Makes the line of this transaction current and visible; false when it is not shown.
+    bool selectTransaction(const QString &transactionId);
 
     void insertNewEntry();
     void tabToNextField();

@@ -2,6 +2,7 @@
 
 #include "accountformdialog.h"
 #include "app/appstate.h"
+#include "categoriesscreen.h"
 #include "data/accountrepository.h"
 #include "data/datetimes.h"
 #include "data/identifiers.h"
@@ -11,9 +12,11 @@
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "elidedlabel.h"
+#include "payeescreen.h"
 #include "recurringscreen.h"
 #include "register/registerscreen.h"
 #include "reportsscreen.h"
+#include "searchscreen.h"
 #include "services/accountcascade.h"
 #include "services/recurringservice.h"
 #include "services/reporttable.h"
@@ -155,6 +158,11 @@ void MainWindow::setupMenuBar()
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    QAction *find = edit->addAction(tr("&Find..."));
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, this, &MainWindow::showSearchWindow);
+
     QMenu *view = menuBar()->addMenu(tr("&View"));
     QAction *reports = view->addAction(tr("&Reports"));
     reports->setShortcut(QKeySequence(QStringLiteral("Ctrl+2")));
@@ -162,10 +170,15 @@ void MainWindow::setupMenuBar()
     QAction *recurring = view->addAction(tr("Re&curring Transactions"));
     recurring->setShortcut(QKeySequence(QStringLiteral("Ctrl+3")));
     connect(recurring, &QAction::triggered, this, &MainWindow::showRecurringWindow);
+    QAction *categories = view->addAction(tr("C&ategories"));
+    categories->setShortcut(QKeySequence(QStringLiteral("Ctrl+4")));
+    connect(categories, &QAction::triggered, this, &MainWindow::showCategoriesWindow);
 
     QMenu *account = menuBar()->addMenu(tr("&Account"));
     connect(account->addAction(tr("&Edit...")), &QAction::triggered, this,
             &MainWindow::showEditAccountDialog);
+    connect(account->addAction(tr("Rename &Payees...")), &QAction::triggered, this,
+            &MainWindow::showPayeesWindow);
     account->addSeparator();
     connect(account->addAction(tr("&Delete")), &QAction::triggered, this,
             &MainWindow::deleteCurrentAccount);
@@ -597,6 +610,7 @@ void MainWindow::onAccountContextMenu(const QPoint &position)
         menu.addSeparator();
         menu.addAction(tr("Edit \"%1\"...").arg(account->name), this,
                        select([this] { showEditAccountDialog(); }));
+        menu.addAction(tr("Rename Payees..."), this, select([this] { showPayeesWindow(); }));
         menu.addSeparator();
         menu.addAction(tr("Delete \"%1\"").arg(account->name), this,
                        select([this, id] { deleteAccount(id); }));
@@ -718,6 +732,42 @@ void MainWindow::showReportsWindow()
     }
     presentToolWindow(m_reports, tr("Reports"), QSize(800, 600));
     m_reports->refresh();
+}
+
+void MainWindow::showSearchWindow()
+{
+    if (!m_search) {
+        m_search = new SearchScreen(m_state, this);
+        // Opening a found transaction shows its line in its account's register.
+        connect(m_search, &SearchScreen::openTransactionRequested, this,
+                [this](const QString &accountId, const QString &transactionId) {
+                    selectAccount(accountId);
+                    m_register->selectTransaction(transactionId);
+                    activateWindow();
+                });
+    }
+    m_search->reset();
+    presentToolWindow(m_search, tr("Search Transactions"), QSize(800, 550));
+    m_search->focusSearch();
+}
+
+void MainWindow::showPayeesWindow()
+{
+    if (!m_payees) {
+        m_payees = new PayeeScreen(m_state, this);
+        connect(m_payees, &PayeeScreen::payeesChanged, m_register, &RegisterScreen::reload);
+    }
+    m_payees->refresh();
+    presentToolWindow(m_payees, tr("Payee Management"), QSize(550, 500));
+}
+
+void MainWindow::showCategoriesWindow()
+{
+    if (!m_categories) {
+        m_categories = new CategoriesScreen(m_state, this);
+    }
+    m_categories->refresh();
+    presentToolWindow(m_categories, tr("Categories"), QSize(600, 500));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -14,7 +14,10 @@ class QListWidgetItem;
 class QShortcut;
 class QSplitter;
 class QStackedWidget;
+class CategoriesScreen;
+class PayeeScreen;
 class RecurringScreen;
+class SearchScreen;
 class RegisterScreen;
 class ReportsScreen;
 class StatusBar;
@@ -47,6 +50,9 @@ public:
     RegisterScreen *registerScreen() const { return m_register; }
     RecurringScreen *recurringScreen() const { return m_recurring; }
     ReportsScreen *reportsScreen() const { return m_reports; }
+    SearchScreen *searchScreen() const { return m_search; }
+    PayeeScreen *payeeScreen() const { return m_payees; }
+    CategoriesScreen *categoriesScreen() const { return m_categories; }
     StatusBar *statusBarWidget() const { return m_statusBar; }
     QListWidget *accountList() const { return m_accountList; }
     QStackedWidget *pages() const { return m_pages; }
@@ -68,6 +74,9 @@ public slots:
     void deleteCurrentAccount();
     void showRecurringWindow();
     void showReportsWindow();
+    void showSearchWindow();
+    void showCategoriesWindow();
+    void showPayeesWindow();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -99,6 +108,9 @@ private:
     RegisterScreen *m_register;
     RecurringScreen *m_recurring = nullptr;
     ReportsScreen *m_reports = nullptr;
+    SearchScreen *m_search = nullptr;
+    PayeeScreen *m_payees = nullptr;
+    CategoriesScreen *m_categories = nullptr;
     WelcomeScreen *m_welcome = nullptr;
     QStackedWidget *m_pages = nullptr;
     QListWidget *m_accountList = nullptr;

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class AppState;
+class QLineEdit;
+class QListWidget;
+
+// Renames and merges payee names across all transactions.
+class PayeeScreen final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(PayeeScreen)
+
+public:
+    using Question =
+        std::function<bool(QWidget *parent, const QString &title, const QString &text)>;
+    using Information =
+        std::function<void(QWidget *parent, const QString &title, const QString &text)>;
+
+    explicit PayeeScreen(AppState *state, QWidget *parent = nullptr);
+
+    void refresh();
+    QListWidget *list() const { return m_list; }
+    QLineEdit *renameEdit() const { return m_rename; }
+    void setQuestion(Question question) { m_question = std::move(question); }
+    void setInformation(Information information) { m_inform = std::move(information); }
+
+signals:
+    void payeesChanged();
+
+public slots:
+    void onRename();
+    void onMerge();
+
+private:
+    QStringList selectedPayees() const;
+    int renameAll(const QStringList &from, const QString &to);
+
+    AppState *m_state;
+    QListWidget *m_list;
+    QLineEdit *m_rename;
+    Question m_question;
+    Information m_inform;
+};

@@ -13,6 +13,8 @@
 #include "data/transactionrepository.h"
 #include "elidedlabel.h"
 #include "payeescreen.h"
+#include "reconciliationhistoryscreen.h"
+#include "reconciliationscreen.h"
 #include "recurringscreen.h"
 #include "register/registerscreen.h"
 #include "reportsscreen.h"
@@ -177,6 +179,11 @@ void MainWindow::setupMenuBar()
     QMenu *account = menuBar()->addMenu(tr("&Account"));
     connect(account->addAction(tr("&Edit...")), &QAction::triggered, this,
             &MainWindow::showEditAccountDialog);
+    QAction *reconcile = account->addAction(tr("&Reconcile..."));
+    reconcile->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
+    connect(reconcile, &QAction::triggered, this, &MainWindow::showReconciliationWindow);
+    connect(account->addAction(tr("Reconciliation &History...")), &QAction::triggered, this,
+            &MainWindow::showReconciliationHistoryWindow);
     connect(account->addAction(tr("Rename &Payees...")), &QAction::triggered, this,
             &MainWindow::showPayeesWindow);
     account->addSeparator();
@@ -284,6 +291,8 @@ QWidget *MainWindow::buildSidebar()
 
 void MainWindow::connectSignals()
 {
+    connect(m_register, &RegisterScreen::reconcileRequested, this,
+            &MainWindow::showReconciliationWindow);
     connect(m_register, &RegisterScreen::errorMessage, this,
             [this](const QString &text) { m_statusBar->showTransient(text, 5000); });
     connect(m_state->preferencesRepository(), &PreferencesRepository::changed, this,
@@ -610,6 +619,9 @@ void MainWindow::onAccountContextMenu(const QPoint &position)
         menu.addSeparator();
         menu.addAction(tr("Edit \"%1\"...").arg(account->name), this,
                        select([this] { showEditAccountDialog(); }));
+        menu.addAction(tr("Reconcile..."), this, select([this] { showReconciliationWindow(); }));
+        menu.addAction(tr("Reconciliation History..."), this,
+                       select([this] { showReconciliationHistoryWindow(); }));
         menu.addAction(tr("Rename Payees..."), this, select([this] { showPayeesWindow(); }));
         menu.addSeparator();
         menu.addAction(tr("Delete \"%1\"").arg(account->name), this,
@@ -768,6 +780,46 @@ void MainWindow::showCategoriesWindow()
     }
     m_categories->refresh();
     presentToolWindow(m_categories, tr("Categories"), QSize(600, 500));
+}
+
+ReconciliationScreen *MainWindow::reconciliationScreen() const
+{
+    return m_reconciliation;
+}
+
+void MainWindow::showReconciliationWindow()
+{
+    if (!requireAccount()) {
+        return;
+    }
+    const auto account = m_state->accountRepository()->findById(m_state->currentAccountId());
+    if (!account) {
+        return;
+    }
+    // A new window each time, deleted when closed.
+    auto *screen = new ReconciliationScreen(m_state, this);
+    screen->setAttribute(Qt::WA_DeleteOnClose);
+    screen->setAccount(account->id);
+    connect(screen, &ReconciliationScreen::reconciliationCompleted, this, [this, screen] {
+        m_register->reload();
+        refreshSidebar();
+        screen->close();
+    });
+    connect(screen, &ReconciliationScreen::cancelled, screen, &QWidget::close);
+    m_reconciliation = screen;
+    presentToolWindow(screen, tr("Reconcile — %1").arg(account->name), QSize(1100, 720));
+}
+
+void MainWindow::showReconciliationHistoryWindow()
+{
+    if (!requireAccount()) {
+        return;
+    }
+    if (!m_history) {
+        m_history = new ReconciliationHistoryScreen(m_state, this);
+    }
+    m_history->setAccount(m_state->currentAccountId());
+    presentToolWindow(m_history, tr("Reconciliation History"), QSize(750, 500));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 
@@ -16,6 +17,8 @@ class QSplitter;
 class QStackedWidget;
 class CategoriesScreen;
 class PayeeScreen;
+class ReconciliationHistoryScreen;
+class ReconciliationScreen;
 class RecurringScreen;
 class SearchScreen;
 class RegisterScreen;
@@ -53,6 +56,8 @@ public:
     SearchScreen *searchScreen() const { return m_search; }
     PayeeScreen *payeeScreen() const { return m_payees; }
     CategoriesScreen *categoriesScreen() const { return m_categories; }
+    ReconciliationScreen *reconciliationScreen() const;
+    ReconciliationHistoryScreen *historyScreen() const { return m_history; }
     StatusBar *statusBarWidget() const { return m_statusBar; }
     QListWidget *accountList() const { return m_accountList; }
     QStackedWidget *pages() const { return m_pages; }
@@ -77,6 +82,8 @@ public slots:
     void showSearchWindow();
     void showCategoriesWindow();
     void showPayeesWindow();
+    void showReconciliationWindow();
+    void showReconciliationHistoryWindow();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -111,6 +118,8 @@ private:
     SearchScreen *m_search = nullptr;
     PayeeScreen *m_payees = nullptr;
     CategoriesScreen *m_categories = nullptr;
+    ReconciliationHistoryScreen *m_history = nullptr;
+    QPointer<ReconciliationScreen> m_reconciliation;
     WelcomeScreen *m_welcome = nullptr;
     QStackedWidget *m_pages = nullptr;
     QListWidget *m_accountList = nullptr;

@@ -1,0 +1,422 @@
+#include "reconciliationscreen.h"
+
+#include "app/appstate.h"
+#include "data/accountrepository.h"
+#include "data/database.h"
+#include "data/datetimes.h"
+#include "data/identifiers.h"
+#include "data/money.h"
+#include "data/reconciliationrepository.h"
+#include "data/transactionrepository.h"
+#include "formhelpers.h"
+#include "register/datefield.h"
+#include "register/smartamountfield.h"
+#include "themecolors.h"
+#include "transactionformdialog.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSplitter>
+#include <QSqlDatabase>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const char *const kRows[] = {QT_TRANSLATE_NOOP("ReconciliationScreen", "Previous Balance"),
+                             QT_TRANSLATE_NOOP("ReconciliationScreen", "Cleared Deposits"),
+                             QT_TRANSLATE_NOOP("ReconciliationScreen", "Cleared Withdrawals"),
+                             QT_TRANSLATE_NOOP("ReconciliationScreen", "Cleared Balance"),
+                             QT_TRANSLATE_NOOP("ReconciliationScreen", "Statement Balance"),
+                             QT_TRANSLATE_NOOP("ReconciliationScreen", "Difference")};
+
+const QString kMuted = QStringLiteral("color: #6E8A7E;");
+
+QFrame *line(QWidget *parent)
+{
+    auto *frame = new QFrame(parent);
+    frame->setFrameShape(QFrame::HLine);
+    frame->setFrameShadow(QFrame::Sunken);
+    return frame;
+}
+
+} // namespace
+
+ReconciliationScreen::ReconciliationScreen(AppState *state, QWidget *parent)
+    : QWidget(parent)
+    , m_state(state)
+    , m_question([](QWidget *parentWidget, const QString &title, const QString &text) {
+        return QMessageBox::question(parentWidget, title, text, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
+    })
+    , m_inform([](QWidget *parentWidget, const QString &title, const QString &text) {
+        QMessageBox::information(parentWidget, title, text, QMessageBox::Ok);
+    })
+    , m_warn([](QWidget *parentWidget, const QString &title, const QString &text) {
+        QMessageBox::warning(parentWidget, title, text, QMessageBox::Ok);
+    })
+    , m_runDialog([](QDialog *dialog) { return dialog->exec() == QDialog::Accepted; })
+{
+    buildLayout();
+}
+
+void ReconciliationScreen::setMessages(Message information, Message warning)
+{
+    m_inform = std::move(information);
+    m_warn = std::move(warning);
+}
+
+void ReconciliationScreen::buildLayout()
+{
+    auto *layout = new QVBoxLayout(this);
+    auto *heading = new QLabel(tr("Reconcile Account"), this);
+    QFont font = heading->font();
+    font.setPointSizeF(font.pointSizeF() + 6);
+    font.setWeight(QFont::DemiBold);
+    heading->setFont(font);
+    layout->addWidget(heading);
+    auto *inputs = new QHBoxLayout;
+    m_date = new DateField(this);
+    m_balance = new SmartAmountField(this);
+    m_balance->setRange(-99999999.99, 99999999.99);
+    m_balance->setPrefix(QStringLiteral("$ "));
+    inputs->addWidget(new QLabel(tr("Statement Date:"), this));
+    inputs->addWidget(m_date);
+    inputs->addSpacing(8);
+    inputs->addWidget(new QLabel(tr("Statement Balance:"), this));
+    inputs->addWidget(m_balance);
+    inputs->addStretch();
+    layout->addLayout(inputs);
+    connect(m_balance, &QDoubleSpinBox::valueChanged, this,
+            &ReconciliationScreen::updateDifference);
+
+    auto *splitter = new QSplitter(Qt::Horizontal, this);
+    auto *left = new QWidget(splitter);
+    auto *leftLayout = new QVBoxLayout(left);
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(4);
+    int row = 0;
+    for (int i = 0; i < 6; ++i) {
+        if (i == 3 || i == 5) {
+            grid->addWidget(line(left), row++, 0, 1, 2);
+        }
+        auto *label = new QLabel(tr(kRows[i]), left);
+        auto *value = new QLabel(left);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (i == 0 || i == 4) {
+            label->setStyleSheet(kMuted);
+            value->setStyleSheet(kMuted);
+        }
+        if (i == 5) {
+            QFont bold = label->font();
+            bold.setWeight(QFont::Bold);
+            label->setFont(bold);
+            value->setFont(bold);
+        }
+        grid->addWidget(label, row, 0, Qt::AlignLeft);
+        grid->addWidget(value, row++, 1);
+        m_values.insert(QString::fromLatin1(kRows[i]), value);
+    }
+    leftLayout->addLayout(grid);
+    m_finish = new QPushButton(tr("Finish Reconciliation"), left);
+    m_finish->setEnabled(false);
+    auto *cancel = new QPushButton(tr("Cancel"), left);
+    connect(m_finish, &QPushButton::clicked, this, &ReconciliationScreen::finish);
+    connect(cancel, &QPushButton::clicked, this, &ReconciliationScreen::cancelled);
+    leftLayout->addWidget(m_finish);
+    leftLayout->addWidget(cancel);
+    leftLayout->addStretch();
+
+    auto *right = new QWidget(splitter);
+    auto *rightLayout = new QVBoxLayout(right);
+    auto *tools = new QHBoxLayout;
+    const std::tuple<const char *, const char *, void (ReconciliationScreen::*)()> buttons[] = {
+        {QT_TR_NOOP("Add Transaction"), QT_TR_NOOP("Add a transaction (Ctrl+N)"),
+         &ReconciliationScreen::addTransaction},
+        {QT_TR_NOOP("Edit"), QT_TR_NOOP("Edit selected transaction (F2)"),
+         &ReconciliationScreen::editSelectedTransaction},
+        {QT_TR_NOOP("Delete"), QT_TR_NOOP("Delete selected transaction (Del)"),
+         &ReconciliationScreen::deleteSelectedTransaction}};
+    for (const auto &[text, tip, slot] : buttons) {
+        auto *button = new QPushButton(tr(text), right);
+        button->setToolTip(tr(tip));
+        connect(button, &QPushButton::clicked, this, slot);
+        tools->addWidget(button);
+    }
+    tools->addStretch();
+    rightLayout->addLayout(tools);
+    m_table = new QTableWidget(0, 5, right);
+    m_table->setHorizontalHeaderLabels(
+        {QString(), tr("Date"), tr("Payee"), tr("Amount"), tr("Clr")});
+    m_table->verticalHeader()->hide();
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    m_table->horizontalHeader()->resizeSection(0, 30);
+    m_table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    m_table->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Fixed);
+    m_table->horizontalHeader()->resizeSection(3, 100);
+    m_table->installEventFilter(this);
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, [this](int, int column) {
+        if (column != 0) {
+            editSelectedTransaction();
+        }
+    });
+    rightLayout->addWidget(m_table);
+    splitter->addWidget(left);
+    splitter->addWidget(right);
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    layout->addWidget(splitter, 1);
+
+    const auto shortcut = [this](const QKeySequence &keys, void (ReconciliationScreen::*slot)()) {
+        auto *s = new QShortcut(keys, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+        connect(s, &QShortcut::activated, this, slot);
+    };
+    shortcut(QKeySequence::New, &ReconciliationScreen::addTransaction);
+    shortcut(QKeySequence(Qt::Key_Insert), &ReconciliationScreen::addTransaction);
+    shortcut(QKeySequence(Qt::Key_F2), &ReconciliationScreen::editSelectedTransaction);
+    shortcut(QKeySequence::Delete, &ReconciliationScreen::deleteSelectedTransaction);
+    updateDifference();
+}
+
+QString ReconciliationScreen::money(qint64 cents) const
+{
+    return formatMoney(cents, Currency(m_currency));
+}
+
+void ReconciliationScreen::setAccount(const QString &accountId)
+{
+    m_accountId = accountId;
+    const std::optional<Account> account = m_state->accountRepository()->findById(accountId);
+    if (!account) {
+        return;
+    }
+    m_currency = int(account->currency);
+    m_previousBalance = account->startingBalance;
+    QDate latestReconciled;
+    for (const Transaction &t : m_state->transactionRepository()->findByAccount(accountId)) {
+        if (t.reconciled) {
+            m_previousBalance += t.amount;
+            latestReconciled = std::max(latestReconciled, t.date);
+        }
+    }
+    const auto last = m_state->reconciliationRepository()->latestForAccount(accountId);
+    if (last && (!latestReconciled.isValid() || last->statementDate >= latestReconciled)) {
+        m_date->setDate(last->statementDate.addMonths(1));
+    } else if (latestReconciled.isValid()) {
+        m_date->setDate(latestReconciled.addMonths(1));
+    }
+    m_ticks.clear();
+    m_candidates.clear();
+    reloadCandidates();
+}
+
+void ReconciliationScreen::reloadCandidates()
+{
+    if (m_accountId.isEmpty()) {
+        return;
+    }
+    QHash<QString, bool> remembered;
+    for (int i = 0; i < m_candidates.size(); ++i) {
+        remembered.insert(m_candidates[i].id, m_ticks[i]);
+    }
+    m_candidates = m_state->transactionRepository()->findUnreconciled(m_accountId);
+    m_ticks.clear();
+    m_table->setRowCount(int(m_candidates.size()));
+    for (int row = 0; row < m_candidates.size(); ++row) {
+        const Transaction &t = m_candidates[row];
+        m_ticks << remembered.value(t.id, t.cleared);
+        auto *box = new QCheckBox(m_table);
+        box->setChecked(m_ticks.last());
+        box->setFocusPolicy(Qt::NoFocus);
+        connect(box, &QCheckBox::toggled, this,
+                [this, row](bool checked) { onTransactionToggled(row, checked); });
+        m_table->setCellWidget(row, 0, box);
+        m_table->setItem(row, 1,
+                         new QTableWidgetItem(t.date.toString(QStringLiteral("MM/dd/yyyy"))));
+        m_table->setItem(row, 2, new QTableWidgetItem(t.payee));
+        auto *amount = new QTableWidgetItem(money(t.amount));
+        amount->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (t.amount < 0) {
+            amount->setForeground(ThemeColors::negativeAmount());
+        }
+        m_table->setItem(row, 3, amount);
+        m_table->setItem(row, 4, new QTableWidgetItem(t.cleared ? QStringLiteral("C") : QString()));
+    }
+    updateDifference();
+}
+
+void ReconciliationScreen::setTicked(int row, bool ticked)
+{
+    if (auto *box = qobject_cast<QCheckBox *>(m_table->cellWidget(row, 0))) {
+        box->setChecked(ticked);
+    }
+}
+
+void ReconciliationScreen::onTransactionToggled(int row, bool ticked)
+{
+    if (row >= 0 && row < m_ticks.size()) {
+        m_ticks[row] = ticked;
+        updateDifference();
+    }
+}
+
+qint64 ReconciliationScreen::statementCents() const
+{
+    return FormHelpers::centsFromValue(m_balance->value());
+}
+
+qint64 ReconciliationScreen::difference() const
+{
+    qint64 cleared = m_previousBalance;
+    for (int i = 0; i < m_candidates.size(); ++i) {
+        cleared += m_ticks[i] ? m_candidates[i].amount : 0;
+    }
+    return statementCents() - cleared;
+}
+
+bool ReconciliationScreen::canFinish() const
+{
+    return m_finish->isEnabled();
+}
+
+QString ReconciliationScreen::summaryText(const QString &label) const
+{
+    const QLabel *value = m_values.value(label);
+    return value ? value->text() : QString();
+}
+
+void ReconciliationScreen::updateDifference()
+{
+    qint64 deposits = 0;
+    qint64 withdrawals = 0;
+    for (int i = 0; i < m_candidates.size(); ++i) {
+        if (m_ticks[i]) {
+            (m_candidates[i].amount >= 0 ? deposits : withdrawals) += m_candidates[i].amount;
+        }
+    }
+    const qint64 cleared = m_previousBalance + deposits + withdrawals;
+    const qint64 diff = statementCents() - cleared;
+    const qint64 values[] = {m_previousBalance, deposits,         withdrawals,
+                             cleared,           statementCents(), diff};
+    for (int i = 0; i < 6; ++i) {
+        m_values.value(QString::fromLatin1(kRows[i]))->setText(money(values[i]));
+    }
+    const QColor color = diff == 0 ? ThemeColors::positiveAmount() : ThemeColors::negativeAmount();
+    m_values.value(QString::fromLatin1(kRows[5]))
+        ->setStyleSheet(QStringLiteral("color: %1;").arg(color.name()));
+    m_finish->setEnabled(diff == 0);
+}
+
+void ReconciliationScreen::finish()
+{
+    if (m_accountId.isEmpty() || difference() != 0) {
+        return;
+    }
+    const QDateTime now = DateTimes::nowUtc();
+    Reconciliation reconciliation;
+    reconciliation.id = Identifiers::newId();
+    reconciliation.accountId = m_accountId;
+    reconciliation.statementDate = m_date->date();
+    reconciliation.statementBalance = statementCents();
+    reconciliation.reconciledBalance = m_previousBalance;
+    reconciliation.completedAt = now;
+    reconciliation.createdAt = now;
+    reconciliation.updatedAt = now;
+    // The marks and the record stand or fall together: a failure leaves nothing half done.
+    QSqlDatabase db = m_state->database()->database();
+    bool ok = db.transaction();
+    for (int i = 0; ok && i < m_candidates.size(); ++i) {
+        if (!m_ticks[i]) {
+            continue;
+        }
+        Transaction t = m_candidates[i];
+        t.cleared = true;
+        t.reconciled = true;
+        t.updatedAt = now;
+        t.syncStatus = SyncStatus::Pending;
+        ok = m_state->transactionRepository()->update(t);
+        reconciliation.reconciledBalance += t.amount;
+    }
+    ok = ok && m_state->reconciliationRepository()->insert(reconciliation) && db.commit();
+    if (!ok) {
+        db.rollback();
+        m_warn(this, tr("Reconciliation Failed"),
+               tr("The reconciliation could not be saved. Nothing was changed."));
+        reloadCandidates();
+        return;
+    }
+    m_inform(this, tr("Reconciliation Complete"), tr("Account reconciled successfully."));
+    emit reconciliationCompleted();
+}
+
+int ReconciliationScreen::currentRow() const
+{
+    const int row = m_table->currentRow();
+    return row >= 0 && row < m_candidates.size() ? row : -1;
+}
+
+void ReconciliationScreen::addTransaction()
+{
+    if (m_accountId.isEmpty()) {
+        return;
+    }
+    TransactionFormDialog dialog(m_state, m_accountId, this);
+    if (m_runDialog(&dialog)) {
+        m_state->transactionRepository()->insert(dialog.transaction());
+        reloadCandidates();
+    }
+}
+
+void ReconciliationScreen::editSelectedTransaction()
+{
+    const int row = currentRow();
+    if (row < 0) {
+        return;
+    }
+    TransactionFormDialog dialog(m_state, m_candidates[row], this);
+    if (m_runDialog(&dialog)) {
+        m_state->transactionRepository()->update(dialog.transaction());
+        reloadCandidates();
+    }
+}
+
+void ReconciliationScreen::deleteSelectedTransaction()
+{
+    const int row = currentRow();
+    if (row < 0) {
+        return;
+    }
+    const Transaction t = m_candidates[row];
+    if (m_question(this, tr("Delete Transaction"),
+                   tr("Delete the transaction for %1?").arg(t.payee))) {
+        m_state->transactionRepository()->softDelete(t.id);
+        reloadCandidates();
+    }
+}
+
+bool ReconciliationScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_table && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Space || key == Qt::Key_C || key == Qt::Key_R) {
+            const int row = currentRow();
+            if (row >= 0) {
+                setTicked(row, !m_ticks[row]);
+            }
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -12,6 +12,7 @@
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "elidedlabel.h"
+#include "importscreen.h"
 #include "payeescreen.h"
 #include "reconciliationhistoryscreen.h"
 #include "reconciliationscreen.h"
@@ -155,6 +156,10 @@ void MainWindow::setupMenuBar()
     QAction *newAccount = file->addAction(tr("New &Account"));
     newAccount->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+N")));
     connect(newAccount, &QAction::triggered, this, &MainWindow::showNewAccountDialog);
+    file->addSeparator();
+    QAction *import = file->addAction(tr("&Import..."));
+    import->setShortcut(QKeySequence(QStringLiteral("Ctrl+I")));
+    connect(import, &QAction::triggered, this, &MainWindow::showImportWindow);
     file->addSeparator();
     QAction *quit = file->addAction(tr("&Quit"));
     quit->setShortcut(QKeySequence::Quit);
@@ -761,6 +766,20 @@ void MainWindow::showSearchWindow()
     m_search->reset();
     presentToolWindow(m_search, tr("Search Transactions"), QSize(800, 550));
     m_search->focusSearch();
+}
+
+void MainWindow::showImportWindow()
+{
+    if (!m_import) {
+        m_import = new ImportScreen(m_state, this);
+        connect(m_import, &ImportScreen::importCompleted, this, [this] {
+            refreshSidebar();
+            m_register->reload();
+        });
+    }
+    m_import->reloadAccounts();
+    m_import->reset();
+    presentToolWindow(m_import, tr("Import Transactions"), QSize(650, 600));
 }
 
 void MainWindow::showPayeesWindow()

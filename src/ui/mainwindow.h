@@ -16,6 +16,7 @@ class QShortcut;
 class QSplitter;
 class QStackedWidget;
 class CategoriesScreen;
+class ImportScreen;
 class PayeeScreen;
 class ReconciliationHistoryScreen;
 class ReconciliationScreen;
@@ -54,6 +55,7 @@ public:
     RecurringScreen *recurringScreen() const { return m_recurring; }
     ReportsScreen *reportsScreen() const { return m_reports; }
     SearchScreen *searchScreen() const { return m_search; }
+    ImportScreen *importScreen() const { return m_import; }
     PayeeScreen *payeeScreen() const { return m_payees; }
     CategoriesScreen *categoriesScreen() const { return m_categories; }
     ReconciliationScreen *reconciliationScreen() const;
@@ -82,6 +84,7 @@ public slots:
     void showSearchWindow();
     void showCategoriesWindow();
     void showPayeesWindow();
+    void showImportWindow();
     void showReconciliationWindow();
     void showReconciliationHistoryWindow();
 
@@ -116,6 +119,7 @@ private:
     RecurringScreen *m_recurring = nullptr;
     ReportsScreen *m_reports = nullptr;
     SearchScreen *m_search = nullptr;
+    ImportScreen *m_import = nullptr;
     PayeeScreen *m_payees = nullptr;
     CategoriesScreen *m_categories = nullptr;
     ReconciliationHistoryScreen *m_history = nullptr;

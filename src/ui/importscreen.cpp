@@ -1,0 +1,457 @@
+#include "importscreen.h"
+
+#include "accountformdialog.h"
+#include "app/appstate.h"
+#include "data/accountrepository.h"
+#include "data/datetimes.h"
+#include "data/identifiers.h"
+#include "data/transactionrepository.h"
+#include "services/csvparser.h"
+#include "services/importservice.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kCreate = QStringLiteral("__create__");
+const QString kSkip = QStringLiteral("__skip__");
+enum ColumnCombo
+{
+    DateCombo,
+    PayeeCombo,
+    AmountCombo,
+    MemoCombo,
+    CategoryCombo
+};
+
+QFont weighted(QFont font, int points, QFont::Weight weight)
+{
+    if (points > 0) {
+        font.setPointSize(points);
+    }
+    font.setWeight(weight);
+    return font;
+}
+
+} // namespace
+
+ImportScreen::ImportScreen(AppState *state, QWidget *parent)
+    : QWidget(parent)
+    , m_state(state)
+    , m_chooseFile([](QWidget *parentWidget, const QString &filter) {
+        return QFileDialog::getOpenFileName(parentWidget, tr("Select File"), QString(), filter);
+    })
+    , m_question([](QWidget *parentWidget, const QString &title, const QString &text) {
+        return QMessageBox::question(parentWidget, title, text, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::Yes) == QMessageBox::Yes;
+    })
+    , m_runDialog([](QDialog *dialog) { return dialog->exec() == QDialog::Accepted; })
+{
+    auto *layout = new QVBoxLayout(this);
+    m_pages = new QStackedWidget(this);
+    m_pages->addWidget(buildForm());
+    auto *summaryPage = new QWidget(this);
+    auto *summaryLayout = new QVBoxLayout(summaryPage);
+    m_summary = new QLabel(summaryPage);
+    m_summary->setFont(weighted(m_summary->font(), 14, QFont::Normal));
+    auto *done = new QPushButton(tr("Done"), summaryPage);
+    connect(done, &QPushButton::clicked, this, [this] {
+        emit importCompleted();
+        reset();
+        window()->close();
+    });
+    summaryLayout->addWidget(m_summary);
+    summaryLayout->addWidget(done, 0, Qt::AlignLeft);
+    summaryLayout->addStretch();
+    m_pages->addWidget(summaryPage);
+    layout->addWidget(m_pages);
+    reloadAccounts();
+    reset();
+}
+
+QWidget *ImportScreen::buildForm()
+{
+    auto *page = new QWidget(this);
+    auto *layout = new QVBoxLayout(page);
+    auto *heading = new QLabel(tr("Import Transactions"), page);
+    heading->setFont(weighted(heading->font(), 16, QFont::Bold));
+    layout->addWidget(heading);
+    auto *form = new QFormLayout;
+    auto *formats = new QHBoxLayout;
+    m_csv = new QRadioButton(tr("CSV"), page);
+    m_qif = new QRadioButton(tr("QIF"), page);
+    m_csv->setChecked(true);
+    formats->addWidget(m_csv);
+    formats->addWidget(m_qif);
+    formats->addStretch();
+    connect(m_csv, &QRadioButton::toggled, this, &ImportScreen::onFormatChanged);
+    m_account = new QComboBox(page);
+    auto *fileRow = new QHBoxLayout;
+    m_fileLabel = new QLabel(page);
+    auto *browse = new QPushButton(tr("Browse..."), page);
+    connect(browse, &QPushButton::clicked, this, &ImportScreen::selectFile);
+    fileRow->addWidget(m_fileLabel, 1);
+    fileRow->addWidget(browse);
+    form->addRow(tr("&Format:"), formats);
+    form->addRow(tr("&Account:"), m_account);
+    form->addRow(tr("File:"), fileRow);
+    layout->addLayout(form);
+
+    m_csvGroup = new QGroupBox(tr("CSV Column Mapping:"), page);
+    m_csvGroup->setFont(weighted(m_csvGroup->font(), 0, QFont::Bold));
+    auto *csvForm = new QFormLayout(m_csvGroup);
+    const char *labels[] = {QT_TR_NOOP("Date column:"), QT_TR_NOOP("Payee column:"),
+                            QT_TR_NOOP("Amount column:"), QT_TR_NOOP("Memo column:"),
+                            QT_TR_NOOP("Category column:")};
+    for (int i = 0; i < 5; ++i) {
+        m_columns[i] = new QComboBox(m_csvGroup);
+        m_columns[i]->setFont(font());
+        csvForm->addRow(tr(labels[i]), m_columns[i]);
+    }
+    m_dateFormat = new QComboBox(m_csvGroup);
+    m_dateFormat->setFont(font());
+    m_dateFormat->addItems({QStringLiteral("MM/dd/yyyy"), QStringLiteral("dd/MM/yyyy"),
+                            QStringLiteral("yyyy-MM-dd"), QStringLiteral("MM/dd/yy"),
+                            QStringLiteral("M/d/yyyy")});
+    m_header = new QCheckBox(tr("First row is header"), m_csvGroup);
+    m_header->setFont(font());
+    m_preview = new QTableWidget(m_csvGroup);
+    m_preview->setFont(font());
+    m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    csvForm->addRow(tr("Date format:"), m_dateFormat);
+    csvForm->addRow(m_header);
+    csvForm->addRow(m_preview);
+    layout->addWidget(m_csvGroup, 1);
+
+    m_qifGroup = new QGroupBox(tr("QIF source accounts:"), page);
+    m_qifGroup->setFont(weighted(m_qifGroup->font(), 0, QFont::Bold));
+    auto *qifLayout = new QVBoxLayout(m_qifGroup);
+    auto *note = new QLabel(tr("This file contains multiple accounts. Choose where each should "
+                               "be imported."),
+                            m_qifGroup);
+    note->setFont(font());
+    note->setWordWrap(true);
+    qifLayout->addWidget(note);
+    m_qifRows = new QVBoxLayout;
+    m_qifRows->setObjectName(QStringLiteral("qifMapRowsLayout"));
+    qifLayout->addLayout(m_qifRows);
+    layout->addWidget(m_qifGroup);
+
+    auto *import = new QPushButton(tr("Import"), page);
+    connect(import, &QPushButton::clicked, this, &ImportScreen::runImport);
+    layout->addWidget(import, 0, Qt::AlignRight);
+    return page;
+}
+
+void ImportScreen::reloadAccounts()
+{
+    const QString selected = m_account->currentData().toString();
+    m_account->clear();
+    for (const Account &account : m_state->accountRepository()->findAll()) {
+        m_account->addItem(account.name, account.id);
+    }
+    const int index = m_account->findData(selected);
+    if (index >= 0) {
+        m_account->setCurrentIndex(index);
+    }
+}
+
+void ImportScreen::reset()
+{
+    m_path.clear();
+    m_fileLabel->setText(tr("No file selected"));
+    m_csv->setChecked(true);
+    for (QComboBox *combo : m_columns) {
+        combo->clear();
+    }
+    for (const int optional : {MemoCombo, CategoryCombo}) {
+        m_columns[optional]->addItem(tr("(none)"), -1);
+    }
+    m_preview->clear();
+    m_preview->setRowCount(0);
+    m_preview->setColumnCount(0);
+    m_header->setChecked(true);
+    clearQifRows();
+    m_pages->setCurrentIndex(0);
+    onFormatChanged();
+}
+
+void ImportScreen::onFormatChanged()
+{
+    const bool csv = m_csv->isChecked();
+    m_csvGroup->setVisible(csv);
+    if (csv) {
+        clearQifRows();
+    }
+}
+
+void ImportScreen::clearQifRows()
+{
+    while (QLayoutItem *item = m_qifRows->takeAt(0)) {
+        if (QWidget *row = item->widget()) {
+            delete row;
+        }
+        delete item;
+    }
+    m_qifGroup->hide();
+}
+
+QList<QComboBox *> ImportScreen::qifMappingCombos() const
+{
+    QList<QComboBox *> combos;
+    for (int i = 0; i < m_qifRows->count(); ++i) {
+        if (QWidget *row = m_qifRows->itemAt(i)->widget()) {
+            combos << row->findChild<QComboBox *>();
+        }
+    }
+    return combos;
+}
+
+void ImportScreen::selectFile()
+{
+    const QString path =
+        m_chooseFile(this, m_qif->isChecked() ? tr("QIF Files (*.qif)")
+                                              : tr("CSV Files (*.csv);;All Files (*)"));
+    if (!path.isEmpty()) {
+        loadFile(path);
+    }
+}
+
+void ImportScreen::loadFile(const QString &path)
+{
+    m_path = path;
+    m_fileLabel->setText(QFileInfo(path).fileName());
+    clearQifRows();
+    if (m_qif->isChecked()) {
+        const QifScan scan = m_state->importService()->scanQifAccounts(path);
+        if (!scan.accounts.isEmpty()) {
+            buildQifRows(scan.accounts);
+            m_qifGroup->show();
+        }
+        return;
+    }
+    loadCsvPreview();
+}
+
+void ImportScreen::loadCsvPreview()
+{
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return;
+    }
+    const QList<QStringList> rows = CsvParser::parse(QString::fromUtf8(file.readAll()));
+    if (rows.isEmpty()) {
+        return;
+    }
+    const int columns = int(rows.first().size());
+    for (int combo = 0; combo < 5; ++combo) {
+        const QSignalBlocker block(m_columns[combo]);
+        const int keep = m_columns[combo]->currentIndex();
+        m_columns[combo]->clear();
+        if (combo == MemoCombo || combo == CategoryCombo) {
+            m_columns[combo]->addItem(tr("(none)"), -1);
+        }
+        for (int i = 0; i < columns; ++i) {
+            m_columns[combo]->addItem(tr("Col %1: %2").arg(i).arg(rows.first().value(i)), i);
+        }
+        m_columns[combo]->setCurrentIndex(
+            std::max(0, std::min(keep, m_columns[combo]->count() - 1)));
+    }
+    if (columns >= 3) {
+        for (int combo = DateCombo; combo <= AmountCombo; ++combo) {
+            m_columns[combo]->setCurrentIndex(m_columns[combo]->findData(combo));
+        }
+    }
+    const int shown = int(std::min<qsizetype>(rows.size(), 5));
+    m_preview->setColumnCount(columns);
+    m_preview->setRowCount(shown);
+    QStringList headers;
+    for (int i = 0; i < columns; ++i) {
+        headers << tr("Col %1").arg(i);
+    }
+    m_preview->setHorizontalHeaderLabels(headers);
+    for (int r = 0; r < shown; ++r) {
+        for (int c = 0; c < rows[r].size() && c < columns; ++c) {
+            m_preview->setItem(r, c, new QTableWidgetItem(rows[r][c]));
+        }
+    }
+}
+
+void ImportScreen::buildQifRows(const QStringList &sources)
+{
+    const QList<Account> accounts = m_state->accountRepository()->findAll();
+    for (const QString &source : sources) {
+        auto *row = new QWidget(m_qifGroup);
+        auto *layout = new QHBoxLayout(row);
+        layout->setContentsMargins(0, 0, 0, 0);
+        auto *label = new QLabel(source, row);
+        label->setFont(font());
+        auto *combo = new QComboBox(row);
+        combo->setFont(font());
+        combo->addItem(tr("\u2014 Create new account \"%1\" \u2014").arg(source), kCreate);
+        combo->addItem(tr("\u2014 Skip these transactions \u2014"), kSkip);
+        int preselect = 0;
+        for (const Account &account : accounts) {
+            combo->addItem(account.name, account.id);
+            if (preselect == 0 && account.name.compare(source, Qt::CaseInsensitive) == 0) {
+                preselect = combo->count() - 1;
+            }
+        }
+        combo->setCurrentIndex(preselect);
+        combo->setProperty("source", source);
+        layout->addWidget(label);
+        layout->addWidget(combo, 1);
+        m_qifRows->addWidget(row);
+    }
+}
+
+QString ImportScreen::askForTargetAccount()
+{
+    if (!m_question(this, tr("No target account"),
+                    tr("This file doesn't declare its own accounts, so you need a target account "
+                       "to import into. Create one now?"))) {
+        return {};
+    }
+    AccountFormDialog dialog(this);
+    if (!m_runDialog(&dialog)) {
+        return {};
+    }
+    Account account = dialog.account();
+    if (account.name.isEmpty()) {
+        return {};
+    }
+    const qint64 opening = account.startingBalance;
+    account.startingBalance = 0;
+    if (!m_state->accountRepository()->insert(account)) {
+        return {};
+    }
+    if (opening != 0) {
+        Transaction t;
+        t.id = Identifiers::newId();
+        t.accountId = account.id;
+        t.date = dialog.asOfDate();
+        t.payee = QStringLiteral("Opening Balance");
+        t.amount = opening;
+        t.cleared = true;
+        t.reconciled = true;
+        t.createdAt = DateTimes::nowUtc();
+        t.updatedAt = t.createdAt;
+        m_state->transactionRepository()->insert(t);
+    }
+    reloadAccounts();
+    m_account->setCurrentIndex(m_account->findData(account.id));
+    return account.id;
+}
+
+QHash<QString, QString> ImportScreen::qifMapping()
+{
+    QHash<QString, QString> mapping;
+    for (QComboBox *combo : qifMappingCombos()) {
+        const QString source = combo->property("source").toString();
+        const QString choice = combo->currentData().toString();
+        if (choice == kSkip) {
+            mapping.insert(source, QString());
+        } else if (choice == kCreate) {
+            Account account;
+            account.id = Identifiers::newId();
+            account.name = source;
+            account.createdAt = DateTimes::nowUtc();
+            account.updatedAt = account.createdAt;
+            mapping.insert(source,
+                           m_state->accountRepository()->insert(account) ? account.id : QString());
+        } else {
+            mapping.insert(source, choice);
+        }
+    }
+    return mapping;
+}
+
+void ImportScreen::runImport()
+{
+    if (m_path.isEmpty()) {
+        return;
+    }
+    const bool qif = m_qif->isChecked();
+    QString target = m_account->currentData().toString();
+    if (target.isEmpty() && !(qif && !qifMappingCombos().isEmpty())) {
+        target = askForTargetAccount();
+        if (target.isEmpty()) {
+            return;
+        }
+    }
+    QProgressDialog progress(tr("Importing..."), QString(), 0, 0, this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    ImportService *service = m_state->importService();
+    const QMetaObject::Connection started =
+        connect(service, &ImportService::importStarted, &progress, [&progress](int total) {
+            progress.setMaximum(total);
+            progress.setValue(0);
+        });
+    const QMetaObject::Connection advanced = connect(
+        service, &ImportService::importProgress, &progress, [&progress](int current, int total) {
+            progress.setMaximum(total);
+            progress.setValue(current);
+        });
+    ImportResult result;
+    if (qif) {
+        result = service->importQif(m_path, qifMapping(), target);
+    } else {
+        CsvColumnMapping mapping;
+        mapping.dateColumn = m_columns[DateCombo]->currentData().toInt();
+        mapping.payeeColumn = m_columns[PayeeCombo]->currentData().toInt();
+        mapping.amountColumn = m_columns[AmountCombo]->currentData().toInt();
+        mapping.memoColumn = m_columns[MemoCombo]->currentData().toInt();
+        mapping.categoryColumn = m_columns[CategoryCombo]->currentData().toInt();
+        mapping.hasHeader = m_header->isChecked();
+        mapping.dateFormat = m_dateFormat->currentText();
+        result = service->importCsv(m_path, target, mapping);
+    }
+    disconnect(started);
+    disconnect(advanced);
+    progress.close();
+    m_summary->setText(summaryLines(result).join(QLatin1Char('\n')));
+    m_pages->setCurrentIndex(1);
+}
+
+QStringList ImportScreen::summaryLines(const ImportResult &r)
+{
+    QStringList lines{tr("Import complete!"), QString(),
+                      tr("%n transaction(s) imported", nullptr, r.imported)};
+    const std::pair<int, const char *> optional[] = {
+        {r.duplicates, QT_TR_N_NOOP("%n duplicate(s) skipped")},
+        {r.unparseable, QT_TR_N_NOOP("%n record(s) skipped (unparseable)")},
+        {r.metadataSkipped, QT_TR_N_NOOP("%n metadata record(s) skipped")},
+        {r.unmappedSkipped, QT_TR_N_NOOP("%n record(s) skipped (unmapped source account)")}};
+    for (const auto &[count, text] : optional) {
+        if (count >= 1) {
+            lines << tr(text, nullptr, count);
+        }
+    }
+    return lines;
+}
+
+QString ImportScreen::summaryText() const
+{
+    return m_summary->text();
+}
+
+int ImportScreen::currentPage() const
+{
+    return m_pages->currentIndex();
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class AppState;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QDialog;
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+class QStackedWidget;
+class QTableWidget;
+class QVBoxLayout;
+struct ImportResult;
+
+// Picks a CSV or QIF file, maps its columns or source accounts, runs the import with a progress
+// dialog and shows a summary.
+class ImportScreen final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ImportScreen)
+
+public:
+    using FileChooser = std::function<QString(QWidget *parent, const QString &filter)>;
+    using Question =
+        std::function<bool(QWidget *parent, const QString &title, const QString &text)>;
+    using DialogRunner = std::function<bool(QDialog *dialog)>;
+
+    explicit ImportScreen(AppState *state, QWidget *parent = nullptr);
+
+    // Takes this file as if chosen with "Browse...".
+    void loadFile(const QString &path);
+    void reset();
+    void reloadAccounts();
+    static QStringList summaryLines(const ImportResult &result);
+
+    QRadioButton *csvButton() const { return m_csv; }
+    QRadioButton *qifButton() const { return m_qif; }
+    QComboBox *accountCombo() const { return m_account; }
+    QComboBox *columnCombo(int index) const { return m_columns[index]; }
+    QCheckBox *headerBox() const { return m_header; }
+    QTableWidget *preview() const { return m_preview; }
+    QList<QComboBox *> qifMappingCombos() const;
+    QString summaryText() const;
+    int currentPage() const;
+
+    void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
+    void setQuestion(Question question) { m_question = std::move(question); }
+    void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+
+signals:
+    void importCompleted();
+
+public slots:
+    void selectFile();
+    void runImport();
+
+private:
+    QWidget *buildForm();
+    void onFormatChanged();
+    void loadCsvPreview();
+    void buildQifRows(const QStringList &sources);
+    void clearQifRows();
+    QString askForTargetAccount();
+    QHash<QString, QString> qifMapping();
+
+    AppState *m_state;
+    QString m_path;
+    QStackedWidget *m_pages = nullptr;
+    QRadioButton *m_csv = nullptr;
+    QRadioButton *m_qif = nullptr;
+    QComboBox *m_account = nullptr;
+    QLabel *m_fileLabel = nullptr;
+    QGroupBox *m_csvGroup = nullptr;
+    QComboBox *m_columns[5] = {};
+    QComboBox *m_dateFormat = nullptr;
+    QCheckBox *m_header = nullptr;
+    QTableWidget *m_preview = nullptr;
+    QGroupBox *m_qifGroup = nullptr;
+    QVBoxLayout *m_qifRows = nullptr;
+    QLabel *m_summary = nullptr;
+    FileChooser m_chooseFile;
+    Question m_question;
+    DialogRunner m_runDialog;
+};

@@ -10,6 +10,7 @@
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "services/accountcascade.h"
 #include "services/backupservice.h"
 #include "services/categoryservice.h"
 #include "services/importservice.h"
@@ -89,6 +90,9 @@ void AppState::createServices()
     m_importService = new ImportService(m_transactionRepository, m_categoryRepository,
                                         m_splitLineRepository, this);
     m_backupService = new BackupService(m_database, this);
+    m_accountCascade =
+        std::make_unique<AccountCascade>(m_database, m_accountRepository, m_transactionRepository,
+                                         m_recurringRepository, m_reconciliationRepository);
 }
 
 void AppState::applyStoredPreferences()

@@ -4,7 +4,9 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
+class AccountCascade;
 class AccountRepository;
 class BackupService;
 class CategoryRepository;
@@ -59,6 +61,7 @@ public:
     ReportService *reportService() const { return m_reportService; }
     ImportService *importService() const { return m_importService; }
     BackupService *backupService() const { return m_backupService; }
+    AccountCascade *accountCascade() const { return m_accountCascade.get(); }
     ThemeManager *themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
@@ -87,6 +90,7 @@ private:
     ReportService *m_reportService = nullptr;
     ImportService *m_importService = nullptr;
     BackupService *m_backupService = nullptr;
+    std::unique_ptr<AccountCascade> m_accountCascade;
     ThemeManager *m_themeManager = nullptr;
     QString m_currentAccountId;
 };

@@ -3,6 +3,7 @@
 #include "data/accountrepository.h"
 #include "data/database.h"
 #include "data/datetimes.h"
+#include "data/identifiers.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
@@ -16,19 +17,20 @@ Q_LOGGING_CATEGORY(lcCascade, "ledgerwell.accounts")
 
 namespace {
 
+// Runs body in a database transaction; its result (a bool or an optional) says whether to commit.
 template <typename Body>
-std::optional<AccountCascade::Counts> inTransaction(Database *database, Body body)
+auto inTransaction(Database *database, Body body) -> decltype(body())
 {
     QSqlDatabase db = database->database();
     if (!db.transaction()) {
-        return std::nullopt;
+        return {};
     }
-    std::optional<AccountCascade::Counts> counts = body();
-    if (!counts || !db.commit()) {
+    auto result = body();
+    if (!result || !db.commit()) {
         db.rollback();
-        return std::nullopt;
+        return {};
     }
-    return counts;
+    return result;
 }
 
 } // namespace
@@ -42,6 +44,31 @@ AccountCascade::AccountCascade(Database *database, AccountRepository *accounts,
     , m_recurrings(recurrings)
     , m_reconciliations(reconciliations)
 {
+}
+
+bool AccountCascade::create(Account account, const QDate &asOf)
+{
+    const qint64 opening = account.startingBalance;
+    account.startingBalance = 0;
+    return inTransaction(m_database, [&] {
+        if (!m_accounts->insert(account)) {
+            return false;
+        }
+        if (opening == 0) {
+            return true;
+        }
+        Transaction t;
+        t.id = Identifiers::newId();
+        t.accountId = account.id;
+        t.date = asOf;
+        t.payee = QStringLiteral("Opening Balance");
+        t.amount = opening;
+        t.cleared = true;
+        t.reconciled = true;
+        t.createdAt = DateTimes::nowUtc();
+        t.updatedAt = t.createdAt;
+        return m_transactions->insert(t);
+    });
 }
 
 std::optional<AccountCascade::Counts> AccountCascade::softDelete(const QString &accountId)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "data/account.h"
+
+#include <QDate>
 #include <QString>
 
 #include <optional>
@@ -10,9 +13,9 @@ class ReconciliationRepository;
 class RecurringRepository;
 class TransactionRepository;
 
-// Deletes an account with everything that belongs to it, and restores it again: soft deletions
-// in one database transaction each way, so a failure part-way never leaves an account half
-// deleted or half restored.
+// Creates an account with its opening balance, deletes it with everything that belongs to it,
+// and restores it again: one database transaction each, so a failure part-way never leaves an
+// account without its opening balance, half deleted or half restored.
 class AccountCascade
 {
 public:
@@ -27,6 +30,10 @@ public:
                    TransactionRepository *transactions, RecurringRepository *recurrings,
                    ReconciliationRepository *reconciliations);
 
+    // Stores the account with a starting balance of zero; a non-zero starting balance becomes a
+    // cleared and reconciled "Opening Balance" transaction dated asOf, so the register shows it
+    // like any other line. Nothing is stored on failure.
+    bool create(Account account, const QDate &asOf);
     // Transactions, recurring entries, reconciliations, then the account. Nothing on failure.
     std::optional<Counts> softDelete(const QString &accountId);
     // The account and the rows deleted with it (not those deleted before it).

@@ -6,6 +6,7 @@
 #include "data/datetimes.h"
 #include "data/identifiers.h"
 #include "data/transactionrepository.h"
+#include "services/accountcascade.h"
 #include "services/csvparser.h"
 #include "services/importservice.h"
 
@@ -335,23 +336,8 @@ QString ImportScreen::askForTargetAccount()
     if (account.name.isEmpty()) {
         return {};
     }
-    const qint64 opening = account.startingBalance;
-    account.startingBalance = 0;
-    if (!m_state->accountRepository()->insert(account)) {
+    if (!m_state->accountCascade()->create(account, dialog.asOfDate())) {
         return {};
-    }
-    if (opening != 0) {
-        Transaction t;
-        t.id = Identifiers::newId();
-        t.accountId = account.id;
-        t.date = dialog.asOfDate();
-        t.payee = QStringLiteral("Opening Balance");
-        t.amount = opening;
-        t.cleared = true;
-        t.reconciled = true;
-        t.createdAt = DateTimes::nowUtc();
-        t.updatedAt = t.createdAt;
-        m_state->transactionRepository()->insert(t);
     }
     reloadAccounts();
     m_account->setCurrentIndex(m_account->findData(account.id));

@@ -531,24 +531,9 @@ void MainWindow::showNewAccountDialog()
     if (account.name.isEmpty()) {
         return;
     }
-    // The opening balance is a real transaction, so the register shows it like any other line.
-    const qint64 opening = account.startingBalance;
-    account.startingBalance = 0;
-    if (!m_state->accountRepository()->insert(account)) {
+    if (!m_state->accountCascade()->create(account, dialog.asOfDate())) {
+        m_statusBar->showTransient(tr("The account could not be saved"), 5000);
         return;
-    }
-    if (opening != 0) {
-        Transaction t;
-        t.id = Identifiers::newId();
-        t.accountId = account.id;
-        t.date = dialog.asOfDate();
-        t.payee = QStringLiteral("Opening Balance");
-        t.amount = opening;
-        t.cleared = true;
-        t.reconciled = true;
-        t.createdAt = DateTimes::nowUtc();
-        t.updatedAt = t.createdAt;
-        m_state->transactionRepository()->insert(t);
     }
     selectAccount(account.id);
 }
@@ -586,10 +571,7 @@ void MainWindow::deleteAccount(const QString &accountId)
     if (!m_question(this, tr("Delete Account"), text)) {
         return;
     }
-    AccountCascade cascade(m_state->database(), m_state->accountRepository(),
-                           m_state->transactionRepository(), m_state->recurringRepository(),
-                           m_state->reconciliationRepository());
-    if (!cascade.softDelete(accountId)) {
+    if (!m_state->accountCascade()->softDelete(accountId)) {
         m_statusBar->showTransient(tr("The account could not be deleted"), 5000);
         return;
     }

@@ -19,6 +19,7 @@ private slots:
     void cleanup();
     void deleteAndRestoreTheWholeAccount();
     void failurePartWayLeavesEverythingLive();
+    void createStoresTheOpeningBalanceOrNothing();
 
 private:
     std::unique_ptr<TestDatabase> m_db;
@@ -90,6 +91,28 @@ void AccountCascadeTest::failurePartWayLeavesEverythingLive()
     QCOMPARE(m_transactions->findByAccount(m_account.id).size(), 2);
     QCOMPARE(m_recurring->findAll().size(), 1);
     QCOMPARE(m_reconciliations->findByAccount(m_account.id).size(), 1);
+}
+
+void AccountCascadeTest::createStoresTheOpeningBalanceOrNothing()
+{
+    Account savings = Records::account("Savings");
+    savings.startingBalance = 2500;
+    QVERIFY(m_cascade->create(savings, QDate(2026, 3, 1)));
+    QCOMPARE(m_accounts->findById(savings.id)->startingBalance, qint64(0));
+    const QList<Transaction> rows = m_transactions->findByAccount(savings.id);
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0].amount, qint64(2500));
+    QCOMPARE(rows[0].date, QDate(2026, 3, 1));
+
+    // An account whose opening balance cannot be stored is not stored either.
+    QSqlQuery trigger(m_db->db());
+    QVERIFY(trigger.exec("CREATE TRIGGER refuse BEFORE INSERT ON transactions BEGIN "
+                         "SELECT RAISE(ABORT, 'refused'); END"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TransactionRepository::insert failed"));
+    Account broken = Records::account("Broken");
+    broken.startingBalance = 100;
+    QVERIFY(!m_cascade->create(broken, QDate(2026, 3, 1)));
+    QVERIFY(!m_accounts->findById(broken.id));
 }
 
 LEDGERWELL_TEST(AccountCascadeTest)

@@ -373,57 +373,18 @@ void RegisterScreen::moveToField(int column, bool openEditor, bool focusMemo)
     }
 }
 
-void RegisterScreen::advanceToNextField()
+void RegisterScreen::stepField(bool forward, bool commitPastLast)
 {
     const QModelIndex current = m_view->currentIndex();
     if (!current.isValid()) {
         return;
     }
     applyOpenEditor();
-    const int next = nextField(current.column(), true);
-    if (next < 0) {
+    const int field = nextField(current.column(), forward);
+    if (field >= 0) {
+        moveToField(field, true, !forward);
+    } else if (forward && commitPastLast) {
         commitCurrentRow();
-        return;
-    }
-    moveToField(next, true, false);
-}
-
-void RegisterScreen::advanceToPreviousField()
-{
-    const QModelIndex current = m_view->currentIndex();
-    if (!current.isValid()) {
-        return;
-    }
-    applyOpenEditor();
-    const int previous = nextField(current.column(), false);
-    if (previous >= 0) {
-        moveToField(previous, true, true);
-    }
-}
-
-void RegisterScreen::tabToNextField()
-{
-    const QModelIndex current = m_view->currentIndex();
-    if (!current.isValid()) {
-        return;
-    }
-    applyOpenEditor();
-    const int next = nextField(current.column(), true);
-    if (next >= 0) {
-        moveToField(next, true, false);
-    }
-}
-
-void RegisterScreen::tabToPreviousField()
-{
-    const QModelIndex current = m_view->currentIndex();
-    if (!current.isValid()) {
-        return;
-    }
-    applyOpenEditor();
-    const int previous = nextField(current.column(), false);
-    if (previous >= 0) {
-        moveToField(previous, true, true);
     }
 }
 
@@ -432,7 +393,7 @@ bool RegisterScreen::focusNextPrevInRegister(bool next)
     QWidget *focus = QApplication::focusWidget();
     QWidget *editor = payeeMemoEditorOf(focus);
     if (!editor) {
-        next ? tabToNextField() : tabToPreviousField();
+        stepField(next);
         return true;
     }
     const bool onMemo = focus->objectName() == QLatin1String("memoEdit");
@@ -441,7 +402,7 @@ bool RegisterScreen::focusNextPrevInRegister(bool next)
     } else if (!next && onMemo) {
         editor->findChild<QLineEdit *>(QStringLiteral("payeeEdit"))->setFocus();
     } else {
-        next ? tabToNextField() : tabToPreviousField();
+        stepField(next);
     }
     return true;
 }
@@ -472,7 +433,7 @@ bool RegisterScreen::handleKey(QKeyEvent *event)
         if (control) {
             commitCurrentRow();
         } else if (!m_view->currentIndex().isValid() || hasOpenEditor()) {
-            advanceToNextField();
+            stepField(true, true);
         } else {
             startEditingRow(m_view->currentIndex().row());
             m_view->edit(m_view->currentIndex());

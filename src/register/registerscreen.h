@@ -36,8 +36,8 @@ public:
     bool selectTransaction(const QString &transactionId);
 
     void insertNewEntry();
-    void tabToNextField();
-    void tabToPreviousField();
+    // Tab moves between fields; Enter also commits the row when it leaves the last field.
+    void stepField(bool forward, bool commitPastLast = false);
     void applyOpenEditor();
     void confirmDeleteRow(int row);
     void toggleCleared(int row);
@@ -61,8 +61,6 @@ public slots:
     void commitCurrentRow();
     void deleteCurrentRow();
     void copyFromAbove();
-    void advanceToNextField();
-    void advanceToPreviousField();
     void startEditingRow(int row);
     void newTransactionDialog();
 

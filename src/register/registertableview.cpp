@@ -46,9 +46,9 @@ void RegisterTableView::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Backtab ||
         (event->key() == Qt::Key_Tab && event->modifiers() & Qt::ShiftModifier)) {
-        m_screen->tabToPreviousField();
+        m_screen->stepField(false);
     } else if (event->key() == Qt::Key_Tab) {
-        m_screen->tabToNextField();
+        m_screen->stepField(true);
     } else {
         QTableView::keyPressEvent(event);
     }
@@ -59,7 +59,7 @@ bool RegisterTableView::focusNextPrevChild(bool next)
     if (focusInPayeeMemoEditor()) {
         return m_screen->focusNextPrevInRegister(next);
     }
-    next ? m_screen->tabToNextField() : m_screen->tabToPreviousField();
+    m_screen->stepField(next);
     return true;
 }
 
@@ -77,7 +77,7 @@ void RegisterTableView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndE
         if (cell.isValid()) {
             setCurrentIndex(cell);
         }
-        forward ? m_screen->tabToNextField() : m_screen->tabToPreviousField();
+        m_screen->stepField(forward);
     });
 }
 

@@ -74,10 +74,7 @@ void AccountFormDialog::build()
     form->addRow(tr("&Institution:"), m_institution);
     form->addRow(tr("Account &Number:"), m_lastFour);
     layout->addLayout(form);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    layout->addWidget(FormHelpers::okCancelButtons(this));
     setMinimumWidth(400);
     m_name->setFocus();
 }

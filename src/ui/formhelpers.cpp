@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QDateEdit>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QHash>
 #include <QLocale>
 
@@ -32,6 +34,19 @@ void fillCategories(QComboBox *combo, const QList<Category> &categories, const Q
     }
 }
 
+QComboBox *categoryCombo(const QList<Category> &categories, const QString &firstText,
+                         QWidget *parent)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    fillCategories(combo, categories, firstText);
+    combo->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+    combo->completer()->setFilterMode(Qt::MatchContains);
+    combo->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    return combo;
+}
+
 QCompleter *payeeCompleter(const QStringList &payees, QObject *parent, int visibleItems)
 {
     auto *completer = new QCompleter(payees, parent);
@@ -49,6 +64,14 @@ void setUpDateEdit(QDateEdit *edit)
     if (QCalendarWidget *calendar = edit->calendarWidget()) {
         calendar->setFirstDayOfWeek(WeekStart::firstDayOfWeek());
     }
+}
+
+QDialogButtonBox *okCancelButtons(QDialog *dialog)
+{
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return buttons;
 }
 
 } // namespace FormHelpers

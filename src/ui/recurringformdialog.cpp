@@ -10,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCompleter>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -84,13 +83,8 @@ void RecurringFormDialog::build()
     m_amount->setDecimals(2);
     m_amount->setPrefix(QStringLiteral("$ "));
     m_amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_category = new QComboBox(this);
-    m_category->setEditable(true);
-    m_category->setInsertPolicy(QComboBox::NoInsert);
-    FormHelpers::fillCategories(m_category, m_state->categoryRepository()->findAll(), tr("(none)"));
-    m_category->completer()->setCaseSensitivity(Qt::CaseInsensitive);
-    m_category->completer()->setFilterMode(Qt::MatchContains);
-    m_category->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    m_category =
+        FormHelpers::categoryCombo(m_state->categoryRepository()->findAll(), tr("(none)"), this);
     m_memo = new QLineEdit(this);
     m_memo->setPlaceholderText(tr("Optional"));
     m_frequency = new QComboBox(this);
@@ -132,10 +126,7 @@ void RecurringFormDialog::build()
     form->addRow(m_active);
     layout->addLayout(form);
     layout->addSpacing(12);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    layout->addWidget(FormHelpers::okCancelButtons(this));
     setMinimumWidth(480);
     m_payee->setFocus();
 }

@@ -92,13 +92,8 @@ void TransactionFormDialog::build()
     m_amount = new SmartAmountField(this);
     m_amount->setRange(0, 99999999.99);
     m_amount->setPrefix(QStringLiteral("$ "));
-    m_category = new QComboBox(this);
-    m_category->setEditable(true);
-    m_category->setInsertPolicy(QComboBox::NoInsert);
-    FormHelpers::fillCategories(m_category, m_state->categoryRepository()->findAll(), tr("(none)"));
-    m_category->completer()->setCaseSensitivity(Qt::CaseInsensitive);
-    m_category->completer()->setFilterMode(Qt::MatchContains);
-    m_category->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    m_category =
+        FormHelpers::categoryCombo(m_state->categoryRepository()->findAll(), tr("(none)"), this);
     m_memo = new QLineEdit(this);
     m_memo->setPlaceholderText(tr("Optional"));
     m_checkNumber = new QLineEdit(this);
@@ -114,10 +109,7 @@ void TransactionFormDialog::build()
     form->addRow(m_cleared);
     layout->addLayout(form);
     layout->addSpacing(12);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    layout->addWidget(FormHelpers::okCancelButtons(this));
     setMinimumWidth(480);
     m_payee->setFocus();
 }

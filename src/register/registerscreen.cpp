@@ -24,7 +24,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSqlDatabase>
@@ -71,11 +70,8 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     , m_state(state)
     , m_model(new RegisterModel(this))
     , m_delegate(new RegisterDelegate(state, this))
-    , m_question([](QWidget *parentWidget, const QString &title, const QString &text) {
-        return QMessageBox::question(parentWidget, title, text,
-                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-    })
-    , m_runDialog([](QDialog *dialog) { return dialog->exec() == QDialog::Accepted; })
+    , m_question(Prompts::yesNo())
+    , m_runDialog(Prompts::modal())
 {
     buildLayout();
     configureView();

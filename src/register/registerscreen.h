@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/prompts.h"
 
-#include <functional>
+#include <QWidget>
 
 class AppState;
 class QDialog;
@@ -21,9 +21,8 @@ class RegisterScreen final : public QWidget
 
 public:
     // Yes/No questions and modal dialogs go through these, so tests can answer them.
-    using Question =
-        std::function<bool(QWidget *parent, const QString &title, const QString &text)>;
-    using DialogRunner = std::function<bool(QDialog *dialog)>;
+    using Question = Prompts::Question;
+    using DialogRunner = Prompts::DialogRunner;
 
     explicit RegisterScreen(AppState *state, QWidget *parent = nullptr);
     ~RegisterScreen() override;

@@ -11,7 +11,6 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -28,10 +27,7 @@ CategoriesScreen::CategoriesScreen(AppState *state, QWidget *parent)
             QInputDialog::getText(parentWidget, title, label, QLineEdit::Normal, text, &ok);
         return ok ? std::optional<QString>(value) : std::nullopt;
     })
-    , m_question([](QWidget *parentWidget, const QString &title, const QString &text) {
-        return QMessageBox::question(parentWidget, title, text,
-                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-    })
+    , m_question(Prompts::yesNo())
 {
     auto *layout = new QVBoxLayout(this);
     auto *header = new QHBoxLayout;

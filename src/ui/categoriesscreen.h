@@ -1,5 +1,7 @@
 #pragma once
 
+#include "prompts.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -19,8 +21,7 @@ public:
     // Asks for a text; nothing when cancelled.
     using TextInput = std::function<std::optional<QString>(
         QWidget *parent, const QString &title, const QString &label, const QString &text)>;
-    using Question =
-        std::function<bool(QWidget *parent, const QString &title, const QString &text)>;
+    using Question = Prompts::Question;
 
     explicit CategoriesScreen(AppState *state, QWidget *parent = nullptr);
 

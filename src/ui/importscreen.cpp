@@ -57,11 +57,8 @@ ImportScreen::ImportScreen(AppState *state, QWidget *parent)
     , m_chooseFile([](QWidget *parentWidget, const QString &filter) {
         return QFileDialog::getOpenFileName(parentWidget, tr("Select File"), QString(), filter);
     })
-    , m_question([](QWidget *parentWidget, const QString &title, const QString &text) {
-        return QMessageBox::question(parentWidget, title, text, QMessageBox::Yes | QMessageBox::No,
-                                     QMessageBox::Yes) == QMessageBox::Yes;
-    })
-    , m_runDialog([](QDialog *dialog) { return dialog->exec() == QDialog::Accepted; })
+    , m_question(Prompts::yesNo(QMessageBox::Yes))
+    , m_runDialog(Prompts::modal())
 {
     auto *layout = new QVBoxLayout(this);
     m_pages = new QStackedWidget(this);

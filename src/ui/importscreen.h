@@ -1,5 +1,7 @@
 #pragma once
 
+#include "prompts.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -26,9 +28,8 @@ class ImportScreen final : public QWidget
 
 public:
     using FileChooser = std::function<QString(QWidget *parent, const QString &filter)>;
-    using Question =
-        std::function<bool(QWidget *parent, const QString &title, const QString &text)>;
-    using DialogRunner = std::function<bool(QDialog *dialog)>;
+    using Question = Prompts::Question;
+    using DialogRunner = Prompts::DialogRunner;
 
     explicit ImportScreen(AppState *state, QWidget *parent = nullptr);
 

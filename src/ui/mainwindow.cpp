@@ -97,11 +97,8 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     : QMainWindow(parent)
     , m_state(state)
     , m_register(new RegisterScreen(state, this))
-    , m_question([](QWidget *parentWidget, const QString &title, const QString &text) {
-        return QMessageBox::warning(parentWidget, title, text, QMessageBox::Yes | QMessageBox::No,
-                                    QMessageBox::No) == QMessageBox::Yes;
-    })
-    , m_runDialog([](QDialog *dialog) { return dialog->exec() == QDialog::Accepted; })
+    , m_question(Prompts::yesNo(QMessageBox::No, QMessageBox::Warning))
+    , m_runDialog(Prompts::modal())
 {
     setWindowTitle(tr("Varnaby Ledgerwell"));
     const QByteArray geometry = QSettings().value(kGeometryKey).toByteArray();

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "prompts.h"
+
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
-
-#include <functional>
 
 class AppState;
 class QAction;
@@ -44,9 +44,8 @@ public:
     };
 
     // Questions and modal dialogs go through these, so tests can answer them.
-    using Question =
-        std::function<bool(QWidget *parent, const QString &title, const QString &text)>;
-    using DialogRunner = std::function<bool(QDialog *dialog)>;
+    using Question = Prompts::Question;
+    using DialogRunner = Prompts::DialogRunner;
 
     explicit MainWindow(AppState *state, QWidget *parent = nullptr);
     ~MainWindow() override;

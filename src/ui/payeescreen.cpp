@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -16,13 +15,8 @@ PayeeScreen::PayeeScreen(AppState *state, QWidget *parent)
     , m_state(state)
     , m_list(new QListWidget(this))
     , m_rename(new QLineEdit(this))
-    , m_question([](QWidget *parentWidget, const QString &title, const QString &text) {
-        return QMessageBox::question(parentWidget, title, text,
-                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-    })
-    , m_inform([](QWidget *parentWidget, const QString &title, const QString &text) {
-        QMessageBox::information(parentWidget, title, text);
-    })
+    , m_question(Prompts::yesNo())
+    , m_inform(Prompts::information())
 {
     auto *layout = new QVBoxLayout(this);
     auto *title = new QLabel(tr("Payee Management"), this);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QWidget>
+#include "prompts.h"
 
-#include <functional>
+#include <QWidget>
 
 class AppState;
 class QLineEdit;
@@ -15,10 +15,8 @@ class PayeeScreen final : public QWidget
     Q_DISABLE_COPY_MOVE(PayeeScreen)
 
 public:
-    using Question =
-        std::function<bool(QWidget *parent, const QString &title, const QString &text)>;
-    using Information =
-        std::function<void(QWidget *parent, const QString &title, const QString &text)>;
+    using Question = Prompts::Question;
+    using Information = Prompts::Message;
 
     explicit PayeeScreen(AppState *state, QWidget *parent = nullptr);
 

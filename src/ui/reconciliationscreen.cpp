@@ -53,17 +53,10 @@ QFrame *line(QWidget *parent)
 ReconciliationScreen::ReconciliationScreen(AppState *state, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
-    , m_question([](QWidget *parentWidget, const QString &title, const QString &text) {
-        return QMessageBox::question(parentWidget, title, text, QMessageBox::Yes | QMessageBox::No,
-                                     QMessageBox::No) == QMessageBox::Yes;
-    })
-    , m_inform([](QWidget *parentWidget, const QString &title, const QString &text) {
-        QMessageBox::information(parentWidget, title, text, QMessageBox::Ok);
-    })
-    , m_warn([](QWidget *parentWidget, const QString &title, const QString &text) {
-        QMessageBox::warning(parentWidget, title, text, QMessageBox::Ok);
-    })
-    , m_runDialog([](QDialog *dialog) { return dialog->exec() == QDialog::Accepted; })
+    , m_question(Prompts::yesNo(QMessageBox::No))
+    , m_inform(Prompts::information())
+    , m_warn(Prompts::warning())
+    , m_runDialog(Prompts::modal())
 {
     buildLayout();
 }

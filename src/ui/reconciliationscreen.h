@@ -1,10 +1,9 @@
 #pragma once
 
 #include "data/transaction.h"
+#include "prompts.h"
 
 #include <QWidget>
-
-#include <functional>
 
 class AppState;
 class DateField;
@@ -22,10 +21,9 @@ class ReconciliationScreen final : public QWidget
     Q_DISABLE_COPY_MOVE(ReconciliationScreen)
 
 public:
-    using Question =
-        std::function<bool(QWidget *parent, const QString &title, const QString &text)>;
-    using Message = std::function<void(QWidget *parent, const QString &title, const QString &text)>;
-    using DialogRunner = std::function<bool(QDialog *dialog)>;
+    using Question = Prompts::Question;
+    using Message = Prompts::Message;
+    using DialogRunner = Prompts::DialogRunner;
 
     explicit ReconciliationScreen(AppState *state, QWidget *parent = nullptr);
 

@@ -11,7 +11,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -22,11 +21,8 @@ RecurringScreen::RecurringScreen(AppState *state, QWidget *parent)
     , m_model(new RecurringModel(state->accountRepository(), this))
     , m_view(new QTableView(this))
     , m_due(new QLabel(this))
-    , m_question([](QWidget *parentWidget, const QString &title, const QString &text) {
-        return QMessageBox::question(parentWidget, title, text,
-                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-    })
-    , m_runDialog([](QDialog *dialog) { return dialog->exec() == QDialog::Accepted; })
+    , m_question(Prompts::yesNo())
+    , m_runDialog(Prompts::modal())
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QWidget>
+#include "prompts.h"
 
-#include <functional>
+#include <QWidget>
 
 class AppState;
 class QDialog;
@@ -17,9 +17,8 @@ class RecurringScreen final : public QWidget
     Q_DISABLE_COPY_MOVE(RecurringScreen)
 
 public:
-    using Question =
-        std::function<bool(QWidget *parent, const QString &title, const QString &text)>;
-    using DialogRunner = std::function<bool(QDialog *dialog)>;
+    using Question = Prompts::Question;
+    using DialogRunner = Prompts::DialogRunner;
 
     explicit RecurringScreen(AppState *state, QWidget *parent = nullptr);
 

@@ -250,6 +250,19 @@ std::optional<QString> Cli::resolveAccount(const QString &nameOrId)
     return std::nullopt;
 }
 
+std::optional<QString> Cli::accountOption(const QCommandLineParser &parser)
+{
+    if (!parser.isSet(QStringLiteral("account"))) {
+        return QString();
+    }
+    const QString value = parser.value(QStringLiteral("account"));
+    const auto id = resolveAccount(value);
+    if (!id) {
+        fail(QStringLiteral("no account '%1'").arg(value), BadArguments);
+    }
+    return id;
+}
+
 int Cli::accounts(QCommandLineParser &)
 {
     const QHash<QString, qint64> sums = m_state->transactionRepository()->balancesByAccount();
@@ -307,15 +320,9 @@ int Cli::importQif(QCommandLineParser &parser)
     if (!QFileInfo(path).isReadable()) {
         return fail(QStringLiteral("cannot read %1").arg(path));
     }
-    QString defaultAccount;
-    if (parser.isSet(QStringLiteral("account"))) {
-        const auto id = resolveAccount(parser.value(QStringLiteral("account")));
-        if (!id) {
-            return fail(
-                QStringLiteral("no account '%1'").arg(parser.value(QStringLiteral("account"))),
-                BadArguments);
-        }
-        defaultAccount = *id;
+    const auto defaultAccount = accountOption(parser);
+    if (!defaultAccount) {
+        return BadArguments;
     }
     QHash<QString, QString> mapping;
     for (const QString &entry : parser.values(QStringLiteral("map"))) {
@@ -336,7 +343,7 @@ int Cli::importQif(QCommandLineParser &parser)
     TerminalProgress progress(QStringLiteral("Importing"));
     QObject::connect(service, &ImportService::importProgress,
                      [&](int current, int total) { progress.update(current, total); });
-    const ImportResult result = service->importQif(path, mapping, defaultAccount);
+    const ImportResult result = service->importQif(path, mapping, *defaultAccount);
     return done(countersJson(result), countersText(result));
 }
 
@@ -349,10 +356,9 @@ int Cli::importCsv(QCommandLineParser &parser)
     if (!parser.isSet(QStringLiteral("account"))) {
         return fail(QStringLiteral("import-csv needs --account"), BadArguments);
     }
-    const auto account = resolveAccount(parser.value(QStringLiteral("account")));
+    const auto account = accountOption(parser);
     if (!account) {
-        return fail(QStringLiteral("no account '%1'").arg(parser.value(QStringLiteral("account"))),
-                    BadArguments);
+        return BadArguments;
     }
     CsvColumnMapping mapping;
     const auto column = [&](const char *name, int &target, bool required) {
@@ -461,16 +467,11 @@ int Cli::report(QCommandLineParser &parser)
     if (!from || !to || !from2 || !to2) {
         return fail(QStringLiteral("dates are written yyyy-MM-dd"), BadArguments);
     }
-    QString accountId;
-    if (parser.isSet(QStringLiteral("account"))) {
-        const auto id = resolveAccount(parser.value(QStringLiteral("account")));
-        if (!id) {
-            return fail(
-                QStringLiteral("no account '%1'").arg(parser.value(QStringLiteral("account"))),
-                BadArguments);
-        }
-        accountId = *id;
+    const auto account = accountOption(parser);
+    if (!account) {
+        return BadArguments;
     }
+    const QString accountId = *account;
     const ReportService *reports = m_state->reportService();
     const QHash<QString, std::function<ReportTable()>> builders = {
         {QStringLiteral("category-spending"),

@@ -44,6 +44,9 @@ private:
     bool openData();
     // An account by id, or by name (exact, then case-insensitive when that is unambiguous).
     std::optional<QString> resolveAccount(const QString &nameOrId);
+    // The id of the account --account names, empty when the option is absent; nothing, after
+    // saying so, when it names no account.
+    std::optional<QString> accountOption(const QCommandLineParser &parser);
     int fail(const QString &message, ExitCode code = Failed);
     int done(const QJsonObject &json, const QString &text);
     static QString usage();

@@ -107,6 +107,9 @@ void CliTest::importsQifAndCsv()
     QCOMPARE(run.json().value("imported").toInt(), 1);
     QCOMPARE(run.json().value("duplicates").toInt(), 1);
     QVERIFY(cli({"import-csv", rows, "--account", "Checking"}).exitCode == 2);
+    const Run unknown = cli({"import-qif", qif, "--account", "Nowhere"});
+    QCOMPARE(unknown.exitCode, 2);
+    QVERIFY(unknown.err.contains("no account 'Nowhere'"));
 }
 
 void CliTest::backupRoundTrip()

@@ -17,7 +17,6 @@ private slots:
     void roundTripsEveryField();
     void listsBySortOrderThenName();
     void softDeletedAccountIsFoundOnlyById();
-    void restoreBringsTheAccountBack();
     void updateSortOrdersIsAllOrNothing();
     void markSyncedIsSilent();
     void resyncMarksOnlyLiveSyncedRows();
@@ -115,16 +114,6 @@ void AccountRepositoryTest::softDeletedAccountIsFoundOnlyById()
     QCOMPARE(names(m_repo->findAll()), QStringList{"Live"});
     QCOMPARE(names(m_repo->findDeleted()), QStringList{"Old"});
     QCOMPARE(m_repo->findPending().size(), 2);
-}
-
-void AccountRepositoryTest::restoreBringsTheAccountBack()
-{
-    const Account a = Records::account("Back");
-    QVERIFY(m_repo->insert(a));
-    QVERIFY(m_repo->softDelete(a.id));
-    QVERIFY(m_repo->restore(a.id));
-    QVERIFY(!m_repo->findById(a.id)->deletedAt);
-    QCOMPARE(names(m_repo->findAll()), QStringList{"Back"});
 }
 
 void AccountRepositoryTest::updateSortOrdersIsAllOrNothing()

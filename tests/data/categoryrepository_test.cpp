@@ -22,7 +22,6 @@ private slots:
     void getBool_data();
     void getBool();
     void setReplacesInPlaceAndEmitsOnce();
-    void removeIsSilent();
 
 private:
     std::unique_ptr<TestDatabase> m_db;
@@ -138,16 +137,6 @@ void CategoryRepositoryTest::setReplacesInPlaceAndEmitsOnce()
     QCOMPARE(*m_preferences->get("weekStartDay"), QString("7"));
     QVERIFY(m_preferences->setBool("registerNewestFirst", true));
     QCOMPARE(*m_preferences->get("registerNewestFirst"), QString("1"));
-}
-
-void CategoryRepositoryTest::removeIsSilent()
-{
-    QVERIFY(m_preferences->set("theme", "dark"));
-    QSignalSpy changed(m_preferences.get(), &PreferencesRepository::changed);
-    QVERIFY(m_preferences->remove("no-such-key"));
-    QVERIFY(m_preferences->remove("theme"));
-    QCOMPARE(changed.count(), 0);
-    QVERIFY(!m_preferences->get("theme"));
 }
 
 LEDGERWELL_TEST(CategoryRepositoryTest)

@@ -21,9 +21,7 @@ private slots:
     void brokenDueDateWarnsButSaves_data();
     void brokenDueDateWarnsButSaves();
     void findDueSkipsInactiveAndDeleted();
-    void updateKeepsTheAccount();
     void unknownFrequencyReadsAsMonthly();
-    void cascadeDeleteAndRestore();
     void reconciliationStampsUnsetTimes();
     void latestReconciliation();
 
@@ -122,19 +120,6 @@ void RecurringRepositoryTest::findDueSkipsInactiveAndDeleted()
     QCOMPARE(list.first().id, due.id);
 }
 
-void RecurringRepositoryTest::updateKeepsTheAccount()
-{
-    RecurringTransaction r = Records::recurring(m_account.id, QDate(2026, 1, 1));
-    QVERIFY(m_recurring->insert(r));
-    r.accountId = "elsewhere";
-    r.nextDueDate = QDate(2026, 2, 1);
-    r.endDate.reset();
-    QVERIFY(m_recurring->update(r));
-    const auto back = m_recurring->findById(r.id);
-    QCOMPARE(back->accountId, m_account.id);
-    QCOMPARE(back->nextDueDate, QDate(2026, 2, 1));
-}
-
 void RecurringRepositoryTest::unknownFrequencyReadsAsMonthly()
 {
     const RecurringTransaction r = Records::recurring(m_account.id, QDate(2026, 1, 1));
@@ -142,28 +127,6 @@ void RecurringRepositoryTest::unknownFrequencyReadsAsMonthly()
     QSqlQuery(m_db->db()).exec("UPDATE recurring_transactions SET frequency = 'fortnightly'");
     QCOMPARE(m_recurring->findById(r.id)->frequency, Frequency::Monthly);
     QCOMPARE(frequencyToText(Frequency(-1)), QString("monthly"));
-}
-
-void RecurringRepositoryTest::cascadeDeleteAndRestore()
-{
-    QVERIFY(m_recurring->insert(Records::recurring(m_account.id, QDate(2026, 1, 1))));
-    QVERIFY(m_reconciliations->insert(Records::reconciliation(m_account.id, QDate(2026, 1, 31))));
-    const QString since = DateTimes::timestampToText(DateTimes::nowUtc());
-    QSignalSpy recurringChanged(m_recurring.get(), &RecurringRepository::recurringChanged);
-    QSignalSpy reconciliationsChanged(m_reconciliations.get(),
-                                      &ReconciliationRepository::reconciliationsChanged);
-    QCOMPARE(m_recurring->softDeleteByAccount(m_account.id), 1);
-    QCOMPARE(m_reconciliations->softDeleteByAccount(m_account.id), 1);
-    QCOMPARE(m_recurring->softDeleteByAccount(m_account.id), 0);
-    QCOMPARE(recurringChanged.count(), 1);
-    QCOMPARE(reconciliationsChanged.count(), 1);
-    QVERIFY(m_recurring->findAll().isEmpty());
-    QVERIFY(m_reconciliations->findByAccount(m_account.id).isEmpty());
-
-    QCOMPARE(m_recurring->restoreByAccount(m_account.id, since), 1);
-    QCOMPARE(m_reconciliations->restoreByAccount(m_account.id, since), 1);
-    QCOMPARE(m_recurring->findAll().size(), 1);
-    QCOMPARE(m_reconciliations->findByAccount(m_account.id).size(), 1);
 }
 
 void RecurringRepositoryTest::reconciliationStampsUnsetTimes()

@@ -73,6 +73,8 @@ void AccountCascadeTest::deleteAndRestoreTheWholeAccount()
     const auto restored = m_cascade->restore(m_account.id);
     QVERIFY(restored);
     QCOMPARE(restored->transactions, 2);
+    QCOMPARE(restored->recurrings, 1);
+    QCOMPARE(restored->reconciliations, 1);
     QCOMPARE(m_accounts->findAll().size(), 1);
     QCOMPARE(m_transactions->findByAccount(m_account.id).size(), 2);
     QCOMPARE(m_recurring->findAll().size(), 1);

@@ -40,6 +40,8 @@ enum ColumnCombo
     CategoryCombo
 };
 
+const QString kBoldTitle = QStringLiteral("QGroupBox { font-weight: bold; }");
+
 QFont weighted(QFont font, int points, QFont::Weight weight)
 {
     if (points > 0) {
@@ -105,31 +107,30 @@ QWidget *ImportScreen::buildForm()
     connect(browse, &QPushButton::clicked, this, &ImportScreen::selectFile);
     fileRow->addWidget(m_fileLabel, 1);
     fileRow->addWidget(browse);
-    form->addRow(tr("&Format:"), formats);
+    auto *formatLabel = new QLabel(tr("&Format:"), page);
+    formatLabel->setBuddy(m_csv);
+    form->addRow(formatLabel, formats);
     form->addRow(tr("&Account:"), m_account);
     form->addRow(tr("File:"), fileRow);
     layout->addLayout(form);
 
     m_csvGroup = new QGroupBox(tr("CSV Column Mapping:"), page);
-    m_csvGroup->setFont(weighted(m_csvGroup->font(), 0, QFont::Bold));
+    // A style sheet's font, unlike setFont, is not inherited by the rows inside the box.
+    m_csvGroup->setStyleSheet(kBoldTitle);
     auto *csvForm = new QFormLayout(m_csvGroup);
     const char *labels[] = {QT_TR_NOOP("Date column:"), QT_TR_NOOP("Payee column:"),
                             QT_TR_NOOP("Amount column:"), QT_TR_NOOP("Memo column:"),
                             QT_TR_NOOP("Category column:")};
     for (int i = 0; i < 5; ++i) {
         m_columns[i] = new QComboBox(m_csvGroup);
-        m_columns[i]->setFont(font());
         csvForm->addRow(tr(labels[i]), m_columns[i]);
     }
     m_dateFormat = new QComboBox(m_csvGroup);
-    m_dateFormat->setFont(font());
     m_dateFormat->addItems({QStringLiteral("MM/dd/yyyy"), QStringLiteral("dd/MM/yyyy"),
                             QStringLiteral("yyyy-MM-dd"), QStringLiteral("MM/dd/yy"),
                             QStringLiteral("M/d/yyyy")});
     m_header = new QCheckBox(tr("First row is header"), m_csvGroup);
-    m_header->setFont(font());
     m_preview = new QTableWidget(m_csvGroup);
-    m_preview->setFont(font());
     m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     csvForm->addRow(tr("Date format:"), m_dateFormat);
     csvForm->addRow(m_header);
@@ -137,12 +138,11 @@ QWidget *ImportScreen::buildForm()
     layout->addWidget(m_csvGroup, 1);
 
     m_qifGroup = new QGroupBox(tr("QIF source accounts:"), page);
-    m_qifGroup->setFont(weighted(m_qifGroup->font(), 0, QFont::Bold));
+    m_qifGroup->setStyleSheet(kBoldTitle);
     auto *qifLayout = new QVBoxLayout(m_qifGroup);
     auto *note = new QLabel(tr("This file contains multiple accounts. Choose where each should "
                                "be imported."),
                             m_qifGroup);
-    note->setFont(font());
     note->setWordWrap(true);
     qifLayout->addWidget(note);
     m_qifRows = new QVBoxLayout;
@@ -275,6 +275,7 @@ void ImportScreen::loadCsvPreview()
             m_columns[combo]->setCurrentIndex(m_columns[combo]->findData(combo));
         }
     }
+    guessDateFormat(rows);
     const int shown = int(std::min<qsizetype>(rows.size(), 5));
     m_preview->setColumnCount(columns);
     m_preview->setRowCount(shown);
@@ -290,6 +291,22 @@ void ImportScreen::loadCsvPreview()
     }
 }
 
+void ImportScreen::guessDateFormat(const QList<QStringList> &rows)
+{
+    const int first = m_header->isChecked() ? 1 : 0;
+    const int column = m_columns[DateCombo]->currentData().toInt();
+    const QString sample = rows.value(first).value(column).trimmed();
+    if (sample.isEmpty() || QDate::fromString(sample, m_dateFormat->currentText()).isValid()) {
+        return; // nothing to go by, or the chosen format already reads the file
+    }
+    for (int i = 0; i < m_dateFormat->count(); ++i) {
+        if (QDate::fromString(sample, m_dateFormat->itemText(i)).isValid()) {
+            m_dateFormat->setCurrentIndex(i);
+            return;
+        }
+    }
+}
+
 void ImportScreen::buildQifRows(const QStringList &sources)
 {
     const QList<Account> accounts = m_state->accountRepository()->findAll();
@@ -298,9 +315,7 @@ void ImportScreen::buildQifRows(const QStringList &sources)
         auto *layout = new QHBoxLayout(row);
         layout->setContentsMargins(0, 0, 0, 0);
         auto *label = new QLabel(source, row);
-        label->setFont(font());
         auto *combo = new QComboBox(row);
-        combo->setFont(font());
         combo->addItem(tr("\u2014 Create new account \"%1\" \u2014").arg(source), kCreate);
         combo->addItem(tr("\u2014 Skip these transactions \u2014"), kSkip);
         int preselect = 0;

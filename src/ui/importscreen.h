@@ -45,6 +45,7 @@ public:
     QComboBox *columnCombo(int index) const { return m_columns[index]; }
     QCheckBox *headerBox() const { return m_header; }
     QTableWidget *preview() const { return m_preview; }
+    QComboBox *dateFormatCombo() const { return m_dateFormat; }
     QList<QComboBox *> qifMappingCombos() const;
     QString summaryText() const;
     int currentPage() const;
@@ -64,6 +65,8 @@ private:
     QWidget *buildForm();
     void onFormatChanged();
     void loadCsvPreview();
+    // Picks the first date format that reads the first data row when the chosen one does not.
+    void guessDateFormat(const QList<QStringList> &rows);
     void buildQifRows(const QStringList &sources);
     void clearQifRows();
     QString askForTargetAccount();

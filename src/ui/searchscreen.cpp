@@ -81,8 +81,10 @@ SearchScreen::SearchScreen(AppState *state, QWidget *parent)
                                                      QHeaderView::Stretch);
     m_view->horizontalHeader()->setSectionResizeMode(RegisterModel::CategoryColumn,
                                                      QHeaderView::Stretch);
-    // Running balances and the blank entry line mean nothing in search results.
+    // Running balances mean nothing in search results.
     m_view->setColumnHidden(RegisterModel::BalanceColumn, true);
+    hideEntryRow();
+    connect(m_results, &QAbstractItemModel::modelReset, this, &SearchScreen::hideEntryRow);
     connect(m_view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
         if (!index.isValid() || m_results->isEntryRow(index.row())) {
             return;
@@ -132,6 +134,10 @@ void SearchScreen::performSearch()
     }
     m_results->setRows(m_state->transactionRepository()->search(m_search->text().trimmed(), filter),
                        false);
+}
+
+void SearchScreen::hideEntryRow()
+{
     for (int row = 0; row < m_results->rowCount(); ++row) {
         m_view->setRowHidden(row, m_results->isEntryRow(row));
     }

@@ -43,6 +43,9 @@ public slots:
     void performSearch();
 
 private:
+    // The blank entry line means nothing among search results.
+    void hideEntryRow();
+
     AppState *m_state;
     QLineEdit *m_search;
     QTimer *m_debounce;

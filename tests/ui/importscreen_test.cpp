@@ -85,6 +85,11 @@ void ImportScreenTest::threeColumnsPickTheFirstThree()
     QCOMPARE(screen.columnCombo(3)->currentData().toInt(), -1); // memo: (none)
     QCOMPARE(screen.columnCombo(0)->currentText(), QString("Col 0: Date"));
     QCOMPARE(screen.preview()->rowCount(), 3);
+    // The default MM/dd/yyyy cannot read 1/5/2024; the first format that can is chosen.
+    QCOMPARE(screen.dateFormatCombo()->currentText(), QString("M/d/yyyy"));
+
+    screen.loadFile(file("iso.csv", "Date,Payee,Amount\n2024-01-31,A,-1\n"));
+    QCOMPARE(screen.dateFormatCombo()->currentText(), QString("yyyy-MM-dd"));
 }
 
 void ImportScreenTest::qifSourcesArePreselectedWithoutCase()

@@ -51,6 +51,9 @@ RecurringScreen::RecurringScreen(AppState *state, QWidget *parent)
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->verticalHeader()->hide();
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setWordWrap(false);
+    // The short columns fit their contents so the payee gets the rest of the width.
+    m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_view->horizontalHeader()->setSectionResizeMode(RecurringModel::PayeeColumn,
                                                      QHeaderView::Stretch);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);

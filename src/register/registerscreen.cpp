@@ -596,8 +596,14 @@ bool RegisterScreen::commitExisting(qint64 amount, const QDate &date, const QStr
     t.version += 1;
     t.updatedAt = DateTimes::nowUtc();
     t.syncStatus = SyncStatus::Pending;
-    m_state->transactionRepository()->update(t);
-    return true;
+    return m_state->transactionRepository()->update(t) || saveFailed();
+}
+
+bool RegisterScreen::saveFailed()
+{
+    // What was typed stays in the line, so the user can try again.
+    showStatus(tr("The transaction could not be saved"), 5000);
+    return false;
 }
 
 bool RegisterScreen::commitNew(qint64 amount, const QDate &date, QString payee,
@@ -639,8 +645,7 @@ bool RegisterScreen::commitNew(qint64 amount, const QDate &date, QString payee,
     t.updatedAt = t.createdAt;
     TransactionRepository *transactions = m_state->transactionRepository();
     if (!target) {
-        transactions->insert(t);
-        return true;
+        return transactions->insert(t) || saveFailed();
     }
     const auto source = m_state->accountRepository()->findById(m_accountId);
     Transaction other;
@@ -668,7 +673,7 @@ bool RegisterScreen::commitNew(qint64 amount, const QDate &date, QString payee,
     if (open) {
         db.rollback();
     }
-    return true;
+    return saveFailed();
 }
 
 void RegisterScreen::deleteCurrentRow()

@@ -81,6 +81,8 @@ private:
                         const QString &categoryId, bool cleared, bool reconciled);
     bool commitNew(qint64 amount, const QDate &date, QString payee, const QString &categoryId,
                    bool cleared, bool reconciled);
+    // Says the line could not be saved; false, for the commit functions to return.
+    bool saveFailed();
     QString resolveCategoryId() const;
 
     AppState *m_state;

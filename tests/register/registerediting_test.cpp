@@ -1,5 +1,6 @@
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
+#include "data/database.h"
 #include "data/preferencesrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
@@ -16,6 +17,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTest>
 
 // The register typed into as a user would: key presses into the real editors.
@@ -30,6 +32,8 @@ private slots:
     void tabOnTheLastFieldDoesNothing();
     void twoLineTabOrderGoesThroughTheMemoLine();
     void transferStoresTwoLinkedLegs();
+    void refusedSaveKeepsTheLine_data();
+    void refusedSaveKeepsTheLine();
     void payeeRules_data();
     void payeeRules();
     void paymentWinsOverDeposit();
@@ -196,6 +200,40 @@ void RegisterEditingTest::transferStoresTwoLinkedLegs()
     QCOMPARE(in[0].transferLinkId, out[0].id);
     QCOMPARE(out[0].transferDestAccountId, m_savings.id);
     QCOMPARE(in[0].transferDestAccountId, m_checking.id);
+}
+
+void RegisterEditingTest::refusedSaveKeepsTheLine_data()
+{
+    QTest::addColumn<QString>("payee");
+    QTest::addColumn<QString>("event");
+    QTest::newRow("new line") << "Grocer"
+                              << "INSERT";
+    QTest::newRow("transfer") << "[Transfer] Savings"
+                              << "INSERT";
+    QTest::newRow("edited line") << "Grocer"
+                                 << "UPDATE";
+}
+
+void RegisterEditingTest::refusedSaveKeepsTheLine()
+{
+    QFETCH(QString, payee);
+    QFETCH(QString, event);
+    if (event == "UPDATE") {
+        QVERIFY((*m_state)->transactionRepository()->insert(
+            Records::transaction(m_checking.id, QDate(2026, 1, 1), -100, "Old")));
+        m_screen->reload();
+        m_screen->startEditingRow(0);
+    }
+    QSqlQuery trigger((*m_state)->database()->database());
+    QVERIFY(trigger.exec(QString("CREATE TRIGGER refuse BEFORE %1 ON transactions BEGIN "
+                                 "SELECT RAISE(ABORT, 'refused'); END")
+                             .arg(event)));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TransactionRepository::.* failed"));
+    fill(payee, "12.00");
+    m_screen->commitCurrentRow();
+    QCOMPARE(m_screen->statusText(), QString("The transaction could not be saved"));
+    QCOMPARE(m_screen->model()->entry().payee, payee); // nothing typed is lost
+    QCOMPARE(stored(m_savings).size(), 0);
 }
 
 void RegisterEditingTest::payeeRules_data()

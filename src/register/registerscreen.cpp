@@ -563,8 +563,9 @@ void RegisterScreen::commitCurrentRow()
     const QString categoryId = resolveCategoryId();
     const int editing = m_model->editingRow();
     const bool isNew = editing < 0 || m_model->isEntryRow(editing);
+    const TypedLine line{amount, date, payee, categoryId, cleared, reconciled};
     if (!isNew) {
-        if (commitExisting(amount, date, payee, categoryId, cleared, reconciled)) {
+        if (commitExisting(line)) {
             reload();
             if (editing + 1 < m_model->rowCount()) {
                 m_view->setCurrentIndex(m_model->index(editing + 1, RegisterModel::DateColumn));
@@ -572,27 +573,31 @@ void RegisterScreen::commitCurrentRow()
         }
         return;
     }
-    if (commitNew(amount, date, payee, categoryId, cleared, reconciled)) {
+    if (commitNew(line)) {
         m_model->entry().stickyDate = entry.date;
         reload();
         scrollToEntryRow();
     }
 }
 
-bool RegisterScreen::commitExisting(qint64 amount, const QDate &date, const QString &payee,
-                                    const QString &categoryId, bool cleared, bool reconciled)
+void RegisterScreen::fillTyped(Transaction &t, const TypedLine &line) const
 {
     const RegisterModel::EntryBuffer &entry = m_model->entry();
-    // Only this line changes, even when it is one side of a transfer.
-    Transaction t = m_model->rowAt(m_model->editingRow()).transaction;
-    t.date = date;
-    t.payee = payee;
+    t.date = line.date;
+    t.payee = line.payee;
     t.checkNumber = entry.checkNumber.trimmed();
     t.memo = entry.memo.trimmed();
-    t.amount = amount;
-    t.categoryId = categoryId;
-    t.cleared = cleared;
-    t.reconciled = reconciled;
+    t.amount = line.amount;
+    t.categoryId = line.categoryId;
+    t.cleared = line.cleared;
+    t.reconciled = line.reconciled;
+}
+
+bool RegisterScreen::commitExisting(const TypedLine &line)
+{
+    // Only this line changes, even when it is one side of a transfer.
+    Transaction t = m_model->rowAt(m_model->editingRow()).transaction;
+    fillTyped(t, line);
     t.version += 1;
     t.updatedAt = DateTimes::nowUtc();
     t.syncStatus = SyncStatus::Pending;
@@ -606,13 +611,11 @@ bool RegisterScreen::saveFailed()
     return false;
 }
 
-bool RegisterScreen::commitNew(qint64 amount, const QDate &date, QString payee,
-                               const QString &categoryId, bool cleared, bool reconciled)
+bool RegisterScreen::commitNew(TypedLine line)
 {
-    const RegisterModel::EntryBuffer &entry = m_model->entry();
     std::optional<Account> target;
-    if (payee.startsWith(kTransferPrefix)) {
-        const QString name = payee.mid(kTransferPrefix.size());
+    if (line.payee.startsWith(kTransferPrefix)) {
+        const QString name = line.payee.mid(kTransferPrefix.size());
         for (const Account &account : m_state->accountRepository()->findAll()) {
             if (account.name == name) {
                 target = account;
@@ -628,19 +631,12 @@ bool RegisterScreen::commitNew(qint64 amount, const QDate &date, QString payee,
             emit errorMessage(tr("Transfers require both accounts to use the same currency"));
             return false;
         }
-        payee = tr("Transfer to %1").arg(name);
+        line.payee = tr("Transfer to %1").arg(name);
     }
     Transaction t;
     t.id = Identifiers::newId();
     t.accountId = m_accountId;
-    t.date = date;
-    t.payee = payee;
-    t.checkNumber = entry.checkNumber.trimmed();
-    t.memo = entry.memo.trimmed();
-    t.amount = amount;
-    t.categoryId = categoryId;
-    t.cleared = cleared;
-    t.reconciled = reconciled;
+    fillTyped(t, line);
     t.createdAt = DateTimes::nowUtc();
     t.updatedAt = t.createdAt;
     TransactionRepository *transactions = m_state->transactionRepository();
@@ -651,11 +647,11 @@ bool RegisterScreen::commitNew(qint64 amount, const QDate &date, QString payee,
     Transaction other;
     other.id = Identifiers::newId();
     other.accountId = target->id;
-    other.date = date;
+    other.date = line.date;
     other.payee = tr("Transfer from %1").arg(source ? source->name : QString());
-    other.amount = -amount;
-    other.cleared = cleared;
-    other.reconciled = reconciled;
+    other.amount = -line.amount;
+    other.cleared = line.cleared;
+    other.reconciled = line.reconciled;
     other.createdAt = t.createdAt;
     other.updatedAt = t.updatedAt;
     other.transferLinkId = t.id;

@@ -2,6 +2,7 @@
 
 #include "ui/prompts.h"
 
+#include <QDate>
 #include <QWidget>
 
 class AppState;
@@ -11,6 +12,7 @@ class QPushButton;
 class RegisterDelegate;
 class RegisterModel;
 class RegisterTableView;
+struct Transaction;
 
 // The check register of one account, edited in place from the keyboard one line at a time.
 // Nothing reaches the database until a line is committed (Ctrl+Enter, or Enter on the last field).
@@ -77,10 +79,20 @@ private:
     void applyTwoLine(bool twoLine);
     void showBalance(qint64 balance, int currency);
     void onClicked(const QModelIndex &index);
-    bool commitExisting(qint64 amount, const QDate &date, const QString &payee,
-                        const QString &categoryId, bool cleared, bool reconciled);
-    bool commitNew(qint64 amount, const QDate &date, QString payee, const QString &categoryId,
-                   bool cleared, bool reconciled);
+    // What the entry line holds once read and checked.
+    struct TypedLine
+    {
+        qint64 amount = 0;
+        QDate date;
+        QString payee;
+        QString categoryId;
+        bool cleared = false;
+        bool reconciled = false;
+    };
+    bool commitExisting(const TypedLine &line);
+    bool commitNew(TypedLine line);
+    // Copies the typed fields, with the entry's check number and memo, onto t.
+    void fillTyped(Transaction &t, const TypedLine &line) const;
     // Says the line could not be saved; false, for the commit functions to return.
     bool saveFailed();
     QString resolveCategoryId() const;

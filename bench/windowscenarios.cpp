@@ -6,6 +6,7 @@
 #include "datagenerator.h"
 #include "measure.h"
 #include "services/importservice.h"
+#include "services/reportrunner.h"
 #include "ui/mainwindow.h"
 #include "ui/reportsscreen.h"
 #include "ui/thememanager.h"
@@ -127,4 +128,20 @@ void reportsScenario(int transactions, int runs)
         reports.refresh();
         return transactions;
     });
+    // The same six queries without and with the reader connections, without the tables.
+    const ReportRequest request{{},
+                                QDate(2000, 1, 1),
+                                QDate::currentDate(),
+                                QDate(2024, 1, 1),
+                                QDate(2024, 12, 31),
+                                QDate(2025, 1, 1),
+                                QDate(2025, 12, 31)};
+    for (const int readers : {0, -1}) {
+        ReportRunner runner(state.database(), readers);
+        measure(readers == 0 ? "reports.queries.oneConnection" : "reports.queries.readers", runs,
+                [&] {
+                    runner.run(request);
+                    return runner.readerCount();
+                });
+    }
 }

@@ -22,9 +22,10 @@ struct Migration
 // Enough for every fixed statement of the program; dynamic texts beyond it start a new cache.
 constexpr int kMaxCachedStatements = 256;
 
-constexpr std::array<Migration, 2> kMigrations{{
+constexpr std::array<Migration, 3> kMigrations{{
     {1, "initial", ":/sql/sql/migrations/001_initial.sql"},
     {2, "recon_sync", ":/sql/sql/migrations/002_recon_sync.sql"},
+    {3, "account_totals", ":/sql/sql/migrations/003_account_totals.sql"},
 }};
 
 const QString kSchemaVersionDdl = QStringLiteral(
@@ -50,7 +51,13 @@ void flushStatement(const QString &accumulator, QStringList &out)
 } // namespace
 
 Database::Database(QObject *parent)
+    : Database(kConnectionName, parent)
+{
+}
+
+Database::Database(const QString &connectionName, QObject *parent)
     : QObject(parent)
+    , m_connectionName(connectionName)
 {
 }
 
@@ -66,12 +73,12 @@ Database::~Database()
     // Release the handle before removing the connection, or Qt warns that it is still in use.
     // Removing it lets a later Database (tests open many in turn) add the name afresh.
     m_db = QSqlDatabase();
-    QSqlDatabase::removeDatabase(kConnectionName);
+    QSqlDatabase::removeDatabase(m_connectionName);
 }
 
 bool Database::open(const QString &path)
 {
-    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConnectionName);
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     m_db.setDatabaseName(path);
     if (!m_db.open()) {
         qCCritical(lcData) << "Failed to open database:" << m_db.lastError().text();
@@ -80,6 +87,20 @@ bool Database::open(const QString &path)
     QSqlQuery pragma(m_db);
     pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+    setCacheSize(m_db, kDefaultCacheKiB);
+    m_open = true;
+    return true;
+}
+
+bool Database::openReadOnly(const QString &path)
+{
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    m_db.setDatabaseName(path);
+    m_db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    if (!m_db.open()) {
+        qCWarning(lcData) << "Failed to open a read-only connection:" << m_db.lastError().text();
+        return false;
+    }
     setCacheSize(m_db, kDefaultCacheKiB);
     m_open = true;
     return true;

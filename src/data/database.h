@@ -9,7 +9,9 @@
 
 class QSqlQuery;
 
-// The one SQLite connection of the process (Qt's default connection), with its schema migrations.
+// The SQLite connection of the process (Qt's default connection), with its schema migrations.
+// Work that only reads and can run beside the user (the reports) may open extra read-only
+// connections to the same file under names of their own, each used by one thread.
 class Database final : public QObject
 {
     Q_OBJECT
@@ -17,9 +19,15 @@ class Database final : public QObject
 
 public:
     explicit Database(QObject *parent = nullptr);
+    Database(const QString &connectionName, QObject *parent);
     ~Database() override;
 
     bool open(const QString &path);
+    // A read-only connection to a database that another connection has created and migrated.
+    bool openReadOnly(const QString &path);
+    // The file behind the connection; empty or ":memory:" when there is none another connection
+    // could open.
+    QString path() const { return m_db.databaseName(); }
     bool runMigrations();
     QSqlDatabase database() const { return m_db; }
     bool isOpen() const { return m_open; }
@@ -47,6 +55,7 @@ private:
     bool applyMigration(int version, const QString &name, const QString &sql);
     int currentVersion();
 
+    QString m_connectionName;
     QSqlDatabase m_db;
     bool m_open = false;
     QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;

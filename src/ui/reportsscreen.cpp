@@ -4,7 +4,7 @@
 #include "app/weekstart.h"
 #include "data/accountrepository.h"
 #include "reportpresets.h"
-#include "services/reportservice.h"
+#include "services/reportrunner.h"
 #include "services/reporttable.h"
 #include "themecolors.h"
 
@@ -77,6 +77,7 @@ QChartView *chartView(QWidget *parent)
 ReportsScreen::ReportsScreen(AppState *state, QWidget *parent, std::function<QDate()> today)
     : QWidget(parent)
     , m_state(state)
+    , m_runner(std::make_unique<ReportRunner>(state->database()))
     , m_today(std::move(today))
     , m_chooseFile([](QWidget *parentWidget, const QString &proposed) {
         return QFileDialog::getSaveFileName(parentWidget, tr("Export CSV"), proposed,
@@ -140,6 +141,8 @@ ReportsScreen::ReportsScreen(AppState *state, QWidget *parent, std::function<QDa
     onDatePresetChanged(0);
     m_guard = false;
 }
+
+ReportsScreen::~ReportsScreen() = default;
 
 QWidget *ReportsScreen::withChart(QTableWidget *table, QChartView *chart)
 {
@@ -303,21 +306,22 @@ void ReportsScreen::fill(Tab tab, const ReportTable &report)
 
 void ReportsScreen::runReport()
 {
-    const ReportService *reports = m_state->reportService();
-    const QString account = m_account->currentData().toString();
-    const QDate from = m_from->date();
-    const QDate to = m_to->date();
-    const QList<CategoryAmount> spending = reports->categorySpending(from, to, account);
-    const QList<MonthlyCashFlow> flow = reports->cashFlowByMonth(from, to, account);
-    fill(CategoryTab, ReportTable::categorySpending(spending));
-    fill(PayeeTab, ReportTable::payeeSummary(reports->payeeSummary(from, to, account)));
-    fill(TaxTab, ReportTable::taxReport(reports->taxReport(from, to)));
-    fill(CashFlowTab, ReportTable::cashFlow(flow));
-    fill(ComparisonTab, ReportTable::yearOverYear(reports->compareCategories(
-                            m_compare[0]->date(), m_compare[1]->date(), m_compare[2]->date(),
-                            m_compare[3]->date(), account)));
-    fill(AccountTab, ReportTable::accountSummary(reports->accountSummary()));
-    updateCharts(spending, flow);
+    ReportRequest request;
+    request.accountId = m_account->currentData().toString();
+    request.from = m_from->date();
+    request.to = m_to->date();
+    request.compareFrom1 = m_compare[0]->date();
+    request.compareTo1 = m_compare[1]->date();
+    request.compareFrom2 = m_compare[2]->date();
+    request.compareTo2 = m_compare[3]->date();
+    const ReportResults results = m_runner->run(request);
+    fill(CategoryTab, ReportTable::categorySpending(results.categorySpending));
+    fill(PayeeTab, ReportTable::payeeSummary(results.payeeSummary));
+    fill(TaxTab, ReportTable::taxReport(results.taxReport));
+    fill(CashFlowTab, ReportTable::cashFlow(results.cashFlow));
+    fill(ComparisonTab, ReportTable::yearOverYear(results.comparison));
+    fill(AccountTab, ReportTable::accountSummary(results.accountSummary));
+    updateCharts(results.categorySpending, results.cashFlow);
 }
 
 void ReportsScreen::updateCharts(const QList<CategoryAmount> &rows,

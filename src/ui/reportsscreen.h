@@ -6,8 +6,10 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class AppState;
+class ReportRunner;
 class QChartView;
 class QComboBox;
 class QDateEdit;
@@ -40,6 +42,7 @@ public:
 
     ReportsScreen(AppState *state, QWidget *parent = nullptr,
                   std::function<QDate()> today = &QDate::currentDate);
+    ~ReportsScreen() override;
 
     void refresh();
     void runReport();
@@ -70,6 +73,7 @@ private:
     void fillAccounts();
 
     AppState *m_state;
+    std::unique_ptr<ReportRunner> m_runner;
     std::function<QDate()> m_today;
     bool m_guard = false;
     QComboBox *m_account = nullptr;

@@ -65,7 +65,8 @@ void StartupTest::startsAndCreatesTheDatabase()
         QVERIFY(query.exec(QStringLiteral("SELECT group_concat(version || ':' || name, ' ') FROM "
                                           "(SELECT * FROM schema_version ORDER BY version)")));
         QVERIFY(query.next());
-        QCOMPARE(query.value(0).toString(), QStringLiteral("1:initial 2:recon_sync"));
+        QCOMPARE(query.value(0).toString(),
+                 QStringLiteral("1:initial 2:recon_sync 3:account_totals"));
         QVERIFY(query.exec(QStringLiteral(
             "SELECT SUM(type = 'table' AND sql LIKE 'CREATE TABLE%' AND name NOT IN "
             "('schema_version', 'sqlite_sequence') AND name NOT LIKE 'transactions_fts%'), "

@@ -76,6 +76,7 @@ private slots:
     void versionOneFileGetsReconciliationColumns();
     void currentFileRunsNoMigration();
     void ftsTriggersFollowEveryWrite();
+    void readOnlyConnectionSeesCommitsAndCannotWrite();
 };
 
 void DatabaseTest::sqliteHasFts5()
@@ -100,7 +101,7 @@ void DatabaseTest::freshFileGetsTheWholeSchema()
     QVERIFY(database.runMigrations());
     const QSqlDatabase db = database.database();
 
-    QCOMPARE(applied.count(), 2);
+    QCOMPARE(applied.count(), 3);
     QSqlQuery versions(db);
     QVERIFY(versions.exec(QStringLiteral("SELECT version, name FROM schema_version ORDER BY 1")));
     QVERIFY(versions.next());
@@ -109,6 +110,9 @@ void DatabaseTest::freshFileGetsTheWholeSchema()
     QVERIFY(versions.next());
     QCOMPARE(versions.value(0).toInt(), 2);
     QCOMPARE(versions.value(1).toString(), QStringLiteral("recon_sync"));
+    QVERIFY(versions.next());
+    QCOMPARE(versions.value(0).toInt(), 3);
+    QCOMPARE(versions.value(1).toString(), QStringLiteral("account_totals"));
     QVERIFY(!versions.next());
 
     const QStringList tables = {"accounts",
@@ -255,7 +259,7 @@ void DatabaseTest::versionOneFileGetsReconciliationColumns()
     QSignalSpy applied(&database, &Database::migrationApplied);
     QVERIFY(database.open(path));
     QVERIFY(database.runMigrations());
-    QCOMPARE(applied.count(), 1);
+    QCOMPARE(applied.count(), 2);
     QCOMPARE(applied.at(0).at(0).toInt(), 2);
 
     QSqlQuery row(database.database());
@@ -279,7 +283,7 @@ void DatabaseTest::currentFileRunsNoMigration()
     QSignalSpy applied(fixture.database(), &Database::migrationApplied);
     QVERIFY(fixture.database()->runMigrations());
     QCOMPARE(applied.count(), 0);
-    QCOMPARE(fixture.scalar(QStringLiteral("SELECT COUNT(*) FROM schema_version")).toInt(), 2);
+    QCOMPARE(fixture.scalar(QStringLiteral("SELECT COUNT(*) FROM schema_version")).toInt(), 3);
 }
 
 void DatabaseTest::ftsTriggersFollowEveryWrite()
@@ -305,6 +309,40 @@ void DatabaseTest::ftsTriggersFollowEveryWrite()
     QVERIFY(ftsMatches(db, QStringLiteral("okapi")).isEmpty());
     QVERIFY(exec(db, QStringLiteral("INSERT INTO transactions_fts(transactions_fts) VALUES "
                                     "('integrity-check')")));
+}
+
+void DatabaseTest::readOnlyConnectionSeesCommitsAndCannotWrite()
+{
+    TestDatabase fixture;
+    QVERIFY(fixture.isReady());
+    Database reader(QStringLiteral("reader"), nullptr);
+    QVERIFY(reader.openReadOnly(fixture.path()));
+    QCOMPARE(reader.path(), fixture.path());
+    const auto accounts = [&reader] {
+        QSqlQuery query(reader.database());
+        return query.exec(QStringLiteral("SELECT COUNT(*) FROM accounts")) && query.next()
+                   ? query.value(0).toInt()
+                   : -1;
+    };
+    QCOMPARE(accounts(), 0);
+
+    QSqlDatabase db = fixture.db();
+    QVERIFY(db.transaction());
+    QVERIFY(exec(db, QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) "
+                                    "VALUES ('a', 'Checking', 'x', 'x')")));
+    QCOMPARE(accounts(), 0); // not yet committed
+    QVERIFY(db.commit());
+    QCOMPARE(accounts(), 1);
+
+    QSqlQuery write(reader.database());
+    QVERIFY(!write.exec(QStringLiteral("DELETE FROM accounts")));
+    QCOMPARE(fixture.scalar(QStringLiteral("SELECT COUNT(*) FROM accounts")).toInt(), 1);
+
+    // The default connection is untouched by the reader's name, and a missing file is refused.
+    Database missing(QStringLiteral("missing"), nullptr);
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("Failed to open a read-only")));
+    QVERIFY(!missing.openReadOnly(fixture.path() + QStringLiteral(".absent")));
 }
 
 LEDGERWELL_TEST(DatabaseTest)

@@ -83,7 +83,7 @@ DataGenerator::Result DataGenerator::generate(Database *database, int transactio
     std::mt19937_64 rng(m_seed);
     QSqlDatabase db = database->database();
     CategoryRepository categories(database);
-    CategoryService(&categories).seedDefaults();
+    CategoryService(database, &categories).seedDefaults();
     QStringList categoryIds;
     for (const Category &c : categories.findAll()) {
         categoryIds << c.id;

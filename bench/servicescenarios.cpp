@@ -117,14 +117,14 @@ int autoPostBehind(Database *database)
     entry.createdAt = DateTimes::nowUtc();
     entry.updatedAt = entry.createdAt;
     recurring.insert(entry);
-    return RecurringService(&recurring, &transactions, &accounts).autoPostDue();
+    return RecurringService(database, &recurring, &transactions, &accounts).autoPostDue();
 }
 
 // A fresh, seeded database with one empty account; returns its id.
 QString freshAccount(Database *database)
 {
     CategoryRepository categories(database);
-    CategoryService(&categories).seedDefaults();
+    CategoryService(database, &categories).seedDefaults();
     Account account;
     account.id = Identifiers::newId();
     account.name = QStringLiteral("Checking");

@@ -9,7 +9,6 @@
 #include "services/reportrunner.h"
 #include "ui/mainwindow.h"
 #include "ui/reportsscreen.h"
-#include "ui/thememanager.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -87,7 +86,6 @@ void windowScenarios(int transactions, int runs, const QString &programPath)
     }
     startup(programPath, dataDir, runs);
 
-    ThemeManager::registerWithAppState();
     AppState state;
     state.initialize();
     const QString withoutWindow =

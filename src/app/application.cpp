@@ -4,7 +4,6 @@
 #include "app/datadirectory.h"
 #include "app/messagehandler.h"
 #include "ui/mainwindow.h"
-#include "ui/thememanager.h"
 
 #include <QFontDatabase>
 #include <QIcon>
@@ -39,7 +38,6 @@ Application::Application(int &argc, char **argv)
     setApplicationName(QStringLiteral("Ledgerwell"));
     setApplicationVersion(kVersion);
     loadTranslations();
-    ThemeManager::registerWithAppState();
     setWindowIcon(QIcon(QStringLiteral(":/icons/icons/app_icon.png")));
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.ttf"));
 }

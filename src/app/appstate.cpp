@@ -10,12 +10,14 @@
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
-#include "services/accountcascade.h"
+#include "services/accountservice.h"
 #include "services/backupservice.h"
 #include "services/categoryservice.h"
 #include "services/importservice.h"
+#include "services/reconciliationservice.h"
 #include "services/recurringservice.h"
 #include "services/reportservice.h"
+#include "services/transactionservice.h"
 
 #include <QLoggingCategory>
 
@@ -25,18 +27,7 @@ namespace {
 
 const QString kLastViewedAccount = QStringLiteral("lastViewedAccountId");
 
-AppState::ThemeManagerFactory &themeManagerFactory()
-{
-    static AppState::ThemeManagerFactory factory;
-    return factory;
-}
-
 } // namespace
-
-void AppState::setThemeManagerFactory(ThemeManagerFactory factory)
-{
-    themeManagerFactory() = std::move(factory);
-}
 
 AppState::AppState(QObject *parent)
     : QObject(parent)
@@ -57,9 +48,6 @@ bool AppState::initialize()
     createServices();
     // The cloud client, sync engine and sharing service are created here, in that order, once
     // they exist.
-    if (themeManagerFactory()) {
-        m_themeManager = themeManagerFactory()(m_preferencesRepository, this);
-    }
     if (const auto day = m_preferencesRepository->get(QStringLiteral("weekStartDay"))) {
         WeekStart::setFromPreference(*day);
     }
@@ -83,16 +71,19 @@ void AppState::createRepositories()
 
 void AppState::createServices()
 {
-    m_categoryService = new CategoryService(m_categoryRepository, this);
-    m_recurringService = new RecurringService(m_recurringRepository, m_transactionRepository,
-                                              m_accountRepository, this);
+    m_transactionService =
+        new TransactionService(m_database, m_transactionRepository, m_accountRepository, this);
+    m_accountService = new AccountService(m_database, m_accountRepository, m_transactionRepository,
+                                          m_recurringRepository, m_reconciliationRepository, this);
+    m_reconciliationService = new ReconciliationService(m_database, m_transactionRepository,
+                                                        m_reconciliationRepository, this);
+    m_categoryService = new CategoryService(m_database, m_categoryRepository, this);
+    m_recurringService = new RecurringService(m_database, m_recurringRepository,
+                                              m_transactionRepository, m_accountRepository, this);
     m_reportService = new ReportService(m_database, this);
     m_importService = new ImportService(m_transactionRepository, m_categoryRepository,
                                         m_splitLineRepository, this);
     m_backupService = new BackupService(m_database, this);
-    m_accountCascade =
-        std::make_unique<AccountCascade>(m_database, m_accountRepository, m_transactionRepository,
-                                         m_recurringRepository, m_reconciliationRepository);
 }
 
 void AppState::applyStoredPreferences()

@@ -6,8 +6,8 @@
 #include <functional>
 #include <memory>
 
-class AccountCascade;
 class AccountRepository;
+class AccountService;
 class BackupService;
 class CategoryRepository;
 class CategoryService;
@@ -15,29 +15,24 @@ class ImportService;
 class Database;
 class PreferencesRepository;
 class ReconciliationRepository;
+class ReconciliationService;
 class RecurringRepository;
 class RecurringService;
 class ReportService;
 class SplitLineRepository;
-class ThemeManager;
 class TransactionRepository;
+class TransactionService;
 
-// Owns the database connection, every repository and every service of the program. Created once
-// before the main window; every object it owns is a QObject child of it and exists only after a
-// successful initialize().
+// Owns the database connection, every repository and every domain service of the program.
+// Created once before the main window; every object it owns is a QObject child of it and exists
+// only after a successful initialize(). Windows read through the repositories and change data
+// only through the services.
 class AppState final : public QObject
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AppState)
 
 public:
-    // The theme manager needs Qt Gui, which this layer does not link: the widget layer registers
-    // how to create it (and apply the stored theme). Without one, as in the command-line tool,
-    // there is no theme manager.
-    using ThemeManagerFactory =
-        std::function<ThemeManager *(PreferencesRepository *preferences, QObject *parent)>;
-    static void setThemeManagerFactory(ThemeManagerFactory factory);
-
     explicit AppState(QObject *parent = nullptr);
     ~AppState() override;
 
@@ -61,8 +56,9 @@ public:
     ReportService *reportService() const { return m_reportService; }
     ImportService *importService() const { return m_importService; }
     BackupService *backupService() const { return m_backupService; }
-    AccountCascade *accountCascade() const { return m_accountCascade.get(); }
-    ThemeManager *themeManager() const { return m_themeManager; }
+    TransactionService *transactionService() const { return m_transactionService; }
+    AccountService *accountService() const { return m_accountService; }
+    ReconciliationService *reconciliationService() const { return m_reconciliationService; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     // Remembers the account as the lastViewedAccountId preference; emits only on a change.
@@ -90,7 +86,8 @@ private:
     ReportService *m_reportService = nullptr;
     ImportService *m_importService = nullptr;
     BackupService *m_backupService = nullptr;
-    std::unique_ptr<AccountCascade> m_accountCascade;
-    ThemeManager *m_themeManager = nullptr;
+    TransactionService *m_transactionService = nullptr;
+    AccountService *m_accountService = nullptr;
+    ReconciliationService *m_reconciliationService = nullptr;
     QString m_currentAccountId;
 };

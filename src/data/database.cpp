@@ -200,6 +200,36 @@ bool Database::applyMigration(int version, const QString &name, const QString &s
     return true;
 }
 
+bool Database::inTransaction(const std::function<bool()> &body)
+{
+    if (m_transactionDepth > 0) {
+        ++m_transactionDepth;
+        const bool ok = body();
+        --m_transactionDepth;
+        m_transactionFailed = m_transactionFailed || !ok;
+        return ok;
+    }
+    QSqlQuery begin(m_db);
+    if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        qCWarning(lcData) << "Database::inTransaction could not begin:" << begin.lastError().text();
+        return false;
+    }
+    m_transactionDepth = 1;
+    m_transactionFailed = false;
+    const bool ok = body() && !m_transactionFailed;
+    m_transactionDepth = 0;
+    if (ok && m_db.commit()) {
+        return true;
+    }
+    if (ok) {
+        qCWarning(lcData) << "Database::inTransaction commit failed:" << m_db.lastError().text();
+    } else {
+        qCInfo(lcData) << "Database::inTransaction rolled back";
+    }
+    m_db.rollback();
+    return false;
+}
+
 QStringList Database::splitStatements(const QString &sql)
 {
     QStringList result;

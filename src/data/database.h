@@ -5,6 +5,7 @@
 #include <QSqlDatabase>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QSqlQuery;
@@ -31,6 +32,14 @@ public:
     bool runMigrations();
     QSqlDatabase database() const { return m_db; }
     bool isOpen() const { return m_open; }
+
+    // Runs `body` as one database transaction: commits when it returns true; rolls back, logs
+    // and returns false when it returns false or the commit fails. A call made while another is
+    // running joins it, and a failed inner call makes the outer one roll back whatever its body
+    // returns. The transaction starts IMMEDIATE: the write lock is taken before the body reads,
+    // so nothing another process writes can slip in between what it reads and what it writes.
+    bool inTransaction(const std::function<bool()> &body);
+    bool isInTransaction() const { return m_transactionDepth > 0; }
 
     // A forward-only query prepared once per statement text and kept for reuse: imports and
     // restores run the same few statements hundreds of thousands of times. The caller binds
@@ -59,4 +68,6 @@ private:
     QSqlDatabase m_db;
     bool m_open = false;
     QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
+    int m_transactionDepth = 0;
+    bool m_transactionFailed = false;
 };

@@ -58,12 +58,17 @@ QString formatAmount(qint64 cents, Currency currency)
 
 qint64 parseMoney(const QString &text, Currency currency)
 {
+    return readMoney(text, currency).value_or(0);
+}
+
+std::optional<qint64> readMoney(const QString &text, Currency currency)
+{
     QString rest = text;
     rest.remove(currencySymbol(currency));
     rest.remove(QLatin1Char(','));
     rest = rest.trimmed();
     if (rest.isEmpty()) {
-        return 0;
+        return std::nullopt;
     }
     const bool negative = rest.startsWith(QLatin1Char('-'));
     if (negative) {
@@ -72,7 +77,7 @@ qint64 parseMoney(const QString &text, Currency currency)
     bool ok = false;
     const qint64 value = currencyHasCents(currency) ? parseCents(rest, &ok) : rest.toLongLong(&ok);
     if (!ok || (negative && value == std::numeric_limits<qint64>::min())) {
-        return 0;
+        return std::nullopt;
     }
     return negative ? -value : value;
 }

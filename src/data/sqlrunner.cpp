@@ -64,3 +64,8 @@ QVariant boolean(bool value)
 }
 
 } // namespace SqlValue
+
+bool SqlRunner::inTransaction(const std::function<bool()> &body) const
+{
+    return m_database->inTransaction(body);
+}

@@ -5,6 +5,7 @@
 #include <QSqlQuery>
 #include <QVariantList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -64,20 +65,8 @@ public:
         return result;
     }
 
-    // Runs `body` inside one database transaction; commits when it returns true, else rolls back.
-    template <typename Body>
-    bool inTransaction(Body body) const
-    {
-        QSqlDatabase db = database();
-        if (!db.transaction()) {
-            return false;
-        }
-        if (!body()) {
-            db.rollback();
-            return false;
-        }
-        return db.commit() || (db.rollback(), false);
-    }
+    // Runs `body` inside one database transaction (see Database::inTransaction).
+    bool inTransaction(const std::function<bool()> &body) const;
 
 private:
     Database *m_database;

@@ -271,14 +271,14 @@ int TransactionRepository::restoreByAccount(const QString &accountId, const QStr
     return changed;
 }
 
-int TransactionRepository::renamePayee(const QString &from, const QString &to)
+int TransactionRepository::renamePayee(const QString &from, const QString &to, bool *ok)
 {
     // The update time is written in the program's own timestamp form, which backups ("keep
     // newer") and the sync compare; SQLite's datetime('now') text would not read back.
     const int changed = m_sql.writeCount(
         QStringLiteral("UPDATE transactions SET payee = ?, updated_at = ?, sync_status = "
                        "'pending' WHERE payee = ? AND deleted_at IS NULL"),
-        {to, DateTimes::nowText(), from}, "TransactionRepository::renamePayee failed:");
+        {to, DateTimes::nowText(), from}, "TransactionRepository::renamePayee failed:", ok);
     notify(changed > 0, QString());
     return changed;
 }

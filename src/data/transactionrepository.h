@@ -53,7 +53,7 @@ public:
     bool markSynced(const QString &id, const QString &serverId);
     int markAllPendingForResync();
     // Every live transaction paid to `from` is paid to `to` instead; returns the rows changed.
-    int renamePayee(const QString &from, const QString &to);
+    int renamePayee(const QString &from, const QString &to, bool *ok = nullptr);
 
 signals:
     void transactionsChanged(const QString &accountId);

@@ -9,7 +9,7 @@
 #include "registermodel.h"
 #include "smartdateedit.h"
 #include "tabcompleter.h"
-#include "ui/themecolors.h"
+#include "themecolors.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

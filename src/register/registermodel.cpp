@@ -1,7 +1,7 @@
 #include "registermodel.h"
 
 #include "data/money.h"
-#include "ui/themecolors.h"
+#include "themecolors.h"
 
 #include <QApplication>
 #include <QBrush>

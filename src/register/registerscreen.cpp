@@ -14,7 +14,7 @@
 #include "registermodel.h"
 #include "registertableview.h"
 #include "ui/recurringformdialog.h"
-#include "ui/themecolors.h"
+#include "themecolors.h"
 #include "ui/transactionformdialog.h"
 
 #include <QApplication>

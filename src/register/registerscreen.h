@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/prompts.h"
+#include "prompts.h"
 
 #include <QDate>
 #include <QWidget>

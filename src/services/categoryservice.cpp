@@ -2,6 +2,7 @@
 
 #include "data/category.h"
 #include "data/categoryrepository.h"
+#include "data/database.h"
 #include "data/datetimes.h"
 #include "data/identifiers.h"
 
@@ -89,12 +90,178 @@ QString translated(const char *name)
     return name ? QCoreApplication::translate("CategoryService", name) : QString();
 }
 
+bool sameName(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// "Parent > Name" and "Parent:Name" split at the first separator; {"", text} otherwise.
+QPair<QString, QString> splitTyped(const QString &text)
+{
+    for (const QLatin1String separator : {QLatin1String(">"), QLatin1String(":")}) {
+        const qsizetype at = text.indexOf(separator);
+        if (at > 0) {
+            return {text.left(at).trimmed(), text.mid(at + separator.size()).trimmed()};
+        }
+    }
+    return {QString(), text.trimmed()};
+}
+
+// The first of `all` named `name` (an exact match before one that differs in case) under the
+// parent `parentId`, or anywhere when `anyParent`.
+std::optional<Category> findNamed(const QList<Category> &all, const QString &name,
+                                  const QString &parentId, bool anyParent)
+{
+    std::optional<Category> match;
+    for (const Category &c : all) {
+        if (!sameName(c.name, name) || (!anyParent && c.parentId != parentId)) {
+            continue;
+        }
+        if (c.name == name) {
+            return c;
+        }
+        if (!match) {
+            match = c;
+        }
+    }
+    return match;
+}
+
 } // namespace
 
-CategoryService::CategoryService(CategoryRepository *categories, QObject *parent)
+const QString CategoryService::kTransfersName = QStringLiteral("Transfers");
+
+CategoryService::CategoryService(Database *database, CategoryRepository *categories,
+                                 QObject *parent)
     : QObject(parent)
+    , m_database(database)
     , m_categories(categories)
 {
+}
+
+bool CategoryService::fail(const QString &message)
+{
+    m_lastError = message;
+    return false;
+}
+
+bool CategoryService::checkParent(const Category &category)
+{
+    if (category.name.trimmed().isEmpty()) {
+        return fail(tr("A category needs a name"));
+    }
+    if (category.parentId.isEmpty()) {
+        return true;
+    }
+    const auto parent = m_categories->findById(category.parentId);
+    if (!parent || parent->deletedAt) {
+        return fail(tr("The parent category no longer exists"));
+    }
+    if (!parent->parentId.isEmpty() || parent->id == category.id) {
+        return fail(tr("Categories have two levels: a subcategory cannot have children"));
+    }
+    return true;
+}
+
+bool CategoryService::add(Category &category)
+{
+    category.name = category.name.trimmed();
+    if (!checkParent(category)) {
+        return false;
+    }
+    if (category.id.isEmpty()) {
+        category.id = Identifiers::newId();
+    }
+    category.createdAt = DateTimes::nowUtc();
+    category.updatedAt = category.createdAt;
+    category.version = 1;
+    category.syncStatus = SyncStatus::Pending;
+    return m_categories->insert(category) || fail(tr("The category could not be saved"));
+}
+
+bool CategoryService::edit(Category category)
+{
+    category.name = category.name.trimmed();
+    if (!checkParent(category)) {
+        return false;
+    }
+    category.updatedAt = DateTimes::nowUtc();
+    category.syncStatus = SyncStatus::Pending;
+    return m_categories->update(category) || fail(tr("The category could not be saved"));
+}
+
+bool CategoryService::remove(const QString &id)
+{
+    return m_categories->softDelete(id) || fail(tr("The category could not be deleted"));
+}
+
+std::optional<Category> CategoryService::resolve(const QString &text) const
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty()) {
+        return std::nullopt;
+    }
+    const QList<Category> all = m_categories->findAll();
+    if (const auto literal = findNamed(all, trimmed, QString(), true)) {
+        return literal;
+    }
+    const auto [parentName, name] = splitTyped(trimmed);
+    if (parentName.isEmpty()) {
+        return std::nullopt;
+    }
+    const auto parent = findNamed(all, parentName, QString(), false);
+    return parent ? findNamed(all, name, parent->id, false) : std::nullopt;
+}
+
+std::optional<Category> CategoryService::createTyped(const QString &text, CategoryType type)
+{
+    if (auto existing = resolve(text)) {
+        return existing;
+    }
+    const auto [parentName, name] = splitTyped(text);
+    if (name.isEmpty()) {
+        fail(tr("A category needs a name"));
+        return std::nullopt;
+    }
+    Category created;
+    const bool ok = m_database->inTransaction([&] {
+        std::optional<Category> parent;
+        if (!parentName.isEmpty()) {
+            parent = findNamed(m_categories->findAll(), parentName, QString(), false);
+            if (!parent) {
+                parent.emplace();
+                parent->name = parentName;
+                parent->type = type;
+                if (!add(*parent)) {
+                    return false;
+                }
+            }
+        }
+        created.name = name;
+        created.type = type;
+        created.parentId = parent ? parent->id : QString();
+        return add(created);
+    });
+    if (!ok) {
+        return std::nullopt;
+    }
+    return created;
+}
+
+std::optional<Category> CategoryService::transfersCategory()
+{
+    for (const Category &c : m_categories->findAll()) {
+        if (c.type == CategoryType::Transfer && c.parentId.isEmpty() && c.name == kTransfersName) {
+            return c;
+        }
+    }
+    Category transfers;
+    transfers.name = kTransfersName;
+    transfers.type = CategoryType::Transfer;
+    if (!add(transfers)) {
+        return std::nullopt;
+    }
+    return transfers;
 }
 
 void CategoryService::seedDefaults()

@@ -1,13 +1,14 @@
 #include "recurringservice.h"
 
 #include "data/accountrepository.h"
+#include "data/database.h"
 #include "data/datetimes.h"
 #include "data/identifiers.h"
+#include "data/money.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 
 #include <QLoggingCategory>
-#include <QSqlDatabase>
 
 Q_LOGGING_CATEGORY(lcRecurring, "ledgerwell.recurring")
 
@@ -29,31 +30,65 @@ Transaction leg(const RecurringTransaction &entry, bool counterpart)
     return t;
 }
 
-// Runs `body` in one database transaction unless one is already open (then it joins it).
-template <typename Body>
-bool atomically(Body body)
-{
-    QSqlDatabase db = QSqlDatabase::database();
-    if (!db.transaction()) {
-        return body();
-    }
-    if (!body()) {
-        db.rollback();
-        return false;
-    }
-    return db.commit() || (db.rollback(), false);
-}
-
 } // namespace
 
-RecurringService::RecurringService(RecurringRepository *recurring,
+RecurringService::RecurringService(Database *database, RecurringRepository *recurring,
                                    TransactionRepository *transactions, AccountRepository *accounts,
                                    QObject *parent)
     : QObject(parent)
+    , m_database(database)
     , m_recurring(recurring)
     , m_transactions(transactions)
     , m_accounts(accounts)
 {
+}
+
+bool RecurringService::fail(const QString &message)
+{
+    m_lastError = message;
+    return false;
+}
+
+bool RecurringService::add(RecurringTransaction entry)
+{
+    if (!isStorableAmount(entry.amount)) {
+        return fail(tr("The amount is too large"));
+    }
+    if (entry.id.isEmpty()) {
+        entry.id = Identifiers::newId();
+    }
+    entry.createdAt = DateTimes::nowUtc();
+    entry.updatedAt = entry.createdAt;
+    entry.version = 1;
+    entry.syncStatus = SyncStatus::Pending;
+    if (!m_recurring->insert(entry)) {
+        return fail(tr("The recurring transaction could not be saved"));
+    }
+    emit pendingCountChanged(pendingCount());
+    return true;
+}
+
+bool RecurringService::edit(RecurringTransaction entry)
+{
+    if (!isStorableAmount(entry.amount)) {
+        return fail(tr("The amount is too large"));
+    }
+    entry.updatedAt = DateTimes::nowUtc();
+    entry.syncStatus = SyncStatus::Pending;
+    if (!m_recurring->update(entry)) {
+        return fail(tr("The recurring transaction could not be saved"));
+    }
+    emit pendingCountChanged(pendingCount());
+    return true;
+}
+
+bool RecurringService::remove(const QString &id)
+{
+    if (!m_recurring->softDelete(id)) {
+        return fail(tr("The recurring transaction could not be deleted"));
+    }
+    emit pendingCountChanged(pendingCount());
+    return true;
 }
 
 QDate RecurringService::advance(const QDate &date, Frequency frequency)
@@ -114,7 +149,14 @@ bool RecurringService::confirm(const QString &id)
         entry->isActive = false;
         entry->updatedAt = DateTimes::nowUtc();
         entry->syncStatus = SyncStatus::Pending;
-        m_recurring->update(*entry);
+        if (m_recurring->update(*entry)) {
+            emit entryDeactivated(entry->id, entry->payee);
+        }
+        return false;
+    }
+    if (!hasLiveDestination(*entry)) {
+        // It could never post again and would stay due for ever.
+        quarantine(id, "transfer destination account deleted");
         return false;
     }
     if (!entry->transferDestAccountId.isEmpty()) {
@@ -128,7 +170,7 @@ bool RecurringService::confirm(const QString &id)
         }
     }
     // Both legs and the advance stand or fall together.
-    const bool ok = atomically([&] {
+    const bool ok = m_database->inTransaction([&] {
         if (!post(*entry)) {
             return false;
         }
@@ -187,7 +229,18 @@ void RecurringService::quarantine(const QString &id, const char *reason)
     entry->isActive = false;
     entry->updatedAt = DateTimes::nowUtc();
     entry->syncStatus = SyncStatus::Pending;
-    m_recurring->update(*entry);
+    if (m_recurring->update(*entry)) {
+        emit entryDeactivated(entry->id, entry->payee);
+    }
+}
+
+bool RecurringService::hasLiveDestination(const RecurringTransaction &entry) const
+{
+    if (entry.transferDestAccountId.isEmpty()) {
+        return true;
+    }
+    const auto dest = m_accounts->findById(entry.transferDestAccountId);
+    return dest && !dest->deletedAt;
 }
 
 // Confirms the missed occurrences after the first one; returns how many were posted.
@@ -220,6 +273,12 @@ int RecurringService::autoPostDue()
     int posted = 0;
     const QDate today = QDate::currentDate();
     for (const RecurringTransaction &entry : m_recurring->findDue(today)) {
+        // Checked for every due entry, posted automatically or not: a transfer to a deleted
+        // account would otherwise stay due for ever.
+        if (!hasLiveDestination(entry)) {
+            quarantine(entry.id, "transfer destination account deleted");
+            continue;
+        }
         if (!entry.autoPost) {
             continue;
         }

@@ -6,7 +6,7 @@
 #include "data/datetimes.h"
 #include "data/identifiers.h"
 #include "data/transactionrepository.h"
-#include "services/accountcascade.h"
+#include "services/accountservice.h"
 #include "services/csvparser.h"
 #include "services/importservice.h"
 
@@ -348,7 +348,7 @@ QString ImportScreen::askForTargetAccount()
     if (account.name.isEmpty()) {
         return {};
     }
-    if (!m_state->accountCascade()->create(account, dialog.asOfDate())) {
+    if (!m_state->accountService()->create(account, dialog.asOfDate())) {
         return {};
     }
     reloadAccounts();

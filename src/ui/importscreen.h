@@ -1,6 +1,6 @@
 #pragma once
 
-#include "prompts.h"
+#include "register/prompts.h"
 
 #include <QWidget>
 

@@ -20,7 +20,7 @@
 #include "register/registerscreen.h"
 #include "reportsscreen.h"
 #include "searchscreen.h"
-#include "services/accountcascade.h"
+#include "services/accountservice.h"
 #include "services/recurringservice.h"
 #include "services/reporttable.h"
 #include "services/sampledataservice.h"
@@ -96,6 +96,7 @@ char16_t typeGlyph(AccountType type)
 MainWindow::MainWindow(AppState *state, QWidget *parent)
     : QMainWindow(parent)
     , m_state(state)
+    , m_theme(ThemeManager::createApplied(state->preferencesRepository(), this))
     , m_register(new RegisterScreen(state, this))
     , m_question(Prompts::yesNo(QMessageBox::No, QMessageBox::Warning))
     , m_runDialog(Prompts::modal())
@@ -317,9 +318,7 @@ void MainWindow::connectSignals()
             m_pages->setCurrentIndex(EmptyPage);
         }
     });
-    if (ThemeManager *theme = m_state->themeManager()) {
-        connect(theme, &ThemeManager::themeChanged, m_statusBar, &StatusBar::restyle);
-    }
+    connect(m_theme, &ThemeManager::themeChanged, m_statusBar, &StatusBar::restyle);
     connect(m_state->recurringService(), &RecurringService::pendingCountChanged, this,
             &MainWindow::updateRecurringDue);
     connect(m_state->recurringRepository(), &RecurringRepository::recurringChanged, this,
@@ -528,7 +527,7 @@ void MainWindow::showNewAccountDialog()
     if (account.name.isEmpty()) {
         return;
     }
-    if (!m_state->accountCascade()->create(account, dialog.asOfDate())) {
+    if (!m_state->accountService()->create(account, dialog.asOfDate())) {
         m_statusBar->showTransient(tr("The account could not be saved"), 5000);
         return;
     }
@@ -568,7 +567,7 @@ void MainWindow::deleteAccount(const QString &accountId)
     if (!m_question(this, tr("Delete Account"), text)) {
         return;
     }
-    if (!m_state->accountCascade()->softDelete(accountId)) {
+    if (!m_state->accountService()->remove(accountId)) {
         m_statusBar->showTransient(tr("The account could not be deleted"), 5000);
         return;
     }

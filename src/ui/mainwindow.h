@@ -1,6 +1,6 @@
 #pragma once
 
-#include "prompts.h"
+#include "register/prompts.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -25,6 +25,7 @@ class SearchScreen;
 class RegisterScreen;
 class ReportsScreen;
 class StatusBar;
+class ThemeManager;
 class WelcomeScreen;
 struct Account;
 
@@ -60,6 +61,7 @@ public:
     ReconciliationScreen *reconciliationScreen() const;
     ReconciliationHistoryScreen *historyScreen() const { return m_history; }
     StatusBar *statusBarWidget() const { return m_statusBar; }
+    ThemeManager *themeManager() const { return m_theme; }
     QListWidget *accountList() const { return m_accountList; }
     QStackedWidget *pages() const { return m_pages; }
     WelcomeScreen *welcomeScreen() const { return m_welcome; }
@@ -114,6 +116,7 @@ private:
     void presentToolWindow(QWidget *window, const QString &title, const QSize &size);
 
     AppState *m_state;
+    ThemeManager *m_theme;
     RegisterScreen *m_register;
     RecurringScreen *m_recurring = nullptr;
     ReportsScreen *m_reports = nullptr;

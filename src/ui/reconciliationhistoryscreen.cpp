@@ -4,7 +4,7 @@
 #include "data/accountrepository.h"
 #include "data/money.h"
 #include "data/reconciliationrepository.h"
-#include "themecolors.h"
+#include "register/themecolors.h"
 
 #include <QHeaderView>
 #include <QLabel>

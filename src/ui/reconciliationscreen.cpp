@@ -11,7 +11,7 @@
 #include "formhelpers.h"
 #include "register/datefield.h"
 #include "register/smartamountfield.h"
-#include "themecolors.h"
+#include "register/themecolors.h"
 #include "transactionformdialog.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/transaction.h"
-#include "prompts.h"
+#include "register/prompts.h"
 
 #include <QWidget>
 

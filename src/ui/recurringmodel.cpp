@@ -2,7 +2,7 @@
 
 #include "data/accountrepository.h"
 #include "data/money.h"
-#include "themecolors.h"
+#include "register/themecolors.h"
 
 #include <QBrush>
 #include <QLocale>

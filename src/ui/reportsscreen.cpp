@@ -6,7 +6,7 @@
 #include "reportpresets.h"
 #include "services/reportrunner.h"
 #include "services/reporttable.h"
-#include "themecolors.h"
+#include "register/themecolors.h"
 
 #include <QApplication>
 #include <QBarCategoryAxis>

@@ -1,6 +1,6 @@
 #include "statusbar.h"
 
-#include "themecolors.h"
+#include "register/themecolors.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -120,11 +120,9 @@ void ThemeManager::setTheme(const QString &text)
     emit themeChanged(m_theme);
 }
 
-void ThemeManager::registerWithAppState()
+ThemeManager *ThemeManager::createApplied(PreferencesRepository *preferences, QObject *parent)
 {
-    AppState::setThemeManagerFactory([](PreferencesRepository *preferences, QObject *parent) {
-        auto *manager = new ThemeManager(preferences, parent);
-        manager->setTheme(preferences->get(QStringLiteral("theme"), QStringLiteral("system")));
-        return manager;
-    });
+    auto *manager = new ThemeManager(preferences, parent);
+    manager->setTheme(preferences->get(QStringLiteral("theme"), QStringLiteral("system")));
+    return manager;
 }

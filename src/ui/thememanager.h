@@ -31,8 +31,8 @@ public:
     static QPalette darkPalette();
     // Whether the platform itself is in a dark scheme, read now.
     static bool platformIsDark();
-    // Lets AppState create the theme manager, which needs Qt Gui, from the widget layer.
-    static void registerWithAppState();
+    // A theme manager that has applied the stored theme.
+    static ThemeManager *createApplied(PreferencesRepository *preferences, QObject *parent);
 
 signals:
     void themeChanged(ThemeManager::Theme theme);

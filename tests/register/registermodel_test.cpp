@@ -7,7 +7,7 @@
 #include "support/records.h"
 #include "support/testappstate.h"
 #include "support/testrunner.h"
-#include "ui/themecolors.h"
+#include "register/themecolors.h"
 
 #include <QBrush>
 #include <QTest>

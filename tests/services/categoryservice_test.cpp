@@ -19,6 +19,11 @@ private slots:
     void identifiersAreNameBased();
     void secondStartAddsNothing();
     void allDeletedTreeIsNotRevived();
+    void typedTextResolves_data();
+    void typedTextResolves();
+    void typedTextCreates_data();
+    void typedTextCreates();
+    void treeKeepsTwoLevels();
 
 private:
     int countWhere(const QString &condition) const;
@@ -33,7 +38,7 @@ void CategoryServiceTest::init()
     m_db = std::make_unique<TestDatabase>();
     QVERIFY(m_db->isReady());
     m_repo = std::make_unique<CategoryRepository>(m_db->database());
-    m_service = std::make_unique<CategoryService>(m_repo.get());
+    m_service = std::make_unique<CategoryService>(m_db->database(), m_repo.get());
 }
 
 void CategoryServiceTest::cleanup()
@@ -103,7 +108,7 @@ void CategoryServiceTest::secondStartAddsNothing()
 {
     m_service->seedDefaults();
     QSignalSpy changed(m_repo.get(), &CategoryRepository::categoriesChanged);
-    CategoryService(m_repo.get()).seedDefaults();
+    CategoryService(m_db->database(), m_repo.get()).seedDefaults();
     QCOMPARE(changed.count(), 0);
     QCOMPARE(countWhere("1"), 56);
 }
@@ -121,6 +126,103 @@ void CategoryServiceTest::allDeletedTreeIsNotRevived()
     m_service->seedDefaults();
     QCOMPARE(countWhere("1"), 56);
     QCOMPARE(m_repo->count(), 0);
+}
+
+void CategoryServiceTest::typedTextResolves_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("name");   // empty: nothing matches
+    QTest::addColumn<QString>("parent"); // the match's parent's name
+
+    QTest::newRow("exact") << "Groceries"
+                           << "Groceries"
+                           << "";
+    QTest::newRow("other case") << "groceries "
+                                << "Groceries"
+                                << "";
+    QTest::newRow("parent > name") << "utilities > internet"
+                                   << "Internet"
+                                   << "Utilities";
+    QTest::newRow("parent:name") << "Housing:Maintenance"
+                                 << "Maintenance"
+                                 << "Housing";
+    QTest::newRow("same name, other parent") << "Transportation > Maintenance"
+                                             << "Maintenance"
+                                             << "Transportation";
+    QTest::newRow("wrong parent") << "Housing > Internet"
+                                  << ""
+                                  << "";
+    QTest::newRow("partial word") << "Sal"
+                                  << ""
+                                  << "";
+    QTest::newRow("empty") << "  "
+                           << ""
+                           << "";
+}
+
+void CategoryServiceTest::typedTextResolves()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, name);
+    QFETCH(QString, parent);
+    m_service->seedDefaults();
+    const auto found = m_service->resolve(typed);
+    QCOMPARE(found.has_value(), !name.isEmpty());
+    if (found) {
+        QCOMPARE(found->name, name);
+        const auto parentRow = m_repo->findById(found->parentId);
+        QCOMPARE(parentRow ? parentRow->name : QString(), parent);
+    }
+}
+
+void CategoryServiceTest::typedTextCreates_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<int>("added");
+
+    QTest::newRow("top level income") << "Side Gigs" << int(CategoryType::Income) << "Side Gigs"
+                                      << "" << 1;
+    QTest::newRow("under an existing parent")
+        << "utilities > Trash" << int(CategoryType::Expense) << "Trash"
+        << "Utilities" << 1;
+    QTest::newRow("under a new parent")
+        << "Kids:Allowance" << int(CategoryType::Expense) << "Allowance"
+        << "Kids" << 2;
+    QTest::newRow("already there") << "GROCERIES" << int(CategoryType::Expense) << "Groceries"
+                                   << "" << 0;
+}
+
+void CategoryServiceTest::typedTextCreates()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, type);
+    m_service->seedDefaults();
+    const int before = m_repo->count();
+    const auto created = m_service->createTyped(typed, CategoryType(type));
+    QVERIFY(created);
+    QTEST(created->name, "name");
+    const auto parentRow = m_repo->findById(created->parentId);
+    QTEST(parentRow ? parentRow->name : QString(), "parent");
+    QTEST(m_repo->count() - before, "added");
+    QCOMPARE(m_service->resolve(typed)->id, created->id);
+}
+
+void CategoryServiceTest::treeKeepsTwoLevels()
+{
+    m_service->seedDefaults();
+    Category child;
+    child.name = "Fiber";
+    child.parentId = m_service->resolve("Utilities > Internet")->id;
+    QVERIFY(!m_service->add(child));
+    QCOMPARE(m_service->lastError(),
+             QString("Categories have two levels: a subcategory cannot have children"));
+    const auto transfers = m_service->transfersCategory();
+    QVERIFY(transfers);
+    QCOMPARE(transfers->type, CategoryType::Transfer);
+    QCOMPARE(m_service->transfersCategory()->id, transfers->id); // made once
 }
 
 LEDGERWELL_TEST(CategoryServiceTest)

@@ -7,6 +7,7 @@
 #include "support/testrunner.h"
 
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTest>
 
 class RecurringServiceTest : public QObject
@@ -26,6 +27,8 @@ private slots:
     void transferLegsNameEachOther();
     void transferBetweenCurrenciesPostsNothing();
     void failedCounterpartLeavesNothingBehind();
+    void transferToAGoneAccountIsTakenOutOfService_data();
+    void transferToAGoneAccountIsTakenOutOfService();
     void skipAdvancesWithoutPosting();
 
 private:
@@ -48,8 +51,8 @@ void RecurringServiceTest::init()
     m_accounts = std::make_unique<AccountRepository>(m_db->database());
     m_transactions = std::make_unique<TransactionRepository>(m_db->database());
     m_recurring = std::make_unique<RecurringRepository>(m_db->database());
-    m_service = std::make_unique<RecurringService>(m_recurring.get(), m_transactions.get(),
-                                                   m_accounts.get());
+    m_service = std::make_unique<RecurringService>(m_db->database(), m_recurring.get(),
+                                                   m_transactions.get(), m_accounts.get());
     m_checking = Records::account("Checking");
     m_savings = Records::account("Savings");
     QVERIFY(m_accounts->insert(m_checking));
@@ -221,12 +224,44 @@ void RecurringServiceTest::transferBetweenCurrenciesPostsNothing()
 void RecurringServiceTest::failedCounterpartLeavesNothingBehind()
 {
     RecurringTransaction r = Records::recurring(m_checking.id, QDate(2026, 1, 15));
-    r.transferDestAccountId = "account-that-is-gone";
+    r.transferDestAccountId = m_savings.id;
     QVERIFY(m_recurring->insert(r));
+    QSqlQuery trigger(m_db->db());
+    QVERIFY(trigger.exec(QString("CREATE TRIGGER refuse BEFORE INSERT ON transactions WHEN "
+                                 "NEW.account_id = '%1' BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                             .arg(m_savings.id)));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TransactionRepository::insert failed"));
     QVERIFY(!m_service->confirm(r.id));
     QCOMPARE(transactionCount(), 0);
     QCOMPARE(m_recurring->findById(r.id)->nextDueDate, QDate(2026, 1, 15));
+}
+
+void RecurringServiceTest::transferToAGoneAccountIsTakenOutOfService_data()
+{
+    QTest::addColumn<bool>("autoPost");
+    QTest::addColumn<bool>("accountRowRemains");
+    QTest::newRow("deleted account, auto-post") << true << true;
+    QTest::newRow("deleted account, confirmed by hand") << false << true;
+    QTest::newRow("unknown account") << false << false;
+}
+
+void RecurringServiceTest::transferToAGoneAccountIsTakenOutOfService()
+{
+    QFETCH(bool, autoPost);
+    QFETCH(bool, accountRowRemains);
+    RecurringTransaction r = Records::recurring(m_checking.id, QDate::currentDate().addDays(-3));
+    r.autoPost = autoPost;
+    r.transferDestAccountId = accountRowRemains ? m_savings.id : QStringLiteral("gone");
+    QVERIFY(m_recurring->insert(r));
+    QVERIFY(m_accounts->softDelete(m_savings.id));
+    QSignalSpy deactivated(m_service.get(), &RecurringService::entryDeactivated);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("transfer destination account deleted"));
+    QCOMPARE(m_service->autoPostDue(), 0);
+    QCOMPARE(deactivated.count(), 1);
+    QCOMPARE(deactivated.at(0).at(1).toString(), QString("Rent"));
+    QVERIFY(!m_recurring->findById(r.id)->isActive);
+    QCOMPARE(m_service->pendingCount(), 0);
+    QCOMPARE(transactionCount(), 0);
 }
 
 void RecurringServiceTest::skipAdvancesWithoutPosting()

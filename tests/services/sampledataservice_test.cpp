@@ -45,7 +45,7 @@ void SampleDataServiceTest::cleanup()
 void SampleDataServiceTest::loadsTheHousehold()
 {
     CategoryRepository categories(m_db->database());
-    CategoryService(&categories).seedDefaults();
+    CategoryService(m_db->database(), &categories).seedDefaults();
     QVERIFY(!m_service->isLoaded());
     m_service->load();
     QVERIFY(m_service->isLoaded());

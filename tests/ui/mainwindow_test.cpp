@@ -63,7 +63,6 @@ private:
 
 void MainWindowTest::initTestCase()
 {
-    ThemeManager::registerWithAppState();
 }
 
 void MainWindowTest::init()
@@ -272,12 +271,12 @@ void MainWindowTest::darkThemeRepaintsAmounts()
     auto window = openWindow();
     RegisterModel *model = window->registerScreen()->model();
     const QModelIndex payment = model->index(0, RegisterModel::PaymentColumn);
-    (*m_state)->themeManager()->setTheme("light");
+    window->themeManager()->setTheme("light");
     QCOMPARE(payment.data(Qt::ForegroundRole).value<QBrush>().color(), QColor("#C62828"));
-    (*m_state)->themeManager()->setTheme("dark");
+    window->themeManager()->setTheme("dark");
     QCOMPARE(payment.data(Qt::ForegroundRole).value<QBrush>().color(), QColor("#FF8A80"));
     QCOMPARE((*m_state)->preferencesRepository()->get("theme", ""), QString("dark"));
-    (*m_state)->themeManager()->setTheme("light");
+    window->themeManager()->setTheme("light");
 }
 
 void MainWindowTest::importBurstRefreshesTheSidebarOnce()

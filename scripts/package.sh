@@ -19,12 +19,16 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' CMakeCache.txt)
 deb="ledgerwell_${version}_$(dpkg --print-architecture).deb"
 
 contents=$(dpkg-deb -c "$deb")
-for path in usr/bin/ledgerwell usr/bin/ledgerwell-cli \
-    usr/share/applications/com.varnaby.Ledgerwell.desktop \
-    usr/share/metainfo/com.varnaby.Ledgerwell.metainfo.xml \
-    usr/share/icons/hicolor/512x512/apps/com.varnaby.Ledgerwell.png \
-    usr/share/icons/hicolor/scalable/apps/com.varnaby.Ledgerwell.svg \
-    usr/share/man/man1/ledgerwell.1.gz usr/share/man/man1/ledgerwell-cli.1.gz; do
+paths=(usr/bin/ledgerwell usr/bin/ledgerwell-cli
+    usr/share/applications/com.varnaby.Ledgerwell.desktop
+    usr/share/metainfo/com.varnaby.Ledgerwell.metainfo.xml
+    usr/share/icons/hicolor/512x512/apps/com.varnaby.Ledgerwell.png
+    usr/share/icons/hicolor/scalable/apps/com.varnaby.Ledgerwell.svg
+    usr/share/man/man1/ledgerwell.1.gz usr/share/man/man1/ledgerwell-cli.1.gz)
+if [ -x bin/ledgerwell-server ]; then
+    paths+=(usr/bin/ledgerwell-server usr/share/man/man1/ledgerwell-server.1.gz)
+fi
+for path in "${paths[@]}"; do
     grep -q " \./$path\$" <<< "$contents" || { echo "package.sh: $deb lacks /$path" >&2; exit 1; }
 done
 # Found by dpkg-shlibdeps (Qt's libraries), and named by hand (the SQLite driver plugin).

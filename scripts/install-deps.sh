@@ -12,6 +12,9 @@ packages=(
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
     # Qt Charts for the report charts (CMake does not find it without the OpenGL package)
     qt6-charts-dev libqt6opengl6-dev
+    # desktop integration and the .deb: icons rendered from the SVG, the validators of the
+    # desktop entry, AppStream metadata and man pages, dpkg-shlibdeps for the package's Depends
+    librsvg2-bin desktop-file-utils appstream man-db groff-base dpkg-dev file
     # ZIP archives for backups; SQLite's C API for the benchmarks' raw baseline
     libzip-dev libsqlite3-dev
     # running without a display, and fonts for it

@@ -3,8 +3,11 @@
 #include "app/appstate.h"
 #include "app/datadirectory.h"
 #include "app/messagehandler.h"
+#include "ui/importscreen.h"
 #include "ui/mainwindow.h"
 
+#include <QCommandLineParser>
+#include <QDir>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -13,6 +16,7 @@
 #include <QSettings>
 #include <QTimer>
 #include <QTranslator>
+#include <QUrl>
 
 #include <cstdio>
 
@@ -37,6 +41,8 @@ Application::Application(int &argc, char **argv)
     setOrganizationDomain(QStringLiteral("varnaby.com"));
     setApplicationName(QStringLiteral("Ledgerwell"));
     setApplicationVersion(kVersion);
+    // Matches the installed desktop entry, which names the icon and the file types.
+    setDesktopFileName(QStringLiteral("com.varnaby.Ledgerwell"));
     loadTranslations();
     setWindowIcon(QIcon(QStringLiteral(":/icons/icons/app_icon.png")));
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.ttf"));
@@ -104,6 +110,28 @@ void Application::loadTranslations()
     }
 }
 
+void Application::describeCommandLine(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(tr("A check register for household finances."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 tr("A QIF or CSV file to open in the import window."),
+                                 QStringLiteral("[file]"));
+}
+
+QString Application::fileArgument(const QCommandLineParser &parser)
+{
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty() || positional.first().isEmpty()) {
+        return {};
+    }
+    const QString argument = positional.first();
+    const QUrl url(argument);
+    const QString path = url.isLocalFile() ? url.toLocalFile() : argument;
+    return QDir::cleanPath(QDir::current().absoluteFilePath(path));
+}
+
 void Application::setCriticalMessagePresenter(CriticalMessagePresenter presenter)
 {
     m_presenter = std::move(presenter);
@@ -135,6 +163,10 @@ int Application::run()
     }
     m_mainWindow = new MainWindow(m_appState);
     m_mainWindow->show();
+    if (!m_fileToImport.isEmpty()) {
+        m_mainWindow->showImportWindow();
+        m_mainWindow->importScreen()->chooseFile(m_fileToImport);
+    }
     // What's-new hand-off and the delayed update check join here.
 
     // Benchmarks and smoke tests measure a whole start: launch, first paint, then an idle loop.

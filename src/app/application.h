@@ -7,6 +7,7 @@
 
 class AppState;
 class MainWindow;
+class QCommandLineParser;
 class QTranslator;
 
 // The process: identity, logging, translations, icon and icon font; then the AppState, the main
@@ -38,6 +39,14 @@ public:
     void loadTranslations();
     void setCriticalMessagePresenter(CriticalMessagePresenter presenter);
 
+    // The program's options: --help, --version and one optional file, which a file manager
+    // passes when the user opens a QIF or CSV file with the program.
+    static void describeCommandLine(QCommandLineParser &parser);
+    // That file as an absolute local path (a file: URL is accepted too); empty when none.
+    static QString fileArgument(const QCommandLineParser &parser);
+    // Once the main window is shown, the import window opens with this file chosen.
+    void setFileToImport(const QString &path) { m_fileToImport = path; }
+
     AppState *appState() const { return m_appState; }
     MainWindow *mainWindow() const { return m_mainWindow; }
     QTranslator *qtTranslator() const { return m_qtTranslator; }
@@ -52,4 +61,5 @@ private:
     QTranslator *m_qtTranslator = nullptr;
     QTranslator *m_appTranslator = nullptr;
     CriticalMessagePresenter m_presenter;
+    QString m_fileToImport;
 };

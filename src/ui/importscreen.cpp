@@ -246,6 +246,14 @@ void ImportScreen::loadFile(const QString &path)
     loadCsvPreview();
 }
 
+void ImportScreen::chooseFile(const QString &path)
+{
+    const bool qif =
+        QFileInfo(path).suffix().compare(QLatin1String("qif"), Qt::CaseInsensitive) == 0;
+    (qif ? m_qif : m_csv)->setChecked(true);
+    loadFile(path);
+}
+
 void ImportScreen::loadCsvPreview()
 {
     QFile file(m_path);

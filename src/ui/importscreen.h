@@ -35,6 +35,10 @@ public:
 
     // Takes this file as if chosen with "Browse...".
     void loadFile(const QString &path);
+    // Takes this file in the format its name says (".qif" is QIF, anything else CSV), as when a
+    // file manager opens one with the program.
+    void chooseFile(const QString &path);
+    QString filePath() const { return m_path; }
     void reset();
     void reloadAccounts();
     static QStringList summaryLines(const ImportResult &result);

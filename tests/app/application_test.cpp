@@ -2,14 +2,20 @@
 #include "app/appstate.h"
 #include "app/messagehandler.h"
 #include "support/testrunner.h"
+#include "ui/importscreen.h"
+#include "ui/mainwindow.h"
 
+#include <QComboBox>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTranslator>
 
 class ApplicationTest : public QObject
@@ -26,6 +32,10 @@ private slots:
     void quietLines();
     void unusableDataDirectoryFailsWithExitCodeOne();
     void dataDirectoryIsCreated();
+    void commandLine_data();
+    void commandLine();
+    // Runs the whole start, so it comes last.
+    void fileOnTheCommandLineOpensTheImportWindow();
     void cleanup();
 
 private:
@@ -164,6 +174,73 @@ void ApplicationTest::dataDirectoryIsCreated()
     QVERIFY(state.initialize());
     QCOMPARE(ready.count(), 1);
     QVERIFY(QFile::exists(dataDir + QStringLiteral("/ledgerwell.db")));
+}
+
+void ApplicationTest::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("file");
+    const QString here = QDir::currentPath();
+    QTest::newRow("nothing") << QStringList() << true << QString();
+    QTest::newRow("absolute path")
+        << QStringList{"/srv/bank files/march.qif"} << true << "/srv/bank files/march.qif";
+    QTest::newRow("relative path")
+        << QStringList{"exports/march.qif"} << true << here + "/exports/march.qif";
+    QTest::newRow("dot segments") << QStringList{"/srv/a/../march.qif"} << true << "/srv/march.qif";
+    QTest::newRow("file URL") << QStringList{"file:///srv/bank%20files/march.qif"} << true
+                              << "/srv/bank files/march.qif";
+    QTest::newRow("first of several files")
+        << QStringList{"/srv/a.qif", "/srv/b.qif"} << true << "/srv/a.qif";
+    QTest::newRow("after the end of options")
+        << QStringList{"--", "--odd.qif"} << true << here + "/--odd.qif";
+    QTest::newRow("version is no file") << QStringList{"--version"} << true << QString();
+    QTest::newRow("unknown option") << QStringList{"--import", "a.qif"} << false << QString();
+}
+
+void ApplicationTest::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, accepted);
+    QFETCH(QString, file);
+    QCommandLineParser parser;
+    Application::describeCommandLine(parser);
+    QCOMPARE(parser.parse(QStringList{"ledgerwell"} + arguments), accepted);
+    if (accepted) {
+        QCOMPARE(Application::fileArgument(parser), file);
+    }
+}
+
+void ApplicationTest::fileOnTheCommandLineOpensTheImportWindow()
+{
+    QTemporaryDir dir;
+    qputenv("LEDGERWELL_DATA_DIR", dir.filePath(QStringLiteral("data")).toUtf8());
+    qputenv("LEDGERWELL_QUIT_WHEN_IDLE", "1");
+    const QString path = dir.filePath(QStringLiteral("march.qif"));
+    QFile qif(path);
+    QVERIFY(qif.open(QIODevice::WriteOnly));
+    qif.write("!Account\nNChecking\n^\n!Type:Bank\nD1/5/2024\nT-5\nPA\n^\n"
+              "!Account\nNSavings\n^\n!Type:Bank\nD1/6/2024\nT-6\nPB\n^\n");
+    qif.close();
+
+    app()->setFileToImport(path);
+    // Quitting closes every window, so whether the import window is up is seen while the loop
+    // runs; this timer is due before the one that quits.
+    bool importWindowShown = false;
+    QTimer::singleShot(0, app(), [&] {
+        const MainWindow *window = app()->mainWindow();
+        importWindowShown = window && window->isVisible() && window->importScreen() &&
+                            window->importScreen()->isVisible() &&
+                            window->importScreen()->isWindow();
+    });
+    const int exitCode = app()->run();
+    qunsetenv("LEDGERWELL_QUIT_WHEN_IDLE");
+    QCOMPARE(exitCode, 0);
+    QVERIFY(importWindowShown);
+    ImportScreen *screen = app()->mainWindow()->importScreen();
+    QCOMPARE(screen->filePath(), path);
+    QVERIFY(screen->qifButton()->isChecked());
+    QCOMPARE(screen->qifMappingCombos().size(), 2);
 }
 
 LEDGERWELL_TEST(ApplicationTest)

@@ -15,17 +15,22 @@ private slots:
     void startsAndCreatesTheDatabase();
     void unusableDataDirectoryExitsWithOne();
     void verboseShowsInfoMessages();
+    void commandLine_data();
+    void commandLine();
 
 private:
     struct Result
     {
         int exitCode = -1;
         QByteArray errors;
+        QByteArray output;
     };
-    static Result start(const QString &dataDir, bool verbose = false);
+    static Result start(const QString &dataDir, bool verbose = false,
+                        const QStringList &arguments = {});
 };
 
-StartupTest::Result StartupTest::start(const QString &dataDir, bool verbose)
+StartupTest::Result StartupTest::start(const QString &dataDir, bool verbose,
+                                       const QStringList &arguments)
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -37,13 +42,13 @@ StartupTest::Result StartupTest::start(const QString &dataDir, bool verbose)
         env.insert(QStringLiteral("LEDGERWELL_VERBOSE"), QStringLiteral("1"));
     }
     process.setProcessEnvironment(env);
-    process.start(QStringLiteral(LEDGERWELL_EXECUTABLE), {});
+    process.start(QStringLiteral(LEDGERWELL_EXECUTABLE), arguments);
     if (!process.waitForFinished(30000)) {
         process.kill();
         return {};
     }
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardError()};
+            process.readAllStandardError(), process.readAllStandardOutput()};
 }
 
 void StartupTest::startsAndCreatesTheDatabase()
@@ -102,6 +107,32 @@ void StartupTest::verboseShowsInfoMessages()
     const Result result = start(dir.path(), true);
     QCOMPARE(result.exitCode, 0);
     QVERIFY2(result.errors.contains("Opening database at:"), result.errors.constData());
+}
+
+void StartupTest::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("printed");
+    QTest::newRow("version") << QStringList{"--version"} << 0 << QByteArray("Ledgerwell 1.0.4\n");
+    QTest::newRow("help names the file")
+        << QStringList{"--help"} << 0 << QByteArray("A QIF or CSV file to open");
+    QTest::newRow("unknown option")
+        << QStringList{"--bogus"} << 1 << QByteArray("Unknown option 'bogus'");
+    // A file that is gone by the time the program starts still leaves a working program.
+    QTest::newRow("missing file") << QStringList{"/nonexistent/march.qif"} << 0 << QByteArray();
+}
+
+void StartupTest::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, printed);
+    QTemporaryDir dir;
+    const Result result = start(dir.path(), false, arguments);
+    QCOMPARE(result.exitCode, exitCode);
+    QVERIFY2((result.output + result.errors).contains(printed),
+             (result.output + result.errors).constData());
 }
 
 LEDGERWELL_TEST(StartupTest)

@@ -30,6 +30,8 @@ private slots:
     void skippedSourceIsReportedAsUnmapped();
     void summaryOfACleanImportHasThreeLines();
     void noTargetAccountOffersToCreateOne();
+    void chosenFileSetsTheFormatByItsName_data();
+    void chosenFileSetsTheFormatByItsName();
 
 private:
     QString file(const QString &name, const QByteArray &content);
@@ -166,6 +168,45 @@ void ImportScreenTest::noTargetAccountOffersToCreateOne()
     QCOMPARE(accounts.size(), 1);
     QCOMPARE(accounts[0].name, QString("Imported"));
     QCOMPARE((*m_state)->transactionRepository()->findByAccount(accounts[0].id).size(), 1);
+}
+
+void ImportScreenTest::chosenFileSetsTheFormatByItsName_data()
+{
+    const QByteArray qif = "!Account\nNChecking\n^\n!Type:Bank\nD1/5/2024\nT-5\nPA\n^\n"
+                           "!Account\nNOld Card\n^\n!Type:Bank\nD1/6/2024\nT-6\nPB\n^\n";
+    const QByteArray csv = "Date,Payee,Amount\n01/05/2024,A,-1\n01/06/2024,B,-2\n";
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("qif");
+    QTest::addColumn<int>("sourceAccounts");
+    QTest::addColumn<int>("previewRows");
+    // Starting from the other format each time proves the choice is made, not inherited.
+    QTest::newRow("qif") << "march.qif" << qif << true << 2 << 0;
+    QTest::newRow("upper-case QIF") << "MARCH.QIF" << qif << true << 2 << 0;
+    QTest::newRow("csv") << "bank.csv" << csv << false << 0 << 3;
+    QTest::newRow("other name is read as CSV") << "export.txt" << csv << false << 0 << 3;
+    QTest::newRow("qif-looking text named .csv") << "odd.csv" << qif << false << 0 << 5;
+}
+
+void ImportScreenTest::chosenFileSetsTheFormatByItsName()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, qif);
+    QFETCH(int, sourceAccounts);
+    QFETCH(int, previewRows);
+    ImportScreen screen(m_state->get());
+    (qif ? screen.csvButton() : screen.qifButton())->setChecked(true);
+    const QString path = file(name, content);
+    screen.chooseFile(path);
+    QCOMPARE(screen.filePath(), path);
+    QCOMPARE(screen.qifButton()->isChecked(), qif);
+    QCOMPARE(screen.csvButton()->isChecked(), !qif);
+    QCOMPARE(screen.qifMappingCombos().size(), sourceAccounts);
+    QCOMPARE(screen.preview()->rowCount(), previewRows);
+    if (qif) {
+        QCOMPARE(screen.qifMappingCombos().first()->currentData().toString(), m_checking.id);
+    }
 }
 
 LEDGERWELL_TEST(ImportScreenTest)

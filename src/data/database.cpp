@@ -80,7 +80,11 @@ bool Database::open(const QString &path)
 {
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     m_db.setDatabaseName(path);
+    // Another Ledgerwell process may hold the write lock for a while (an import, a restore):
+    // wait for it rather than fail the user's write at once.
+    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
     if (!m_db.open()) {
+        m_errorText = m_db.lastError().text();
         qCCritical(lcData) << "Failed to open database:" << m_db.lastError().text();
         return false;
     }
@@ -141,8 +145,34 @@ int Database::currentVersion()
     return 0;
 }
 
+// A file we cannot safely write: one from a newer program, or another program's SQLite file.
+bool Database::refuseForeignFile()
+{
+    QSqlQuery tables(m_db);
+    tables.exec(QStringLiteral(
+        "SELECT SUM(name = 'schema_version'), COUNT(*) FROM sqlite_master WHERE type = 'table'"));
+    if (!tables.next() || tables.value(1).toInt() == 0) {
+        return false;
+    }
+    if (tables.value(0).toInt() == 0) {
+        m_errorText = tr("%1 is not a Ledgerwell data file.").arg(m_db.databaseName());
+    } else if (const int version = currentVersion(); version > int(kMigrations.size())) {
+        m_errorText = tr("The data file was written by a newer version of Ledgerwell (schema %1; "
+                         "this version knows up to %2). Update Ledgerwell to open it.")
+                          .arg(version)
+                          .arg(kMigrations.size());
+    } else {
+        return false;
+    }
+    qCCritical(lcData).noquote() << "Refusing to open:" << m_errorText;
+    return true;
+}
+
 bool Database::runMigrations()
 {
+    if (refuseForeignFile()) {
+        return false;
+    }
     QSqlQuery ddl(m_db);
     if (!ddl.exec(kSchemaVersionDdl)) {
         qCCritical(lcData) << "Failed to create schema_version table:" << ddl.lastError().text();
@@ -180,6 +210,7 @@ bool Database::applyMigration(int version, const QString &name, const QString &s
             qCCritical(lcData) << "Migration" << version << "failed:" << error
                                << "\nStatement:" << statement.left(200);
             m_db.rollback();
+            m_errorText = error;
             emit migrationError(version, error);
             return false;
         }
@@ -191,6 +222,7 @@ bool Database::applyMigration(int version, const QString &name, const QString &s
     if (!record.exec()) {
         const QString error = record.lastError().text();
         m_db.rollback();
+        m_errorText = error;
         emit migrationError(version, error);
         return false;
     }

@@ -32,6 +32,11 @@ public:
     bool runMigrations();
     QSqlDatabase database() const { return m_db; }
     bool isOpen() const { return m_open; }
+    // Why open() or runMigrations() failed, in words for the user; empty when neither did.
+    QString errorText() const { return m_errorText; }
+
+    // How long a write waits for another process's write lock before it fails.
+    static constexpr int kBusyTimeoutMs = 30000;
 
     // Runs `body` as one database transaction: commits when it returns true; rolls back, logs
     // and returns false when it returns false or the commit fails. A call made while another is
@@ -62,12 +67,14 @@ signals:
 
 private:
     bool applyMigration(int version, const QString &name, const QString &sql);
+    bool refuseForeignFile();
     int currentVersion();
 
     QString m_connectionName;
     QSqlDatabase m_db;
     bool m_open = false;
     QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
+    QString m_errorText;
     int m_transactionDepth = 0;
     bool m_transactionFailed = false;
 };

@@ -77,6 +77,10 @@ private slots:
     void currentFileRunsNoMigration();
     void ftsTriggersFollowEveryWrite();
     void readOnlyConnectionSeesCommitsAndCannotWrite();
+    void foreignOrNewerFilesAreLeftAlone_data();
+    void foreignOrNewerFilesAreLeftAlone();
+    void nestedTransactionsCommitOrRollBackAsOne_data();
+    void nestedTransactionsCommitOrRollBackAsOne();
 };
 
 void DatabaseTest::sqliteHasFts5()
@@ -198,7 +202,11 @@ void DatabaseTest::failingStatementRollsBackTheMigration()
     {
         Database database;
         QVERIFY(database.open(path));
-        // A table squatting on an index name makes migration 1 fail half-way.
+        // A table squatting on an index name makes migration 1 fail half-way. The file is one of
+        // ours (it has the version table), so it is not refused as foreign.
+        QVERIFY(exec(database.database(),
+                     QStringLiteral("CREATE TABLE schema_version (version INTEGER PRIMARY KEY, "
+                                    "name TEXT NOT NULL, applied_at TEXT)")));
         QVERIFY(
             exec(database.database(), QStringLiteral("CREATE TABLE idx_transactions_date (x)")));
         QSignalSpy errors(&database, &Database::migrationError);
@@ -343,6 +351,82 @@ void DatabaseTest::readOnlyConnectionSeesCommitsAndCannotWrite()
     QTest::ignoreMessage(QtWarningMsg,
                          QRegularExpression(QStringLiteral("Failed to open a read-only")));
     QVERIFY(!missing.openReadOnly(fixture.path() + QStringLiteral(".absent")));
+}
+
+void DatabaseTest::foreignOrNewerFilesAreLeftAlone_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("another program's file")
+        << "CREATE TABLE notes (id INTEGER PRIMARY KEY, body TEXT)"
+        << "is not a Ledgerwell data file";
+    QTest::newRow("a newer schema") << "CREATE TABLE schema_version (version INTEGER PRIMARY KEY, "
+                                       "name TEXT NOT NULL, applied_at TEXT);"
+                                       "INSERT INTO schema_version VALUES (99, 'future', '')"
+                                    << "written by a newer version";
+}
+
+void DatabaseTest::foreignOrNewerFilesAreLeftAlone()
+{
+    QFETCH(QString, setup);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ledgerwell.db"));
+    {
+        Database database(QStringLiteral("setup"), nullptr);
+        QVERIFY(database.open(path));
+        for (const QString &statement : setup.split(u';')) {
+            QSqlQuery query(database.database());
+            QVERIFY2(query.exec(statement), qPrintable(query.lastError().text()));
+        }
+    }
+    const auto tables = [&] {
+        Database database(QStringLiteral("look"), nullptr);
+        database.open(path);
+        QSqlQuery query(database.database());
+        query.exec(QStringLiteral("SELECT group_concat(name) FROM sqlite_master"));
+        query.next();
+        return query.value(0).toString();
+    };
+    const QString before = tables();
+    Database database;
+    QVERIFY(database.open(path));
+    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("Refusing to open"));
+    QVERIFY(!database.runMigrations());
+    QVERIFY2(database.errorText().contains(error), qPrintable(database.errorText()));
+    QCOMPARE(tables(), before);
+}
+
+void DatabaseTest::nestedTransactionsCommitOrRollBackAsOne_data()
+{
+    QTest::addColumn<bool>("innerSucceeds");
+    QTest::addColumn<bool>("outerSucceeds");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("both succeed") << true << true << 2;
+    QTest::newRow("inner fails, outer ignores it") << false << true << 0;
+    QTest::newRow("outer fails") << true << false << 0;
+}
+
+void DatabaseTest::nestedTransactionsCommitOrRollBackAsOne()
+{
+    QFETCH(bool, innerSucceeds);
+    QFETCH(bool, outerSucceeds);
+    TestDatabase fixture;
+    QVERIFY(fixture.isReady());
+    Database *database = fixture.database();
+    const auto insert = [&](const char *key) {
+        QSqlQuery query(fixture.db());
+        return query.exec(QStringLiteral("INSERT INTO preferences (key, value) VALUES ('%1', 'x')")
+                              .arg(QLatin1String(key)));
+    };
+    const bool ok = database->inTransaction([&] {
+        insert("outer");
+        database->inTransaction([&] { return insert("inner") && innerSucceeds; });
+        return outerSucceeds;
+    });
+    QCOMPARE(ok, innerSucceeds && outerSucceeds);
+    QVERIFY(!database->isInTransaction());
+    QTEST(fixture.scalar("SELECT COUNT(*) FROM preferences").toInt(), "rows");
 }
 
 LEDGERWELL_TEST(DatabaseTest)

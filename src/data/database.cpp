@@ -241,8 +241,10 @@ bool Database::inTransaction(const std::function<bool()> &body)
         m_transactionFailed = m_transactionFailed || !ok;
         return ok;
     }
+    m_lastFailure = QSqlError();
     QSqlQuery begin(m_db);
     if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        m_lastFailure = begin.lastError();
         qCWarning(lcData) << "Database::inTransaction could not begin:" << begin.lastError().text();
         return false;
     }
@@ -254,12 +256,65 @@ bool Database::inTransaction(const std::function<bool()> &body)
         return true;
     }
     if (ok) {
+        m_lastFailure = m_db.lastError();
         qCWarning(lcData) << "Database::inTransaction commit failed:" << m_db.lastError().text();
     } else {
         qCInfo(lcData) << "Database::inTransaction rolled back";
     }
     m_db.rollback();
     return false;
+}
+
+namespace {
+
+// SQLite's primary result code (the low byte of the extended code the driver reports).
+int primaryCode(const QSqlError &error)
+{
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    return ok ? (code & 0xff) : -1;
+}
+
+} // namespace
+
+bool Database::isFatal(const QSqlError &error)
+{
+    switch (primaryCode(error)) {
+    case 5:  // SQLITE_BUSY
+    case 6:  // SQLITE_LOCKED
+    case 7:  // SQLITE_NOMEM
+    case 8:  // SQLITE_READONLY
+    case 10: // SQLITE_IOERR
+    case 11: // SQLITE_CORRUPT
+    case 13: // SQLITE_FULL
+    case 14: // SQLITE_CANTOPEN
+    case 26: // SQLITE_NOTADB
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString Database::describe(const QSqlError &error, const QString &fallback)
+{
+    switch (primaryCode(error)) {
+    case 13:
+        return tr("The disk is full. Nothing was changed.");
+    case 8:
+        return tr("The data file is read-only. Nothing was changed.");
+    case 5:
+    case 6:
+        return tr("The data file is busy (another Ledgerwell program is writing). Nothing was "
+                  "changed; try again.");
+    case 10:
+    case 14:
+        return tr("The data file could not be written (a disk error). Nothing was changed.");
+    case 11:
+    case 26:
+        return tr("The data file is damaged. Nothing was changed.");
+    default:
+        return fallback;
+    }
 }
 
 QStringList Database::splitStatements(const QString &sql)

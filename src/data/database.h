@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QObject>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QStringList>
 
 #include <functional>
@@ -34,6 +35,17 @@ public:
     bool isOpen() const { return m_open; }
     // Why open() or runMigrations() failed, in words for the user; empty when neither did.
     QString errorText() const { return m_errorText; }
+
+    // The last statement that failed on this connection since the last top-level transaction
+    // began (kept by SqlRunner and inTransaction), for telling the user why a write failed.
+    QSqlError lastFailure() const { return m_lastFailure; }
+    void noteFailure(const QSqlError &error) { m_lastFailure = error; }
+    // Errors after which nothing more should be written in this transaction: a full disk, an I/O
+    // error, a read-only or damaged file, a lock held too long.
+    static bool isFatal(const QSqlError &error);
+    // The error in words for the user when it is one of those ("The disk is full"), else
+    // `fallback`.
+    static QString describe(const QSqlError &error, const QString &fallback);
 
     // How long a write waits for another process's write lock before it fails.
     static constexpr int kBusyTimeoutMs = 30000;
@@ -75,6 +87,7 @@ private:
     bool m_open = false;
     QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
     QString m_errorText;
+    QSqlError m_lastFailure;
     int m_transactionDepth = 0;
     bool m_transactionFailed = false;
 };

@@ -21,6 +21,9 @@ std::shared_ptr<QSqlQuery> SqlRunner::run(const QString &sql, const QVariantList
         query->bindValue(i, values[i]);
     }
     *ok = query->exec();
+    if (!*ok) {
+        m_database->noteFailure(query->lastError());
+    }
     return query;
 }
 
@@ -68,4 +71,9 @@ QVariant boolean(bool value)
 bool SqlRunner::inTransaction(const std::function<bool()> &body) const
 {
     return m_database->inTransaction(body);
+}
+
+QSqlError SqlRunner::lastFailure() const
+{
+    return m_database->lastFailure();
 }

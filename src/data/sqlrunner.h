@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariantList>
 
@@ -24,6 +25,8 @@ public:
     }
 
     QSqlDatabase database() const;
+    // The last statement that failed (see Database::lastFailure).
+    QSqlError lastFailure() const;
 
     // The statement's prepared query, bound and executed; `ok` tells whether it ran. A SELECT
     // must be finished by the caller once read (list() and one() do it).

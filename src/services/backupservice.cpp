@@ -37,7 +37,7 @@ constexpr std::array<BackupTable, 6> kTables{{
 }};
 
 const QString kManifest = QStringLiteral("manifest.json");
-constexpr int kRowsPerCommit = 1000;
+constexpr int kRowsPerFlush = 1000;
 
 QVariant bindable(const QJsonValue &value)
 {
@@ -51,80 +51,55 @@ QVariant bindable(const QJsonValue &value)
     return value.toVariant();
 }
 
-// Rows are written in batches of one database transaction each, every row under its own
-// savepoint: a failing row is skipped alone and the rows before it stay written. For the
-// transactions table the text index is brought up to date once per batch instead of per row.
-class RowBatches
+// Every row is written under its own savepoint, so that a row the schema refuses is left out
+// alone; the transactions table's text index is brought up to date every kRowsPerFlush rows
+// instead of per row. All of it runs inside the restore's one database transaction.
+class RowWriter
 {
 public:
-    RowBatches(const QSqlDatabase &db, bool deferIndex)
+    RowWriter(const QSqlDatabase &db, bool deferIndex)
         : m_db(db)
     {
         if (deferIndex) {
             m_index.emplace(db);
+            if (!m_index->begin()) {
+                m_index.reset();
+            }
         }
-        start();
     }
 
-    ~RowBatches() { commit(); }
-
-    // A row already written in this batch is indexed before it can be overwritten.
-    void beginRow(const QString &id)
+    // A row already written since the last flush is indexed before it can be overwritten.
+    bool beginRow(const QString &id)
     {
-        if (m_index && m_ids.contains(id)) {
-            m_index->flush();
+        if (m_index && (m_ids.contains(id) || m_ids.size() >= kRowsPerFlush)) {
+            if (!m_index->flush()) {
+                return false;
+            }
             m_ids.clear();
         }
         m_ids.insert(id);
-        exec(QStringLiteral("SAVEPOINT backup_row"));
+        return exec(QStringLiteral("SAVEPOINT backup_row"));
     }
 
-    void endRow(bool written)
+    bool endRow(bool written)
     {
-        if (!written) {
-            exec(QStringLiteral("ROLLBACK TO backup_row"));
-        }
-        exec(QStringLiteral("RELEASE backup_row"));
-        if (m_open && ++m_rows >= kRowsPerCommit) {
-            commit();
-            start();
-        }
+        return (written || exec(QStringLiteral("ROLLBACK TO backup_row"))) &&
+               exec(QStringLiteral("RELEASE backup_row"));
     }
+
+    // Indexes what is left and puts the index trigger back.
+    bool finish() { return !m_index || m_index->finish(); }
 
 private:
-    void start()
-    {
-        m_open = m_db.transaction();
-        m_rows = 0;
-        m_ids.clear();
-        if (m_open && m_index) {
-            m_index->begin();
-        }
-    }
-
-    void commit()
-    {
-        if (!m_open) {
-            return;
-        }
-        m_open = false;
-        // The trigger never stays set aside past a commit.
-        if ((m_index && !m_index->finish()) || !m_db.commit()) {
-            m_db.rollback();
-        }
-    }
-
-    void exec(const QString &sql)
+    bool exec(const QString &sql)
     {
         QSqlQuery query(m_db);
-        query.exec(sql);
+        return query.exec(sql);
     }
 
     QSqlDatabase m_db;
     std::optional<DeferredSearchIndex> m_index;
     QSet<QString> m_ids;
-    int m_rows = 0;
-    bool m_open = false;
 };
 
 } // namespace
@@ -258,30 +233,64 @@ BackupService::ImportResult BackupService::importBackup(const QByteArray &archiv
         return result;
     }
     const QStringList names = zip.fileNames();
-    Database::setCacheSize(m_sql.database(), Database::kBulkCacheKiB);
-    int done = 0;
     const int total = int(names.size()) - 1;
-    for (int i = 0; i < int(kTables.size()); ++i) {
-        importTable(zip, names, i, mode, result, done, total);
-    }
+    m_cancelRequested = false;
+    Database::setCacheSize(m_sql.database(), Database::kBulkCacheKiB);
+    // One unit: a cancel, a full disk or any other failure leaves the data file as it was.
+    int done = 0;
+    const bool ok = m_sql.inTransaction([&] {
+        for (int i = 0; i < int(kTables.size()); ++i) {
+            if (!importTable(zip, names, i, mode, result, done, total)) {
+                return false;
+            }
+        }
+        return true;
+    });
     Database::setCacheSize(m_sql.database(), Database::kDefaultCacheKiB);
+    if (!ok) {
+        const QStringList rowErrors = result.errors;
+        result = ImportResult();
+        result.cancelled = m_cancelRequested;
+        result.errors << (m_cancelRequested     ? tr("Import cancelled; nothing was changed.")
+                          : m_failure.isEmpty() ? tr("The backup could not be imported; nothing "
+                                                     "was changed.")
+                                                : m_failure);
+        result.errors << rowErrors;
+        qCWarning(lcBackup).noquote() << "Backup import rolled back:" << result.errors.first();
+        return result;
+    }
     emit progress(total, total);
     return result;
 }
 
-void BackupService::importTable(const ZipReader &zip, const QStringList &names, int index,
+void BackupService::cancel()
+{
+    m_cancelRequested = true;
+}
+
+bool BackupService::stop(const QString &reason)
+{
+    m_failure = reason;
+    return false;
+}
+
+bool BackupService::importTable(const ZipReader &zip, const QStringList &names, int index,
                                 ImportMode mode, ImportResult &result, int &done, int total)
 {
     const BackupTable &table = kTables[size_t(index)];
     const QString prefix = QString::fromLatin1(table.folder) + QLatin1Char('/');
     const QString name = QString::fromLatin1(table.name);
     TableCounts &counts = result.table(index);
-    RowBatches batches(m_sql.database(), name == QLatin1String("transactions"));
+    m_failure.clear();
+    RowWriter writer(m_sql.database(), name == QLatin1String("transactions"));
     for (const QString &entry : names) {
         if (!entry.startsWith(prefix) || !entry.endsWith(QLatin1String(".json"))) {
             continue;
         }
         reportProgress(++done, total);
+        if (m_cancelRequested) {
+            return false;
+        }
         const std::optional<QByteArray> bytes = zip.read(entry, kMaxEntrySize);
         const QJsonObject document =
             bytes ? QJsonDocument::fromJson(*bytes).object() : QJsonObject();
@@ -290,11 +299,30 @@ void BackupService::importTable(const ZipReader &zip, const QStringList &names, 
             continue;
         }
         const QJsonObject row = table.hasSyncColumns ? resetSyncFields(document) : document;
-        batches.beginRow(row.value(QStringLiteral("id")).toString());
-        const bool written = importRow(name, row, mode);
-        ++(written ? counts.imported : counts.skipped);
-        batches.endRow(written);
+        if (!writer.beginRow(row.value(QStringLiteral("id")).toString())) {
+            return stop(describeFailure());
+        }
+        const RowOutcome outcome = importRow(name, row, mode);
+        if (outcome == RowOutcome::Failed) {
+            const QSqlError error = m_sql.lastFailure();
+            if (Database::isFatal(error)) {
+                return stop(describeFailure());
+            }
+            result.errors << tr("%1: %2").arg(entry, error.text());
+        } else {
+            ++(outcome == RowOutcome::Written ? counts.imported : counts.skipped);
+        }
+        if (!writer.endRow(outcome == RowOutcome::Written)) {
+            return stop(describeFailure());
+        }
     }
+    return writer.finish() || stop(describeFailure());
+}
+
+QString BackupService::describeFailure() const
+{
+    return Database::describe(m_sql.lastFailure(),
+                              tr("The backup could not be imported; nothing was changed."));
 }
 
 QJsonObject BackupService::resetSyncFields(QJsonObject document)
@@ -317,18 +345,19 @@ const QSet<QString> &BackupService::columnsOf(const QString &table)
     return *it;
 }
 
-bool BackupService::importRow(const QString &table, const QJsonObject &document, ImportMode mode)
+BackupService::RowOutcome BackupService::importRow(const QString &table,
+                                                   const QJsonObject &document, ImportMode mode)
 {
     const QString id = document.value(QStringLiteral("id")).toString();
     if (id.isEmpty()) {
-        return false;
+        return RowOutcome::Skipped;
     }
     // Member names become SQL: only the table's own columns are accepted.
     const QSet<QString> &columns = columnsOf(table);
     const QStringList members = document.keys();
     for (const QString &member : members) {
         if (!columns.contains(member)) {
-            return false;
+            return RowOutcome::Skipped;
         }
     }
     const auto local =
@@ -341,17 +370,17 @@ bool BackupService::importRow(const QString &table, const QJsonObject &document,
             values << bindable(document.value(member));
             marks << QStringLiteral("?");
         }
-        return m_sql.write(
+        return outcome(m_sql.write(
             QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                 .arg(table, members.join(QLatin1String(", ")), marks.join(QLatin1String(", "))),
-            values, nullptr);
+            values, nullptr));
     }
     if (mode == ImportMode::SkipExisting) {
-        return false;
+        return RowOutcome::Skipped;
     }
     const QString incoming = document.value(QStringLiteral("updated_at")).toString();
     if (mode == ImportMode::KeepNewer && !incoming.isEmpty() && !(incoming > *local)) {
-        return false;
+        return RowOutcome::Skipped;
     }
     QStringList assignments;
     for (const QString &member : members) {
@@ -361,7 +390,7 @@ bool BackupService::importRow(const QString &table, const QJsonObject &document,
         }
     }
     values << id;
-    return m_sql.write(QStringLiteral("UPDATE %1 SET %2 WHERE id = ?")
-                           .arg(table, assignments.join(QLatin1String(", "))),
-                       values, nullptr);
+    return outcome(m_sql.write(QStringLiteral("UPDATE %1 SET %2 WHERE id = ?")
+                                   .arg(table, assignments.join(QLatin1String(", "))),
+                               values, nullptr));
 }

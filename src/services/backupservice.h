@@ -44,7 +44,10 @@ public:
         TableCounts splitLines;
         TableCounts recurring;
         TableCounts reconciliations;
+        // A row a table refused, or, when the import was rolled back, the reason first.
         QStringList errors;
+        // Stopped by cancel(); then nothing was stored and every count is 0.
+        bool cancelled = false;
 
         TableCounts &table(int index);
         int totalImported() const;
@@ -57,7 +60,12 @@ public:
     explicit BackupService(Database *database, QObject *parent = nullptr);
 
     QByteArray exportBackup() const;
+    // One database transaction: every row or, after a cancel or a failure that leaves nothing
+    // safe to write (a full disk, say), none (every count 0, the reason first in `errors`).
+    // Rows a table refuses on their own are left out and listed in `errors`.
     ImportResult importBackup(const QByteArray &archive, ImportMode mode);
+    // Asks a running import (called from a slot of `progress`) to stop and roll back.
+    void cancel();
 
 signals:
     // Rows handled so far out of all rows, every 100 rows and at the end (long backups).
@@ -68,12 +76,26 @@ private:
                     int total) const;
     void reportProgress(int done, int total) const;
     static QJsonObject rowToJson(const QSqlQuery &query);
-    bool importRow(const QString &table, const QJsonObject &document, ImportMode mode);
+    enum class RowOutcome
+    {
+        Written,
+        Skipped, // present and kept, or not a row of ours
+        Failed
+    };
+    static RowOutcome outcome(bool written)
+    {
+        return written ? RowOutcome::Written : RowOutcome::Failed;
+    }
+    RowOutcome importRow(const QString &table, const QJsonObject &document, ImportMode mode);
+    bool stop(const QString &reason);
+    QString describeFailure() const;
     static QJsonObject resetSyncFields(QJsonObject document);
     const QSet<QString> &columnsOf(const QString &table);
-    void importTable(const ZipReader &zip, const QStringList &names, int table, ImportMode mode,
+    bool importTable(const ZipReader &zip, const QStringList &names, int table, ImportMode mode,
                      ImportResult &result, int &done, int total);
 
     SqlRunner m_sql;
     QHash<QString, QSet<QString>> m_columns;
+    bool m_cancelRequested = false;
+    QString m_failure;
 };

@@ -40,13 +40,35 @@ private slots:
     void archiveWrittenByPythonImports();
     void archiveOpensInPython();
     void repeatedTransactionKeepsTheSearchIndexSound();
+    void interruptedImportChangesNothing_data();
+    void interruptedImportChangesNothing();
+    void refusedRowIsReportedNotSkipped();
 
 private:
     static void populate(Database *database);
     // Every row of a table, as text, with the sync columns of the synced tables blanked out.
     static QStringList rows(const QSqlDatabase &db, const QString &table);
     static QByteArray archive(const QList<QPair<QString, QByteArray>> &entries);
+    // Every table's rows, whole: equal before and after means nothing changed.
+    static QString snapshot(const QSqlDatabase &db);
 };
+
+QString BackupServiceTest::snapshot(const QSqlDatabase &db)
+{
+    QString all;
+    for (const char *table : {"accounts", "categories", "transactions", "split_lines",
+                              "recurring_transactions", "reconciliations", "transactions_fts"}) {
+        QSqlQuery query(db);
+        query.exec(QString("SELECT * FROM %1 ORDER BY 1").arg(table));
+        while (query.next()) {
+            for (int i = 0; i < query.record().count(); ++i) {
+                all += query.value(i).toString() + '|';
+            }
+            all += '\n';
+        }
+    }
+    return all;
+}
 
 void BackupServiceTest::populate(Database *database)
 {
@@ -323,6 +345,91 @@ void BackupServiceTest::repeatedTransactionKeepsTheSearchIndexSound()
                        "('integrity-check', 1)"));
     QCOMPARE(db.scalar("SELECT COUNT(*) FROM sqlite_master WHERE name = 'transactions_ai'").toInt(),
              1);
+}
+
+void BackupServiceTest::interruptedImportChangesNothing_data()
+{
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("cancelled from the progress signal") << true;
+    QTest::newRow("disk full part-way") << false;
+}
+
+void BackupServiceTest::interruptedImportChangesNothing()
+{
+    QFETCH(bool, cancel);
+    TestDatabase source;
+    QVERIFY(source.isReady());
+    const Account account = Records::account("Checking");
+    {
+        AccountRepository(source.database()).insert(account);
+        TransactionRepository transactions(source.database());
+        QVERIFY(source.database()->inTransaction([&] {
+            for (int i = 0; i < 3000; ++i) {
+                transactions.insert(
+                    Records::transaction(account.id, QDate(2026, 1, 1).addDays(i % 300), -i,
+                                         QString("Payee %1 with a longer memo").arg(i)));
+            }
+            return true;
+        }));
+    }
+    const QByteArray bytes = BackupService(source.database()).exportBackup();
+
+    TestDatabase target;
+    QVERIFY(target.isReady());
+    populate(target.database());
+    const QString before = snapshot(target.db());
+    BackupService service(target.database());
+    if (cancel) {
+        connect(&service, &BackupService::progress, &service, [&](int done, int) {
+            if (done >= 1500) {
+                service.cancel();
+            }
+        });
+    } else {
+        // The file may grow by a few pages only: the disk fills long before the last row.
+        QSqlQuery pragma(target.db());
+        QVERIFY(pragma.exec("PRAGMA page_count") && pragma.next());
+        const int pages = pragma.value(0).toInt();
+        QVERIFY(pragma.exec(QString("PRAGMA max_page_count = %1").arg(pages + 8)));
+    }
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Backup import rolled back"));
+    const auto result = service.importBackup(bytes, Mode::Overwrite);
+    QCOMPARE(result.cancelled, cancel);
+    QCOMPARE(result.totalImported(), 0);
+    QCOMPARE(result.totalSkipped(), 0);
+    QVERIFY(!result.errors.isEmpty());
+    QCOMPARE(result.errors.first(), cancel ? QString("Import cancelled; nothing was changed.")
+                                           : QString("The disk is full. Nothing was changed."));
+    QCOMPARE(snapshot(target.db()), before);
+    QCOMPARE(target.scalar("SELECT COUNT(*) FROM transactions").toInt(), 2);
+    // The text index still answers (its trigger is back).
+    QCOMPARE(target
+                 .scalar("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH "
+                         "'Grocer'")
+                 .toInt(),
+             1);
+}
+
+void BackupServiceTest::refusedRowIsReportedNotSkipped()
+{
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    const QByteArray bytes =
+        archive({{"manifest.json", R"({"version": 1})"},
+                 {"categories/a.json",
+                  R"({"id": "a", "name": "Kept", "created_at": "t", "updated_at": "t"})"},
+                 {"categories/b.json",
+                  R"({"id": "b", "name": "Refused", "created_at": "t", "updated_at": "t"})"}});
+    QSqlQuery trigger(db.db());
+    QVERIFY(trigger.exec("CREATE TRIGGER refuse BEFORE INSERT ON categories WHEN NEW.id = 'b' "
+                         "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    const auto result = BackupService(db.database()).importBackup(bytes, Mode::Overwrite);
+    QCOMPARE(result.categories.imported, 1);
+    QCOMPARE(result.categories.skipped, 0);
+    QCOMPARE(result.errors.size(), 1);
+    QVERIFY2(result.errors.first().startsWith("categories/b.json: "),
+             qPrintable(result.errors.first()));
+    QCOMPARE(db.scalar("SELECT name FROM categories").toString(), QString("Kept"));
 }
 
 LEDGERWELL_TEST(BackupServiceTest)

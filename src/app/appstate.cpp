@@ -17,6 +17,7 @@
 #include "services/reconciliationservice.h"
 #include "services/recurringservice.h"
 #include "services/reportservice.h"
+#include "services/settingsservice.h"
 #include "services/transactionservice.h"
 
 #include <QLoggingCategory>
@@ -84,6 +85,7 @@ void AppState::createServices()
     m_importService = new ImportService(m_transactionRepository, m_categoryRepository,
                                         m_splitLineRepository, this);
     m_backupService = new BackupService(m_database, this);
+    m_settingsService = new SettingsService(m_preferencesRepository, this);
 }
 
 void AppState::applyStoredPreferences()

@@ -19,6 +19,7 @@ class ReconciliationService;
 class RecurringRepository;
 class RecurringService;
 class ReportService;
+class SettingsService;
 class SplitLineRepository;
 class TransactionRepository;
 class TransactionService;
@@ -56,6 +57,7 @@ public:
     ReportService *reportService() const { return m_reportService; }
     ImportService *importService() const { return m_importService; }
     BackupService *backupService() const { return m_backupService; }
+    SettingsService *settingsService() const { return m_settingsService; }
     TransactionService *transactionService() const { return m_transactionService; }
     AccountService *accountService() const { return m_accountService; }
     ReconciliationService *reconciliationService() const { return m_reconciliationService; }
@@ -86,6 +88,7 @@ private:
     ReportService *m_reportService = nullptr;
     ImportService *m_importService = nullptr;
     BackupService *m_backupService = nullptr;
+    SettingsService *m_settingsService = nullptr;
     TransactionService *m_transactionService = nullptr;
     AccountService *m_accountService = nullptr;
     ReconciliationService *m_reconciliationService = nullptr;

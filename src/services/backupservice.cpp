@@ -129,8 +129,9 @@ BackupService::BackupService(Database *database, QObject *parent)
 {
 }
 
-QByteArray BackupService::exportBackup() const
+QByteArray BackupService::exportBackup()
 {
+    m_cancelRequested = false;
     int total = 0;
     for (const BackupTable &table : kTables) {
         total += m_sql
@@ -147,6 +148,9 @@ QByteArray BackupService::exportBackup() const
                         exportTable(zip, QString::fromLatin1(table.name),
                                     QString::fromLatin1(table.folder), done, total));
     }
+    if (m_cancelRequested) {
+        return {};
+    }
     zip.addFile(kManifest, QJsonDocument(manifest).toJson(QJsonDocument::Indented));
     const QByteArray bytes = zip.finish();
     emit progress(total, total);
@@ -161,7 +165,7 @@ void BackupService::reportProgress(int done, int total) const
 }
 
 int BackupService::exportTable(ZipWriter &zip, const QString &table, const QString &folder,
-                               int &done, int total) const
+                               int &done, int total)
 {
     QSqlQuery query(m_sql.database());
     query.setForwardOnly(true);
@@ -170,7 +174,7 @@ int BackupService::exportTable(ZipWriter &zip, const QString &table, const QStri
         return 0;
     }
     int count = 0;
-    while (query.next()) {
+    while (!m_cancelRequested && query.next()) {
         const QJsonObject document = rowToJson(query);
         const QString name = QStringLiteral("%1/%2.json")
                                  .arg(folder, document.value(QStringLiteral("id")).toString());
@@ -250,6 +254,7 @@ BackupService::ImportResult BackupService::importBackup(const QByteArray &archiv
     if (!ok) {
         const QStringList rowErrors = result.errors;
         result = ImportResult();
+        result.rolledBack = true;
         result.cancelled = m_cancelRequested;
         result.errors << (m_cancelRequested     ? tr("Import cancelled; nothing was changed.")
                           : m_failure.isEmpty() ? tr("The backup could not be imported; nothing "

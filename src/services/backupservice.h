@@ -46,7 +46,8 @@ public:
         TableCounts reconciliations;
         // A row a table refused, or, when the import was rolled back, the reason first.
         QStringList errors;
-        // Stopped by cancel(); then nothing was stored and every count is 0.
+        // Nothing was stored (every count is 0): cancelled, or stopped by a failure.
+        bool rolledBack = false;
         bool cancelled = false;
 
         TableCounts &table(int index);
@@ -59,12 +60,13 @@ public:
 
     explicit BackupService(Database *database, QObject *parent = nullptr);
 
-    QByteArray exportBackup() const;
+    // The whole archive; empty when cancel() was called during the export.
+    QByteArray exportBackup();
     // One database transaction: every row or, after a cancel or a failure that leaves nothing
     // safe to write (a full disk, say), none (every count 0, the reason first in `errors`).
     // Rows a table refuses on their own are left out and listed in `errors`.
     ImportResult importBackup(const QByteArray &archive, ImportMode mode);
-    // Asks a running import (called from a slot of `progress`) to stop and roll back.
+    // Asks a running export or import (from a slot of `progress`) to stop; an import rolls back.
     void cancel();
 
 signals:
@@ -73,7 +75,7 @@ signals:
 
 private:
     int exportTable(ZipWriter &zip, const QString &table, const QString &folder, int &done,
-                    int total) const;
+                    int total);
     void reportProgress(int done, int total) const;
     static QJsonObject rowToJson(const QSqlQuery &query);
     enum class RowOutcome

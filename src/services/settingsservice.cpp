@@ -1,0 +1,61 @@
+#include "settingsservice.h"
+
+#include "app/weekstart.h"
+#include "data/preferencesrepository.h"
+
+const QString SettingsService::kTheme = QStringLiteral("theme");
+const QString SettingsService::kWeekStartDay = QStringLiteral("weekStartDay");
+const QString SettingsService::kRegisterTwoLine = QStringLiteral("registerTwoLine");
+const QString SettingsService::kRegisterNewestFirst = QStringLiteral("registerNewestFirst");
+
+SettingsService::SettingsService(PreferencesRepository *preferences, QObject *parent)
+    : QObject(parent)
+    , m_preferences(preferences)
+{
+}
+
+QString SettingsService::theme() const
+{
+    const QString text = m_preferences->get(kTheme, QStringLiteral("system"));
+    return text == QLatin1String("light") || text == QLatin1String("dark")
+               ? text
+               : QStringLiteral("system");
+}
+
+bool SettingsService::setTheme(const QString &text)
+{
+    return m_preferences->set(kTheme, text);
+}
+
+Qt::DayOfWeek SettingsService::weekStart() const
+{
+    bool ok = false;
+    const int day = m_preferences->get(kWeekStartDay, QString()).toInt(&ok);
+    return ok && day >= 1 && day <= 7 ? Qt::DayOfWeek(day) : WeekStart::firstDayOfWeek();
+}
+
+bool SettingsService::setWeekStart(Qt::DayOfWeek day)
+{
+    WeekStart::setFirstDayOfWeek(day);
+    return m_preferences->setInt(kWeekStartDay, int(day));
+}
+
+bool SettingsService::registerTwoLine() const
+{
+    return m_preferences->getBool(kRegisterTwoLine, false);
+}
+
+bool SettingsService::setRegisterTwoLine(bool on)
+{
+    return m_preferences->setBool(kRegisterTwoLine, on);
+}
+
+bool SettingsService::registerNewestFirst() const
+{
+    return m_preferences->getBool(kRegisterNewestFirst, false);
+}
+
+bool SettingsService::setRegisterNewestFirst(bool on)
+{
+    return m_preferences->setBool(kRegisterNewestFirst, on);
+}

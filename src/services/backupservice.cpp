@@ -225,6 +225,17 @@ BackupService::ImportResult BackupService::importBackup(const QByteArray &archiv
         result.errors << tr("Failed to open ZIP archive");
         return result;
     }
+    const ZipReader::Expansion expansion = zip.expansion();
+    if (expansion.totalSize > kMaxTotalSize) {
+        result.errors << tr("The backup is too large to restore: it expands to more than 2 GiB.");
+        return result;
+    }
+    if (expansion.worstRatio > kMaxCompressionRatio) {
+        result.errors << tr("The backup is not a Ledgerwell backup: its entry %1 expands more "
+                            "than 200 times.")
+                             .arg(expansion.worstEntry);
+        return result;
+    }
     const std::optional<QByteArray> manifestBytes = zip.read(kManifest, kMaxEntrySize);
     if (!manifestBytes || manifestBytes->isEmpty()) {
         result.errors << tr("Invalid backup: missing manifest.json");

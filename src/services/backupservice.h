@@ -57,6 +57,10 @@ public:
 
     // Entries larger than this are not read (reported as invalid JSON).
     static constexpr qint64 kMaxEntrySize = 16 * 1024 * 1024;
+    // Archives that would expand beyond these are refused before anything is read: a small
+    // hostile file must not fill the disk or the memory.
+    static constexpr quint64 kMaxTotalSize = quint64(2) * 1024 * 1024 * 1024;
+    static constexpr double kMaxCompressionRatio = 200;
 
     explicit BackupService(Database *database, QObject *parent = nullptr);
 

@@ -37,6 +37,27 @@ QStringList ZipReader::fileNames() const
     return names;
 }
 
+ZipReader::Expansion ZipReader::expansion() const
+{
+    Expansion result;
+    const zip_int64_t count = m_archive ? zip_get_num_entries(m_archive, 0) : 0;
+    for (zip_int64_t i = 0; i < count; ++i) {
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        if (zip_stat_index(m_archive, zip_uint64_t(i), 0, &stat) != 0 ||
+            !(stat.valid & ZIP_STAT_SIZE) || !(stat.valid & ZIP_STAT_COMP_SIZE)) {
+            continue;
+        }
+        result.totalSize += stat.size;
+        const double ratio = double(stat.size) / double(std::max<zip_uint64_t>(stat.comp_size, 1));
+        if (ratio > result.worstRatio) {
+            result.worstRatio = ratio;
+            result.worstEntry = QString::fromUtf8(stat.name);
+        }
+    }
+    return result;
+}
+
 std::optional<QByteArray> ZipReader::read(const QString &name, qint64 maxSize) const
 {
     if (!m_archive) {

@@ -19,6 +19,14 @@ public:
     bool isOpen() const { return m_archive != nullptr; }
     // Entry names in archive order.
     QStringList fileNames() const;
+    struct Expansion
+    {
+        quint64 totalSize = 0; // every entry's uncompressed size, added up
+        double worstRatio = 0; // the largest uncompressed : compressed ratio of one entry
+        QString worstEntry;
+    };
+    // What the archive says it expands to, read from its directory without inflating anything.
+    Expansion expansion() const;
     // The entry's bytes; nothing when it is missing, unreadable or larger than `maxSize`.
     std::optional<QByteArray> read(const QString &name, qint64 maxSize) const;
 

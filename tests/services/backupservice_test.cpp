@@ -232,6 +232,12 @@ void BackupServiceTest::archiveLevelFailures_data()
     QTest::newRow("version 2") << archive({{"manifest.json", R"({"version": 2})"},
                                            {"accounts/a1.json", account}})
                                << "Unsupported backup version: 2";
+    // 4 MiB of blanks inside one row: a few kilobytes on disk, a flood once expanded.
+    const QByteArray bomb = R"({"id": "a1", "name": ")" + QByteArray(4 << 20, ' ') + R"("})";
+    QTest::newRow("expands too much")
+        << archive({{"manifest.json", R"({"version": 1})"}, {"accounts/a1.json", bomb}})
+        << "The backup is not a Ledgerwell backup: its entry "
+           "accounts/a1.json expands more than 200 times.";
 }
 
 void BackupServiceTest::archiveLevelFailures()
@@ -268,8 +274,15 @@ void BackupServiceTest::oversizedEntryIsNotRead()
 {
     TestDatabase db;
     QVERIFY(db.isReady());
+    // Letters that do not compress much, so that the size and not the ratio refuses it.
     QByteArray huge = R"({"id": "a1", "name": ")";
-    huge += QByteArray(BackupService::kMaxEntrySize, 'x') + R"("})";
+    QByteArray letters(BackupService::kMaxEntrySize, Qt::Uninitialized);
+    quint32 seed = 12345;
+    for (char &c : letters) {
+        seed = seed * 1664525u + 1013904223u;
+        c = char('a' + (seed >> 24) % 26);
+    }
+    huge += letters + R"("})";
     const QByteArray bytes =
         archive({{"manifest.json", R"({"version": 1})"}, {"accounts/a1.json", huge}});
     const auto result = BackupService(db.database()).importBackup(bytes, Mode::Overwrite);

@@ -1,0 +1,23 @@
+#include "server/loginlimiter.h"
+
+bool LoginLimiter::isBlocked(const QString &address, qint64 nowMs) const
+{
+    const auto it = m_entries.constFind(address);
+    return it != m_entries.constEnd() && it->blockedUntil > nowMs;
+}
+
+void LoginLimiter::recordFailure(const QString &address, qint64 nowMs)
+{
+    Entry &entry = m_entries[address];
+    entry.failures.removeIf([nowMs](qint64 at) { return nowMs - at >= kWindowMs; });
+    entry.failures.append(nowMs);
+    if (entry.failures.size() >= kMaxFailures) {
+        entry.blockedUntil = nowMs + kWindowMs;
+        entry.failures.clear();
+    }
+}
+
+void LoginLimiter::recordSuccess(const QString &address)
+{
+    m_entries.remove(address);
+}

@@ -21,6 +21,8 @@ packages=(
     qt6-httpserver-dev qt6-websockets-dev libqt6sql6-psql postgresql libsodium-dev
     # sign-in token store over the Secret Service, and a headless keyring for its test
     qtkeychain-qt6-dev dbus-x11 gnome-keyring
+    # the end-to-end sign-in test in a real (headless) browser
+    chromium chromium-driver python3-selenium
 )
 
 missing=()

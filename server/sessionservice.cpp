@@ -95,6 +95,10 @@ SessionService::authenticate(const QHttpServerRequest &request) const
     if (!user) {
         return std::nullopt;
     }
-    m_sessions.touch(sessionId);
+    // The last activity is kept to the minute: no write for every request.
+    const QDateTime lastActive = QDateTime::fromString(session->lastActiveAt, Qt::ISODateWithMs);
+    if (!lastActive.isValid() || lastActive.secsTo(QDateTime::currentDateTimeUtc()) >= 60) {
+        m_sessions.touch(sessionId);
+    }
     return Caller{*user, sessionId};
 }

@@ -76,9 +76,14 @@ QHttpServerResponse submitLogin(ServerContext &context, const QHttpServerRequest
         return refused();
     }
     const std::optional<UserRow> user = context.sessions.users().findByEmail(form.email);
-    // A missing user costs a hash as well, so that timing does not tell which addresses exist.
-    const bool good = user ? PasswordHasher::verify(user->passwordHash, form.password)
-                           : (PasswordHasher::hash(form.password), false);
+    bool good = false;
+    if (user) {
+        good = PasswordHasher::verify(user->passwordHash, form.password);
+    } else {
+        // A missing user costs a hash as well, so that timing does not tell which addresses
+        // exist.
+        PasswordHasher::hash(form.password);
+    }
     if (!good) {
         context.limiter.recordFailure(address, nowMs);
         return HttpApp::html(LoginPage::render(context.realm, form.clientId, form.redirectUri,

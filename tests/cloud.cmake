@@ -17,6 +17,9 @@ if(TARGET ledgerwell-server)
         CLASSES ServerPartsTest ServerApiTest
         LIBS ledgerwell_server ledgerwell_serverprocess
     )
+    # Every case starts its own server, twice over (SQLite and PostgreSQL): minutes on a busy
+    # machine.
+    set_tests_properties(server.ServerApiTest PROPERTIES TIMEOUT 900)
 endif()
 
 # The cloud client against a real ledgerwell-server; the Secret Service case runs on a private

@@ -46,6 +46,12 @@ void HttpApp::route(const QString &path, Method method, ArgHandler handler)
     });
 }
 
+void HttpApp::routeFuture(const QString &path, Method method, FutureHandler handler)
+{
+    m_server.route(path, method,
+                   [handler](const QHttpServerRequest &request) { return handler(request); });
+}
+
 quint16 HttpApp::listen(const QHostAddress &address, quint16 port)
 {
     const int bound = m_server.listen(address, port);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFuture>
 #include <QHostAddress>
 #include <QHttpServer>
 #include <QHttpServerRequest>
@@ -20,12 +21,15 @@ public:
     using Handler = std::function<QHttpServerResponse(const QHttpServerRequest &)>;
     using ArgHandler =
         std::function<QHttpServerResponse(const QString &, const QHttpServerRequest &)>;
+    // A handler whose answer is computed on a worker thread; it writes its own log line.
+    using FutureHandler = std::function<QFuture<QHttpServerResponse>(const QHttpServerRequest &)>;
 
     HttpApp();
 
     void route(const QString &path, Method method, Handler handler);
     // `path` holds one "<arg>" placeholder, handed to the handler as text.
     void route(const QString &path, Method method, ArgHandler handler);
+    void routeFuture(const QString &path, Method method, FutureHandler handler);
     // The port listened on, 0 on failure.
     quint16 listen(const QHostAddress &address, quint16 port);
 

@@ -3,10 +3,11 @@
 #include <QDateTime>
 #include <QHash>
 #include <QList>
+#include <QMutex>
 #include <QString>
 
 // Failed sign-ins per client address: the fifth failure within a minute blocks that address for
-// a minute.
+// a minute. Sign-ins are checked on worker threads, hence the lock.
 class LoginLimiter
 {
 public:
@@ -23,5 +24,6 @@ private:
         QList<qint64> failures;
         qint64 blockedUntil = 0;
     };
+    mutable QMutex m_mutex;
     QHash<QString, Entry> m_entries;
 };

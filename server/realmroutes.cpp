@@ -1,5 +1,6 @@
 #include "server/realmroutes.h"
 
+#include "server/accesslog.h"
 #include "server/httpapp.h"
 #include "server/loginpage.h"
 #include "server/passwordhasher.h"
@@ -7,6 +8,8 @@
 #include "server/servercontext.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QUrlQuery>
 
 namespace {
@@ -64,14 +67,24 @@ QHttpServerResponse showLogin(const ServerContext &context, const QHttpServerReq
         redirectUri, QString(), QString()));
 }
 
-QHttpServerResponse submitLogin(ServerContext &context, const QHttpServerRequest &request)
+// What a sign-in needs of its request, copied for the worker thread.
+struct SignIn
 {
-    const QString address = request.remoteAddress().toString();
+    QString address;
+    QString userAgent;
+    QByteArray body;
+    QString path;
+};
+
+// Runs on a worker thread: Argon2 takes tens of milliseconds (more under load), and other
+// requests must not wait behind it.
+QHttpServerResponse answerSignIn(ServerContext &context, const SignIn &in)
+{
     const qint64 nowMs = QDateTime::currentMSecsSinceEpoch();
-    if (context.limiter.isBlocked(address, nowMs)) {
+    if (context.limiter.isBlocked(in.address, nowMs)) {
         return tooMany();
     }
-    const LoginForm form = parseForm(request.body());
+    const LoginForm form = parseForm(in.body);
     if (!RedirectRule::isAllowed(QUrl(form.redirectUri, QUrl::StrictMode))) {
         return refused();
     }
@@ -85,14 +98,13 @@ QHttpServerResponse submitLogin(ServerContext &context, const QHttpServerRequest
         PasswordHasher::hash(form.password);
     }
     if (!good) {
-        context.limiter.recordFailure(address, nowMs);
+        context.limiter.recordFailure(in.address, nowMs);
         return HttpApp::html(LoginPage::render(context.realm, form.clientId, form.redirectUri,
                                                form.email, kWrongCredentials),
                              Status::Unauthorized);
     }
-    context.limiter.recordSuccess(address);
-    const auto tokens =
-        context.sessions.start(*user, QString::fromUtf8(request.value("User-Agent")), address);
+    context.limiter.recordSuccess(in.address);
+    const auto tokens = context.sessions.start(*user, in.userAgent, in.address);
     if (!tokens) {
         return HttpApp::error(Status::InternalServerError, QStringLiteral("cannot start session"));
     }
@@ -102,6 +114,20 @@ QHttpServerResponse submitLogin(ServerContext &context, const QHttpServerRequest
         RedirectRule::withTokens(QUrl(form.redirectUri), tokens->accessToken, tokens->refreshToken)
             .toEncoded());
     return response;
+}
+
+QFuture<QHttpServerResponse> submitLogin(ServerContext &context, const QHttpServerRequest &request)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const SignIn in{request.remoteAddress().toString(),
+                    QString::fromUtf8(request.value("User-Agent")), request.body(),
+                    request.url().path(QUrl::FullyEncoded)};
+    return QtConcurrent::run([&context, in, timer] {
+        QHttpServerResponse response = answerSignIn(context, in);
+        AccessLog::write("POST", in.path, int(response.statusCode()), timer.elapsed());
+        return response;
+    });
 }
 
 QHttpServerResponse refresh(const ServerContext &context, const QHttpServerRequest &request)
@@ -143,8 +169,8 @@ void add(HttpApp &app, ServerContext &context)
     const QString api = QStringLiteral("/api/v1/realms/%1").arg(context.realm);
     app.route(login, HttpApp::Method::Get,
               [&context](const QHttpServerRequest &r) { return showLogin(context, r); });
-    app.route(login, HttpApp::Method::Post,
-              [&context](const QHttpServerRequest &r) { return submitLogin(context, r); });
+    app.routeFuture(login, HttpApp::Method::Post,
+                    [&context](const QHttpServerRequest &r) { return submitLogin(context, r); });
     app.route(api + QStringLiteral("/auth/token/refresh"), HttpApp::Method::Post,
               [&context](const QHttpServerRequest &r) { return refresh(context, r); });
     app.route(api + QStringLiteral("/auth/logout"), HttpApp::Method::Post,

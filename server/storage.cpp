@@ -39,6 +39,7 @@ bool run(QSqlQuery &query, const QString &sql, const QVariantList &values)
 
 Storage::Storage()
     : m_connection(QStringLiteral("server-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+    , m_thread(QThread::currentThread())
 {
 }
 
@@ -52,7 +53,35 @@ Storage::~Storage()
 
 QSqlDatabase Storage::database() const
 {
-    return QSqlDatabase::database(m_connection, false);
+    if (QThread::currentThread() == m_thread) {
+        return QSqlDatabase::database(m_connection, false);
+    }
+    const QString name =
+        m_connection + QStringLiteral("-") +
+        QString::number(reinterpret_cast<quintptr>(QThread::currentThreadId()), 16);
+    if (!QSqlDatabase::contains(name)) {
+        QSqlDatabase db = QSqlDatabase::cloneDatabase(m_connection, name);
+        if (db.open()) {
+            configure(db);
+        } else {
+            qWarning("Storage::database failed: %s", qPrintable(db.lastError().text()));
+        }
+    }
+    return QSqlDatabase::database(name, false);
+}
+
+void Storage::configure(QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    if (db.driverName() == QLatin1String("QPSQL")) {
+        // Notices ("already exists, skipping") would go to standard error between the log lines.
+        query.exec(QStringLiteral("SET client_min_messages TO WARNING"));
+        return;
+    }
+    query.exec(QStringLiteral("PRAGMA foreign_keys = ON"));
+    query.exec(QStringLiteral("PRAGMA busy_timeout = 5000"));
+    // With WAL, NORMAL keeps the file consistent on a crash and spares an fsync per write.
+    query.exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
 }
 
 bool Storage::open(const QString &dataDir, const QString &databaseUrl, QString *error)
@@ -77,12 +106,8 @@ bool Storage::openSqlite(const QString &dataDir, QString *error)
         *error = db.lastError().text();
         return false;
     }
-    QSqlQuery pragma(db);
-    pragma.exec(QStringLiteral("PRAGMA foreign_keys = ON"));
-    pragma.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
-    // With WAL, NORMAL keeps the file consistent on a crash and spares an fsync per write.
-    pragma.exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
-    pragma.exec(QStringLiteral("PRAGMA busy_timeout = 5000"));
+    QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+    configure(db);
     return true;
 }
 
@@ -109,8 +134,7 @@ bool Storage::openPostgres(const QString &url, QString *error)
         *error = db.lastError().text();
         return false;
     }
-    // Notices ("already exists, skipping") would go to standard error between the log lines.
-    QSqlQuery(db).exec(QStringLiteral("SET client_min_messages TO WARNING"));
+    configure(db);
     return true;
 }
 

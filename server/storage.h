@@ -3,6 +3,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <QThread>
 #include <QVariantList>
 
 #include <functional>
@@ -23,6 +24,8 @@ public:
     // Opens the database and brings its schema up to date. On failure `error` says why.
     bool open(const QString &dataDir, const QString &databaseUrl, QString *error);
     bool isPostgres() const { return m_postgres; }
+    // The connection of the calling thread: the one opened by open() on its own thread, a copy
+    // of it (opened on first use) on any other, such as the worker that checks passwords.
     QSqlDatabase database() const;
 
     // Runs one statement with its values bound in order; false (and a logged warning naming
@@ -41,6 +44,9 @@ private:
     bool openPostgres(const QString &url, QString *error);
     bool openSqlite(const QString &dataDir, QString *error);
 
+    static void configure(QSqlDatabase &db);
+
     QString m_connection;
+    QThread *m_thread;
     bool m_postgres = false;
 };

@@ -19,6 +19,13 @@ packages=(
     libzip-dev libsqlite3-dev
     # running without a display, and fonts for it
     xvfb xauth fontconfig fonts-dejavu-core
+    # ledgerwell-server: HTTP server (needs the WebSockets package for CMake to find it), the
+    # PostgreSQL driver and a PostgreSQL 15 for its tests, libsodium for password hashing
+    qt6-httpserver-dev qt6-websockets-dev libqt6sql6-psql postgresql libsodium-dev
+    # sign-in token store over the Secret Service, and a headless keyring for its test
+    qtkeychain-qt6-dev dbus-x11 gnome-keyring
+    # the end-to-end sign-in test in a real (headless) browser
+    chromium chromium-driver python3-selenium
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "app/datadirectory.h"
+#include "cloudcommands.h"
 #include "data/accountrepository.h"
 #include "data/datetimes.h"
 #include "data/identifiers.h"
@@ -122,6 +123,7 @@ QString Cli::usage()
         "             dates as yyyy-MM-dd; by default the whole history up to today\n"
         "  post-due                                   post the due automatic recurring entries\n"
         "  sample load|clear\n"
+        "  sign-in | sign-out | whoami                the cloud account (see AUTH_BASE_URL)\n"
         "\n"
         "Run 'ledgerwell-cli COMMAND --help' for a command's options.\n");
 }
@@ -134,6 +136,11 @@ int Cli::run(const QStringList &arguments)
         args.first() == QLatin1String("-h")) {
         print(usage());
         return args.isEmpty() ? BadArguments : Ok;
+    }
+    if (CloudCommands::handles(args.first())) {
+        return args.size() == 1
+                   ? CloudCommands(m_json).run(args.first())
+                   : fail(args.first() + QStringLiteral(" takes no arguments"), BadArguments);
     }
     const QCommandLineOption account = valueOption("account", "Account name or id.", "account");
     const QList<Command> commands = {

@@ -1,0 +1,56 @@
+# ledgerwell-server, started as a process by the tests; the parts tests link its library.
+if(TARGET ledgerwell-server)
+    add_library(ledgerwell_serverprocess STATIC
+        support/serverprocess.cpp
+        support/httptestclient.cpp
+    )
+    target_include_directories(ledgerwell_serverprocess PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(ledgerwell_serverprocess
+        PUBLIC Qt6::Core Qt6::Network Qt6::Sql ledgerwell_test_options)
+    target_compile_definitions(ledgerwell_serverprocess PRIVATE
+        LEDGERWELL_SERVER="$<TARGET_FILE:ledgerwell-server>")
+    add_dependencies(ledgerwell_serverprocess ledgerwell-server)
+
+    ledgerwell_add_test_area(server
+        MAIN support/main_core.cpp
+        SOURCES server/serverparts_test.cpp server/serverapi_test.cpp
+        CLASSES ServerPartsTest ServerApiTest
+        LIBS ledgerwell_server ledgerwell_serverprocess
+    )
+    # Every case starts its own server, twice over (SQLite and PostgreSQL): minutes on a busy
+    # machine.
+    set_tests_properties(server.ServerApiTest PROPERTIES TIMEOUT 900)
+endif()
+
+# The cloud client against a real ledgerwell-server; the Secret Service case runs on a private
+# session bus with an unlocked gnome-keyring.
+if(TARGET ledgerwell-server)
+    ledgerwell_add_test_area(account
+        MAIN support/main_core.cpp
+        SOURCES
+            account/accountfixture.cpp
+            account/apiclient_test.cpp
+            account/keychain_test.cpp
+            account/scriptedserver.cpp
+            account/signin_test.cpp
+            account/tokenstore_test.cpp
+        CLASSES ApiClientTest SignInTest TokenStoreTest
+        LIBS ledgerwell_serverprocess
+    )
+    add_test(NAME account.KeychainTest
+        COMMAND ${PROJECT_SOURCE_DIR}/scripts/with-keyring.sh $<TARGET_FILE:tst_account> KeychainTest)
+    set_tests_properties(account.KeychainTest PROPERTIES TIMEOUT 120)
+endif()
+
+# ledgerwell-cli's sign-in commands against a real ledgerwell-server.
+if(TARGET ledgerwell-server)
+    target_sources(tst_cli PRIVATE cli/cloudcommands_test.cpp cli/browsersignin_test.cpp)
+    target_link_libraries(tst_cli PRIVATE ledgerwell_serverprocess)
+    target_compile_definitions(tst_cli PRIVATE
+        LEDGERWELL_BROWSER_DRIVER="${CMAKE_CURRENT_SOURCE_DIR}/cli/drive_browser.py")
+    foreach(cls CloudCommandsTest BrowserSignInTest)
+        add_test(NAME cli.${cls} COMMAND tst_cli ${cls})
+        set_tests_properties(cli.${cls} PROPERTIES
+            ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+    endforeach()
+endif()

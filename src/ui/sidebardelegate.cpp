@@ -97,9 +97,8 @@ void SidebarDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
     style->drawControl(QStyle::CE_ItemViewItem, &background, painter, widget);
 
     const Fonts f = fonts();
-    const QRect box = option.rect.adjusted(kPadX + kLeft, kPadY, -kPadX - kRight, -kPadY);
-    const int height = contentHeight(f);
-    const int top = box.top() + (box.height() - height) / 2;
+    const QRect box =
+        option.rect.adjusted(kPadX + kLeft, kPadY + kVertical, -kPadX - kRight, -kPadY - kVertical);
     painter->save();
     painter->setFont(f.icon);
     painter->setPen(kIconColor);
@@ -110,7 +109,12 @@ void SidebarDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
     const int left = icon.right() + 1 + kSpacing;
     const QFontMetrics nameMetrics(f.name);
     const QFontMetrics amountMetrics(f.amount);
-    const int firstHeight = std::max(nameMetrics.height(), amountMetrics.height());
+    const QFontMetrics detailMetrics(f.detail);
+    // As a layout would: the spare height is shared by the two rows, each centred in its share.
+    const int spare = std::max(0, box.height() - contentHeight(f));
+    const int firstHeight =
+        std::max(nameMetrics.height(), amountMetrics.height()) + spare - spare / 2;
+    const int top = box.top();
     const QString amount = index.data(SidebarModel::BalanceTextRole).toString();
     const int amountWidth = amountMetrics.horizontalAdvance(amount) + 4;
     const QRect amountRect(box.right() + 1 - amountWidth, top, amountWidth, firstHeight);
@@ -126,9 +130,8 @@ void SidebarDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
         nameRect, Qt::AlignLeft | Qt::AlignVCenter,
         nameMetrics.elidedText(index.data().toString(), Qt::ElideRight, nameRect.width()));
 
-    const QFontMetrics detailMetrics(f.detail);
     const QRect detailRect(left, top + firstHeight + kRowGap, box.right() + 1 - left,
-                           detailMetrics.height());
+                           detailMetrics.height() + spare / 2);
     painter->setFont(f.detail);
     painter->setPen(kMutedColor);
     painter->drawText(detailRect, Qt::AlignLeft | Qt::AlignVCenter,

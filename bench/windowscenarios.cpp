@@ -13,7 +13,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
-#include <QListWidget>
+#include <QListView>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -99,7 +99,7 @@ void windowScenarios(int transactions, int runs, const QString &programPath)
     QApplication::processEvents();
     measure("window.sidebarRefresh", runs, [&] {
         window.onAccountsChanged();
-        return window.accountList()->count();
+        return window.accountList()->model()->rowCount();
     });
     measure("window.import10k.withWindow", 1, [&] {
         const int imported = state.importService()->importCsv(withWindow, account, {}).imported;

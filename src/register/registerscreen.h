@@ -12,6 +12,7 @@ class QPushButton;
 class RegisterDelegate;
 class RegisterModel;
 class RegisterTableView;
+struct RecurringTransaction;
 struct Transaction;
 
 // The check register of one account, edited in place from the keyboard one line at a time.
@@ -56,6 +57,8 @@ public:
 signals:
     void reconcileRequested(const QString &accountId);
     void errorMessage(const QString &text);
+    void newTransactionRequested(const QString &accountId);
+    void memorizeRequested(const RecurringTransaction &seed);
 
 public slots:
     void onContextMenu(const QPoint &position);

@@ -3,9 +3,9 @@
 #include "data/datetimes.h"
 #include "data/identifiers.h"
 #include "formhelpers.h"
+#include "register/datefield.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -29,7 +29,7 @@ AccountFormDialog::AccountFormDialog(const Account &account, QWidget *parent)
     m_name->setText(account.name);
     m_type->setCurrentIndex(m_type->findData(accountTypeToText(account.type)));
     m_currency->setCurrentIndex(m_currency->findData(currencyToText(account.currency)));
-    m_startingBalance->setValue(double(account.startingBalance) / 100.0);
+    m_startingBalance->setValue(FormHelpers::valueOf(account.startingBalance, account.currency));
     m_institution->setText(account.institution);
     m_lastFour->setText(account.accountNumberLast4);
 }
@@ -59,8 +59,11 @@ void AccountFormDialog::build()
     m_startingBalance->setDecimals(2);
     m_startingBalance->setPrefix(QStringLiteral("$ "));
     m_startingBalance->setValue(0);
-    m_asOf = new QDateEdit(QDate::currentDate(), this);
-    FormHelpers::setUpDateEdit(m_asOf);
+    // The balance is typed in the chosen currency: whole yen, cents for the others.
+    connect(m_currency, &QComboBox::currentIndexChanged, this,
+            [this] { FormHelpers::setUpAmount(m_startingBalance, currency()); });
+    // A date typed in full ("11/1/26") is read as the register reads it.
+    m_asOf = new DateField(this);
     m_institution = new QLineEdit(this);
     m_institution->setPlaceholderText(tr("Bank name (optional)"));
     m_lastFour = new QLineEdit(this);
@@ -89,11 +92,29 @@ Account AccountFormDialog::account() const
     }
     a.name = m_name->text().trimmed();
     a.type = accountTypeFromText(m_type->currentData().toString());
-    a.currency = currencyFromText(m_currency->currentData().toString());
-    a.startingBalance = FormHelpers::centsFromValue(m_startingBalance->value());
+    a.currency = currency();
+    a.startingBalance = openingBalance();
     a.institution = m_institution->text();
     a.accountNumberLast4 = m_lastFour->text();
     return a;
+}
+
+void AccountFormDialog::setOpeningBalance(qint64 amount, const QDate &date)
+{
+    m_startingBalance->setValue(FormHelpers::valueOf(amount, currency()));
+    if (date.isValid()) {
+        m_asOf->setDate(date);
+    }
+}
+
+Currency AccountFormDialog::currency() const
+{
+    return currencyFromText(m_currency->currentData().toString());
+}
+
+qint64 AccountFormDialog::openingBalance() const
+{
+    return FormHelpers::minorUnits(m_startingBalance->value(), currency());
 }
 
 QDate AccountFormDialog::asOfDate() const

@@ -1,16 +1,14 @@
 #include "formhelpers.h"
 
-#include "app/weekstart.h"
 #include "data/category.h"
+#include "register/categoryprompt.h"
 
-#include <QCalendarWidget>
 #include <QComboBox>
 #include <QCompleter>
-#include <QDateEdit>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QHash>
-#include <QLocale>
 
 namespace FormHelpers {
 
@@ -18,6 +16,45 @@ qint64 centsFromValue(double value)
 {
     const double scaled = value * 100.0;
     return static_cast<qint64>(scaled >= 0 ? scaled + 0.5 : scaled - 0.5);
+}
+
+qint64 minorUnits(double value, Currency currency)
+{
+    if (currencyHasCents(currency)) {
+        return centsFromValue(value);
+    }
+    return static_cast<qint64>(value >= 0 ? value + 0.5 : value - 0.5);
+}
+
+double valueOf(qint64 minorUnits, Currency currency)
+{
+    return currencyHasCents(currency) ? double(minorUnits) / 100.0 : double(minorUnits);
+}
+
+void setUpAmount(QDoubleSpinBox *box, Currency currency)
+{
+    const double value = box->value();
+    box->setDecimals(currencyHasCents(currency) ? 2 : 0);
+    box->setPrefix(currencySymbol(currency) + QLatin1Char(' '));
+    box->setValue(value);
+}
+
+std::optional<QString> readCategory(QComboBox *combo, CategoryPrompt &prompt, qint64 amount,
+                                    QWidget *parent)
+{
+    const QString typed = combo->currentText();
+    const int current = combo->currentIndex();
+    if (current >= 0 && combo->itemText(current) == typed) {
+        return combo->itemData(current).toString();
+    }
+    if (typed.trimmed().isEmpty()) {
+        return QString();
+    }
+    const int listed = combo->findText(typed.trimmed(), Qt::MatchFixedString);
+    if (listed >= 0) {
+        return combo->itemData(listed).toString();
+    }
+    return prompt.resolve(typed, amount, parent);
 }
 
 void fillCategories(QComboBox *combo, const QList<Category> &categories, const QString &firstText)
@@ -55,15 +92,6 @@ QCompleter *payeeCompleter(const QStringList &payees, QObject *parent, int visib
     completer->setCompletionMode(QCompleter::PopupCompletion);
     completer->setMaxVisibleItems(visibleItems);
     return completer;
-}
-
-void setUpDateEdit(QDateEdit *edit)
-{
-    edit->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
-    edit->setCalendarPopup(true);
-    if (QCalendarWidget *calendar = edit->calendarWidget()) {
-        calendar->setFirstDayOfWeek(WeekStart::firstDayOfWeek());
-    }
 }
 
 QDialogButtonBox *okCancelButtons(QDialog *dialog)

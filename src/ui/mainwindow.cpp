@@ -1,95 +1,49 @@
 #include "mainwindow.h"
 
 #include "accountformdialog.h"
+#include "accountsidebar.h"
 #include "app/appstate.h"
 #include "categoriesscreen.h"
 #include "data/accountrepository.h"
-#include "data/datetimes.h"
-#include "data/identifiers.h"
-#include "data/money.h"
 #include "data/preferencesrepository.h"
-#include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
-#include "elidedlabel.h"
+#include "emptystatepage.h"
 #include "importscreen.h"
+#include "mainmenu.h"
 #include "payeescreen.h"
 #include "reconciliationhistoryscreen.h"
 #include "reconciliationscreen.h"
+#include "recurringformdialog.h"
 #include "recurringscreen.h"
 #include "register/registerscreen.h"
 #include "reportsscreen.h"
 #include "searchscreen.h"
 #include "services/accountservice.h"
 #include "services/recurringservice.h"
-#include "services/reporttable.h"
-#include "services/sampledataservice.h"
+#include "services/transactionservice.h"
+#include "sidebarmodel.h"
 #include "statusbar.h"
 #include "thememanager.h"
+#include "toolwindows.h"
+#include "transactionformdialog.h"
 #include "welcomescreen.h"
 
-#include <QAbstractItemModel>
-#include <QApplication>
 #include <QCloseEvent>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QScrollBar>
 #include <QSettings>
-#include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTimer>
-#include <QVBoxLayout>
+
+#include <memory>
 
 namespace {
 
 const QString kGeometryKey = QStringLiteral("mainwindow/geometry");
 const QString kSplitterKey = QStringLiteral("mainwindow/splitter");
-const QString kTeal = QStringLiteral("#4DB6AC");
-const QString kSidebarMuted = QStringLiteral("#8FAF9F");
-
-QFont scaled(int delta, QFont::Weight weight)
-{
-    QFont font = QApplication::font();
-    font.setPointSizeF(std::max(7.0, font.pointSizeF() + delta));
-    font.setWeight(weight);
-    return font;
-}
-
-QLabel *glyphLabel(char16_t glyph, int pixels, const QString &color, QWidget *parent)
-{
-    auto *label = new QLabel(QString(QChar(glyph)), parent);
-    QFont font(QStringLiteral("Material Icons"));
-    font.setPixelSize(pixels);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet(QStringLiteral("color: %1;").arg(color));
-    return label;
-}
-
-char16_t typeGlyph(AccountType type)
-{
-    switch (type) {
-    case AccountType::Checking:
-        return 0xE84F;
-    case AccountType::Savings:
-        return 0xE2EB;
-    case AccountType::CreditCard:
-        return 0xE870;
-    case AccountType::Cash:
-        return 0xE57D;
-    case AccountType::Investment:
-        return 0xE8E5;
-    case AccountType::Other:
-        break;
-    }
-    return 0xE850;
-}
 
 } // namespace
 
@@ -98,7 +52,9 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     , m_state(state)
     , m_theme(ThemeManager::createApplied(state->preferencesRepository(), this))
     , m_register(new RegisterScreen(state, this))
+    , m_tools(new ToolWindows(this))
     , m_question(Prompts::yesNo(QMessageBox::No, QMessageBox::Warning))
+    , m_message(Prompts::warning())
     , m_runDialog(Prompts::modal())
 {
     setWindowTitle(tr("Varnaby Ledgerwell"));
@@ -106,14 +62,33 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     if (geometry.isEmpty() || !restoreGeometry(geometry)) {
         resize(1280, 900);
     }
-    setupMenuBar();
+    new MainMenu(m_state, this);
+    buildPages();
+    m_statusBar = new StatusBar(this);
+    setStatusBar(m_statusBar);
+    connectSignals();
+    updateAuthUI();
+    refreshSidebar();
+    postDueAtStart();
+    updateRecurringDue();
+    chooseInitialAccount();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildPages()
+{
     m_welcome = new WelcomeScreen(this);
+    auto *empty = new EmptyStatePage(this);
+    connect(empty, &EmptyStatePage::createAccountRequested, this,
+            &MainWindow::showNewAccountDialog);
     m_pages = new QStackedWidget(this);
     m_pages->addWidget(m_welcome);
     m_pages->addWidget(m_register);
-    m_pages->addWidget(buildEmptyPage());
+    m_pages->addWidget(empty);
+    m_sidebar = new AccountSidebar(this);
     m_splitter = new QSplitter(Qt::Horizontal, this);
-    m_splitter->addWidget(buildSidebar());
+    m_splitter->addWidget(m_sidebar);
     m_splitter->addWidget(m_pages);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
@@ -123,181 +98,15 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
         m_splitter->setSizes({280, 1000});
     }
     setCentralWidget(m_splitter);
-    m_statusBar = new StatusBar(this);
-    setStatusBar(m_statusBar);
-    connectSignals();
-    updateAuthUI();
-    refreshSidebar();
-
-    const int posted = m_state->recurringService()->autoPostDue();
-    if (posted > 0) {
-        m_statusBar->showTransient(tr("Auto-posted %n recurring transaction(s)", nullptr, posted),
-                                   5000);
-        refreshSidebar();
-    }
-    updateRecurringDue();
-    chooseInitialAccount();
-}
-
-MainWindow::~MainWindow() = default;
-
-void MainWindow::setupMenuBar()
-{
-    QMenu *file = menuBar()->addMenu(tr("&File"));
-    QAction *newTransaction = file->addAction(tr("&New Transaction"));
-    newTransaction->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
-    connect(newTransaction, &QAction::triggered, this, [this] {
-        if (m_pages->currentIndex() == RegisterPage) {
-            m_register->insertNewEntry();
-        }
-    });
-    QAction *newAccount = file->addAction(tr("New &Account"));
-    newAccount->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+N")));
-    connect(newAccount, &QAction::triggered, this, &MainWindow::showNewAccountDialog);
-    file->addSeparator();
-    QAction *import = file->addAction(tr("&Import..."));
-    import->setShortcut(QKeySequence(QStringLiteral("Ctrl+I")));
-    connect(import, &QAction::triggered, this, &MainWindow::showImportWindow);
-    file->addSeparator();
-    QAction *quit = file->addAction(tr("&Quit"));
-    quit->setShortcut(QKeySequence::Quit);
-    connect(quit, &QAction::triggered, this, &QWidget::close);
-
-    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
-    QAction *find = edit->addAction(tr("&Find..."));
-    find->setShortcut(QKeySequence::Find);
-    connect(find, &QAction::triggered, this, &MainWindow::showSearchWindow);
-
-    QMenu *view = menuBar()->addMenu(tr("&View"));
-    QAction *reports = view->addAction(tr("&Reports"));
-    reports->setShortcut(QKeySequence(QStringLiteral("Ctrl+2")));
-    connect(reports, &QAction::triggered, this, &MainWindow::showReportsWindow);
-    QAction *recurring = view->addAction(tr("Re&curring Transactions"));
-    recurring->setShortcut(QKeySequence(QStringLiteral("Ctrl+3")));
-    connect(recurring, &QAction::triggered, this, &MainWindow::showRecurringWindow);
-    QAction *categories = view->addAction(tr("C&ategories"));
-    categories->setShortcut(QKeySequence(QStringLiteral("Ctrl+4")));
-    connect(categories, &QAction::triggered, this, &MainWindow::showCategoriesWindow);
-
-    QMenu *account = menuBar()->addMenu(tr("&Account"));
-    connect(account->addAction(tr("&Edit...")), &QAction::triggered, this,
-            &MainWindow::showEditAccountDialog);
-    QAction *reconcile = account->addAction(tr("&Reconcile..."));
-    reconcile->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
-    connect(reconcile, &QAction::triggered, this, &MainWindow::showReconciliationWindow);
-    connect(account->addAction(tr("Reconciliation &History...")), &QAction::triggered, this,
-            &MainWindow::showReconciliationHistoryWindow);
-    connect(account->addAction(tr("Rename &Payees...")), &QAction::triggered, this,
-            &MainWindow::showPayeesWindow);
-    account->addSeparator();
-    connect(account->addAction(tr("&Delete")), &QAction::triggered, this,
-            &MainWindow::deleteCurrentAccount);
-    addHelpMenu();
-}
-
-void MainWindow::addHelpMenu()
-{
-    QMenu *help = menuBar()->addMenu(tr("&Help"));
-    connect(help->addAction(tr("&About Varnaby Ledgerwell")), &QAction::triggered, this,
-            &MainWindow::showAbout);
-    connect(help->addAction(tr("&Keyboard Shortcuts")), &QAction::triggered, this,
-            &MainWindow::showShortcuts);
-    if (!qEnvironmentVariableIsEmpty("LEDGERWELL_DEV")) {
-        help->addSeparator();
-        connect(help->addAction(tr("Load &Sample Data")), &QAction::triggered, this,
-                &MainWindow::loadSampleData);
-        connect(help->addAction(tr("&Clear Sample Data")), &QAction::triggered, this,
-                &MainWindow::clearSampleData);
-    }
-}
-
-QWidget *MainWindow::buildEmptyPage()
-{
-    auto *page = new QWidget(this);
-    auto *column = new QVBoxLayout(page);
-    column->setSpacing(12);
-    column->setAlignment(Qt::AlignCenter);
-    auto *title = new QLabel(tr("Welcome to Varnaby Ledgerwell"), page);
-    title->setFont(scaled(8, QFont::DemiBold));
-    title->setAlignment(Qt::AlignCenter);
-    auto *line = new QLabel(tr("Create your first account to get started."), page);
-    line->setFont(scaled(1, QFont::Medium));
-    line->setAlignment(Qt::AlignCenter);
-    line->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
-    auto *create = new QPushButton(tr("Create Account"), page);
-    create->setObjectName(QStringLiteral("createAccountButton"));
-    create->setMinimumSize(180, 40);
-    create->setCursor(Qt::PointingHandCursor);
-    create->setStyleSheet(
-        QStringLiteral("QPushButton {  background-color: %1;  color: white;  border: none;  "
-                       "border-radius: 4px;  padding: 6px 16px;  font-weight: 600;  min-width: "
-                       "80px;}QPushButton:hover {  background-color: #00796B;}QPushButton:pressed "
-                       "{  background-color: #004D40;}")
-            .arg(QStringLiteral("#00897B")));
-    connect(create, &QPushButton::clicked, this, &MainWindow::showNewAccountDialog);
-    auto *buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
-    buttonRow->addWidget(create);
-    buttonRow->addStretch();
-    auto *hint = new QLabel(
-        tr("You can also import transactions from a CSV file via File \u203A Import."), page);
-    hint->setAlignment(Qt::AlignCenter);
-    hint->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
-    column->addWidget(glyphLabel(0xE850, 96, kTeal, page));
-    column->addWidget(title);
-    column->addWidget(line);
-    column->addLayout(buttonRow);
-    column->addWidget(hint);
-    return page;
-}
-
-QWidget *MainWindow::buildSidebar()
-{
-    auto *sidebar = new QWidget(this);
-    auto *layout = new QVBoxLayout(sidebar);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    m_accountList = new QListWidget(sidebar);
-    m_accountList->setMinimumWidth(260);
-    m_accountList->setFocusPolicy(Qt::NoFocus);
-    m_accountList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_accountList->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_accountList->setDragDropMode(QAbstractItemView::InternalMove);
-    m_accountList->setDefaultDropAction(Qt::MoveAction);
-    m_accountList->setStyleSheet(
-        QStringLiteral("QListWidget {  background-color: %1;  border: none;  outline: none;  "
-                       "padding: 6px 0;  font-size: 10pt;}QListWidget::item {  color: %2;  "
-                       "padding: 7px 14px;  border: none;}QListWidget::item:hover {  "
-                       "background-color: %3;  color: %4;}QListWidget::item:selected {  "
-                       "background-color: %5;  color: %4;}QListWidget::item:disabled {  color: "
-                       "%6;  padding: 10px 14px 4px 14px;  background: transparent;}")
-            .arg(QStringLiteral("#152420"), kSidebarMuted, QStringLiteral("#1E3530"),
-                 QStringLiteral("#FFFFFF"), QStringLiteral("#26574A"), QStringLiteral("#5A7A6E")));
-    connect(m_accountList, &QListWidget::itemClicked, this, &MainWindow::onAccountClicked);
-    connect(m_accountList, &QWidget::customContextMenuRequested, this,
-            &MainWindow::onAccountContextMenu);
-    connect(m_accountList->model(), &QAbstractItemModel::rowsMoved, this,
-            [this] { QTimer::singleShot(0, this, &MainWindow::saveSortOrder); });
-    m_totalLabel = new QLabel(sidebar);
-    m_totalLabel->setFont(scaled(0, QFont::Medium));
-    m_totalLabel->setAlignment(Qt::AlignCenter);
-    m_totalLabel->setFixedHeight(32);
-    m_totalLabel->setStyleSheet(
-        QStringLiteral("background: %1; color: %2; border-top: 1px solid %3; padding: 4px;")
-            .arg(QStringLiteral("#152420"), kSidebarMuted, QStringLiteral("#1E3028")));
-    layout->addWidget(m_accountList, 1);
-    layout->addWidget(m_totalLabel);
-    sidebar->setMinimumWidth(260);
-    sidebar->setMaximumWidth(500);
-    return sidebar;
 }
 
 void MainWindow::connectSignals()
 {
-    connect(m_register, &RegisterScreen::reconcileRequested, this,
-            &MainWindow::showReconciliationWindow);
-    connect(m_register, &RegisterScreen::errorMessage, this,
-            [this](const QString &text) { m_statusBar->showTransient(text, 5000); });
+    connectRegister();
+    connect(m_sidebar, &AccountSidebar::accountChosen, this, &MainWindow::selectAccount);
+    connect(m_sidebar, &AccountSidebar::contextMenuRequested, this,
+            &MainWindow::onAccountContextMenu);
+    connect(m_sidebar, &AccountSidebar::orderChanged, this, &MainWindow::saveSortOrder);
     connect(m_state->preferencesRepository(), &PreferencesRepository::changed, this,
             [this](const QString &key) {
                 static const QStringList keys = {
@@ -323,6 +132,50 @@ void MainWindow::connectSignals()
             &MainWindow::updateRecurringDue);
     connect(m_state->recurringRepository(), &RecurringRepository::recurringChanged, this,
             &MainWindow::updateRecurringDue);
+    // Connected before the start-up posting pass, which is where most entries are found broken.
+    connect(m_state->recurringService(), &RecurringService::entryDeactivated, this,
+            [this](const QString &, const QString &payee) { onEntryDeactivated(payee); });
+}
+
+void MainWindow::connectRegister()
+{
+    connect(m_register, &RegisterScreen::reconcileRequested, this,
+            &MainWindow::showReconciliationWindow);
+    connect(m_register, &RegisterScreen::errorMessage, this,
+            [this](const QString &text) { m_statusBar->showTransient(text, 5000); });
+    connect(m_register, &RegisterScreen::newTransactionRequested, this,
+            &MainWindow::addTransactionFromForm);
+    connect(m_register, &RegisterScreen::memorizeRequested, this, &MainWindow::memorize);
+}
+
+void MainWindow::postDueAtStart()
+{
+    const int posted = m_state->recurringService()->autoPostDue();
+    m_starting = false;
+    QStringList parts;
+    if (posted > 0) {
+        parts << tr("Auto-posted %n recurring transaction(s)", nullptr, posted);
+        refreshSidebar();
+    }
+    if (!m_deactivatedAtStart.isEmpty()) {
+        parts << tr("Recurring entries that can no longer post were set inactive: %1")
+                     .arg(m_deactivatedAtStart.join(QStringLiteral(", ")));
+    }
+    if (!parts.isEmpty()) {
+        m_statusBar->showTransient(parts.join(QStringLiteral("  \u00B7  ")),
+                                   m_deactivatedAtStart.isEmpty() ? 5000 : 10000);
+    }
+}
+
+void MainWindow::onEntryDeactivated(const QString &payee)
+{
+    const QString name = payee.isEmpty() ? tr("(no payee)") : payee;
+    if (m_starting) {
+        m_deactivatedAtStart << name;
+        return;
+    }
+    m_statusBar->showTransient(
+        tr("Recurring entries that can no longer post were set inactive: %1").arg(name), 10000);
 }
 
 void MainWindow::updateAuthUI()
@@ -340,9 +193,19 @@ void MainWindow::updateRecurringDue()
     m_statusBar->setRecurringDue(m_state->recurringService()->pendingCount());
 }
 
+QListView *MainWindow::accountList() const
+{
+    return m_sidebar->view();
+}
+
 QString MainWindow::totalText() const
 {
-    return m_totalLabel->text();
+    return m_sidebar->totalText();
+}
+
+QList<QShortcut *> MainWindow::accountShortcuts() const
+{
+    return m_sidebar->shortcuts();
 }
 
 void MainWindow::scheduleSidebarRefresh()
@@ -366,111 +229,28 @@ void MainWindow::onAccountsChanged()
     refreshSidebar();
 }
 
-QWidget *MainWindow::accountItemWidget(const Account &account, qint64 balance) const
-{
-    auto *widget = new QWidget;
-    auto *row = new QHBoxLayout(widget);
-    row->setContentsMargins(6, 8, 8, 8);
-    row->setSpacing(8);
-    QLabel *icon = glyphLabel(typeGlyph(account.type), 22, kTeal, widget);
-    icon->setFixedSize(24, 24);
-    row->addWidget(icon);
-    auto *column = new QVBoxLayout;
-    column->setSpacing(2);
-    auto *first = new QHBoxLayout;
-    auto *name = new ElidedLabel(account.name, widget);
-    QFont nameFont = QApplication::font();
-    nameFont.setWeight(QFont::Medium);
-    name->setFont(nameFont);
-    name->setStyleSheet(QStringLiteral("color: #FFFFFF;"));
-    name->setToolTip(account.name);
-    auto *amount = new QLabel(formatMoney(balance, account.currency), widget);
-    QFont mono(QStringLiteral("monospace"));
-    mono.setStyleHint(QFont::Monospace);
-    mono.setPointSizeF(QApplication::font().pointSizeF());
-    amount->setFont(mono);
-    amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    amount->setStyleSheet(balance >= 0 ? QStringLiteral("color: #66BB6A;")
-                                       : QStringLiteral("color: #FF8A80;"));
-    amount->setMinimumWidth(QFontMetrics(mono).horizontalAdvance(amount->text()) + 4);
-    amount->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-    first->addWidget(name, 1);
-    first->addWidget(amount);
-    QString detail = account.institution.isEmpty()
-                         ? ReportTable::accountTypeLabel(accountTypeToText(account.type))
-                         : account.institution;
-    if (!account.accountNumberLast4.isEmpty()) {
-        detail += QStringLiteral("  \u00B7  *%1").arg(account.accountNumberLast4);
-    }
-    auto *second = new QLabel(detail, widget);
-    second->setFont(scaled(-2, QFont::Normal));
-    second->setStyleSheet(QStringLiteral("color: %1;").arg(kSidebarMuted));
-    column->addLayout(first);
-    column->addWidget(second);
-    row->addLayout(column, 1);
-    return widget;
-}
-
 void MainWindow::refreshSidebar()
 {
     ++m_sidebarRefreshes;
     m_lastRefresh.start();
-    m_accountList->clear();
     const QList<Account> accounts = m_state->accountRepository()->findAll();
     // A sum in SQL gives the register's last running balance without loading its lines.
-    const QHash<QString, qint64> sums = m_state->transactionRepository()->balancesByAccount();
-    qint64 total = 0;
-    for (const Account &account : accounts) {
-        const qint64 balance = account.startingBalance + sums.value(account.id);
-        total += balance;
-        auto *item = new QListWidgetItem(m_accountList);
-        item->setData(Qt::UserRole, account.id);
-        QWidget *widget = accountItemWidget(account, balance);
-        // The style sheet pads every item by 7 pixels above and below on top of the 10 spare.
-        item->setSizeHint(
-            QSize(m_accountList->viewport()->width(), widget->sizeHint().height() + 10 + 14));
-        m_accountList->setItemWidget(item, widget);
-    }
+    m_sidebar->setAccounts(accounts, m_state->transactionRepository()->balancesByAccount(),
+                           m_state->currentAccountId());
     m_statusBar->setAccountCount(int(accounts.size()));
-    rebuildAccountShortcuts();
-    m_totalLabel->setText(accounts.isEmpty()
-                              ? tr("No accounts")
-                              : tr("Total: %1").arg(formatMoney(total, Currency::USD)));
-    for (int i = 0; i < m_accountList->count(); ++i) {
-        if (m_accountList->item(i)->data(Qt::UserRole).toString() == m_state->currentAccountId()) {
-            m_accountList->setCurrentRow(i);
-        }
+}
+
+void MainWindow::saveSortOrder(const QList<QPair<QString, int>> &orders)
+{
+    if (!m_state->accountService()->updateSortOrders(orders)) {
+        m_statusBar->showTransient(m_state->accountService()->lastError(), 5000);
+        refreshSidebar();
     }
 }
 
-void MainWindow::rebuildAccountShortcuts()
+void MainWindow::onAccountClicked(const QModelIndex &index)
 {
-    qDeleteAll(m_accountShortcuts);
-    m_accountShortcuts.clear();
-    for (int i = 0; i < std::min(m_accountList->count(), 10); ++i) {
-        const QString id = m_accountList->item(i)->data(Qt::UserRole).toString();
-        auto *shortcut = new QShortcut(QKeySequence(QStringLiteral("Alt+%1").arg((i + 1) % 10)),
-                                       this, nullptr, nullptr, Qt::WindowShortcut);
-        connect(shortcut, &QShortcut::activated, this, [this, id] { selectAccount(id); });
-        m_accountShortcuts << shortcut;
-    }
-}
-
-void MainWindow::saveSortOrder()
-{
-    QList<QPair<QString, int>> orders;
-    for (int i = 0; i < m_accountList->count(); ++i) {
-        const QString id = m_accountList->item(i)->data(Qt::UserRole).toString();
-        if (!id.isEmpty()) {
-            orders.append({id, int(orders.size())});
-        }
-    }
-    m_state->accountRepository()->updateSortOrders(orders);
-}
-
-void MainWindow::onAccountClicked(QListWidgetItem *item)
-{
-    const QString id = item ? item->data(Qt::UserRole).toString() : QString();
+    const QString id = m_sidebar->model()->accountIdAt(index.row());
     if (!id.isEmpty()) {
         selectAccount(id);
     }
@@ -484,11 +264,7 @@ void MainWindow::selectAccount(const QString &accountId)
         m_register->setAccount(accountId);
     }
     m_pages->setCurrentIndex(RegisterPage);
-    for (int i = 0; i < m_accountList->count(); ++i) {
-        if (m_accountList->item(i)->data(Qt::UserRole).toString() == accountId) {
-            m_accountList->setCurrentRow(i);
-        }
-    }
+    m_sidebar->select(accountId);
 }
 
 void MainWindow::chooseInitialAccount()
@@ -499,9 +275,9 @@ void MainWindow::chooseInitialAccount()
         selectAccount(remembered);
         return;
     }
-    const QList<Account> accounts = m_state->accountRepository()->findAll();
-    if (!accounts.isEmpty()) {
-        selectAccount(accounts.first().id);
+    const QString first = m_sidebar->model()->accountIdAt(0);
+    if (!first.isEmpty()) {
+        selectAccount(first);
         return;
     }
     // Page 2 would be for a signed-in user with no account yet.
@@ -520,18 +296,18 @@ bool MainWindow::requireAccount()
 void MainWindow::showNewAccountDialog()
 {
     AccountFormDialog dialog(this);
-    if (!m_runDialog(&dialog)) {
-        return;
+    // A refused save keeps the form as typed, so the user can correct it or cancel.
+    while (m_runDialog(&dialog)) {
+        Account account = dialog.account();
+        if (account.name.isEmpty()) {
+            return;
+        }
+        if (m_state->accountService()->create(account, dialog.asOfDate())) {
+            selectAccount(account.id);
+            return;
+        }
+        m_message(this, tr("New Account"), m_state->accountService()->lastError());
     }
-    Account account = dialog.account();
-    if (account.name.isEmpty()) {
-        return;
-    }
-    if (!m_state->accountService()->create(account, dialog.asOfDate())) {
-        m_statusBar->showTransient(tr("The account could not be saved"), 5000);
-        return;
-    }
-    selectAccount(account.id);
 }
 
 void MainWindow::showEditAccountDialog()
@@ -543,15 +319,46 @@ void MainWindow::showEditAccountDialog()
     if (!account) {
         return;
     }
+    AccountService *service = m_state->accountService();
     AccountFormDialog dialog(*account, this);
-    if (!m_runDialog(&dialog)) {
+    const AccountService::OpeningBalance opening = service->openingBalance(account->id);
+    dialog.setOpeningBalance(opening.amount, opening.date);
+    while (m_runDialog(&dialog)) {
+        if (service->edit(dialog.account(), dialog.openingBalance(), dialog.asOfDate())) {
+            m_register->reload();
+            refreshSidebar();
+            return;
+        }
+        m_message(this, tr("Edit Account"), service->lastError());
+    }
+}
+
+void MainWindow::addTransactionFromForm(const QString &accountId)
+{
+    if (accountId.isEmpty()) {
         return;
     }
-    Account edited = dialog.account();
-    edited.updatedAt = DateTimes::nowUtc();
-    edited.syncStatus = SyncStatus::Pending;
-    m_state->accountRepository()->update(edited);
-    m_register->reload();
+    TransactionFormDialog dialog(m_state, accountId, this);
+    while (m_runDialog(&dialog)) {
+        if (m_state->transactionService()->add(dialog.transaction())) {
+            m_register->reload();
+            m_register->scrollToEntryRow();
+            return;
+        }
+        m_message(this, tr("New Transaction"), m_state->transactionService()->lastError());
+    }
+}
+
+void MainWindow::memorize(const RecurringTransaction &seed)
+{
+    std::unique_ptr<RecurringFormDialog> dialog(RecurringFormDialog::memorize(m_state, seed, this));
+    while (m_runDialog(dialog.get())) {
+        if (m_state->recurringService()->add(dialog->recurring())) {
+            m_register->showStatus(tr("Transaction memorized as recurring"), 3000);
+            return;
+        }
+        m_message(this, tr("Memorize Transaction"), m_state->recurringService()->lastError());
+    }
 }
 
 void MainWindow::deleteAccount(const QString &accountId)
@@ -568,7 +375,7 @@ void MainWindow::deleteAccount(const QString &accountId)
         return;
     }
     if (!m_state->accountService()->remove(accountId)) {
-        m_statusBar->showTransient(tr("The account could not be deleted"), 5000);
+        m_statusBar->showTransient(m_state->accountService()->lastError(), 5000);
         return;
     }
     if (m_state->currentAccountId() == accountId) {
@@ -589,8 +396,7 @@ void MainWindow::onAccountContextMenu(const QPoint &position)
 {
     QMenu menu(this);
     menu.addAction(tr("New Account..."), this, &MainWindow::showNewAccountDialog);
-    QListWidgetItem *item = m_accountList->itemAt(position);
-    const QString id = item ? item->data(Qt::UserRole).toString() : QString();
+    const QString id = m_sidebar->accountIdAt(position);
     const auto account = m_state->accountRepository()->findById(id);
     if (account && !account->deletedAt) {
         const auto select = [this, id](auto action) {
@@ -610,95 +416,7 @@ void MainWindow::onAccountContextMenu(const QPoint &position)
         menu.addAction(tr("Delete \"%1\"").arg(account->name), this,
                        select([this, id] { deleteAccount(id); }));
     }
-    menu.exec(m_accountList->viewport()->mapToGlobal(position));
-}
-
-void MainWindow::loadSampleData()
-{
-    SampleDataService sample(m_state->database());
-    if (sample.isLoaded()) {
-        QMessageBox::information(this, tr("Sample Data"), tr("Sample data is already loaded."));
-        return;
-    }
-    sample.load();
-    refreshSidebar();
-    m_statusBar->showTransient(tr("Sample data loaded"), 3000);
-}
-
-void MainWindow::clearSampleData()
-{
-    SampleDataService sample(m_state->database());
-    if (!sample.isLoaded()) {
-        QMessageBox::information(this, tr("Sample Data"), tr("No sample data to clear."));
-        return;
-    }
-    sample.clear();
-    refreshSidebar();
-    m_statusBar->showTransient(tr("Sample data cleared"), 3000);
-}
-
-void MainWindow::showAbout()
-{
-    QMessageBox::about(
-        this, tr("About Varnaby Ledgerwell"),
-        tr("<h3>Varnaby Ledgerwell</h3><p>Version %1</p><p>A digital check register for household "
-           "finances.</p><p><small>This application uses the Qt framework under the GNU LGPL "
-           "version 3 licence. See <a href=\"https://www.qt.io/\">qt.io</a> and <a "
-           "href=\"https://code.qt.io/\">code.qt.io</a> for the framework and its source "
-           "code.</small></p>")
-            .arg(QApplication::applicationVersion()));
-}
-
-void MainWindow::showShortcuts()
-{
-    const QList<std::pair<const char *, QList<std::pair<const char *, const char *>>>> sections = {
-        {QT_TR_NOOP("Register"),
-         {{"Ctrl+Enter", QT_TR_NOOP("Save transaction")},
-          {"Ctrl+I", QT_TR_NOOP("Insert new transaction")},
-          {"Ctrl+D", QT_TR_NOOP("Delete current transaction")},
-          {"Tab / Shift+Tab", QT_TR_NOOP("Next / previous field")},
-          {"' (apostrophe)", QT_TR_NOOP("Copy value from field above")}}},
-        {QT_TR_NOOP("Date Field"),
-         {{"t", QT_TR_NOOP("Today")},
-          {"+ / -", QT_TR_NOOP("Next / previous day")},
-          {"m / h", QT_TR_NOOP("First / last day of month")},
-          {"y / r", QT_TR_NOOP("First / last day of year")},
-          {"w / k", QT_TR_NOOP("First / last day of week")}}},
-        {QT_TR_NOOP("General"),
-         {{"Ctrl+N", QT_TR_NOOP("New transaction")},
-          {"Ctrl+Shift+N", QT_TR_NOOP("New account")},
-          {"Ctrl+R", QT_TR_NOOP("Reconcile account")},
-          {"Ctrl+F", QT_TR_NOOP("Search transactions")},
-          {"Ctrl+I", QT_TR_NOOP("Import")},
-          {"Ctrl+2", QT_TR_NOOP("Reports")},
-          {"Ctrl+3", QT_TR_NOOP("Recurring transactions")},
-          {"Ctrl+4", QT_TR_NOOP("Categories")}}},
-        {QT_TR_NOOP("Accounts"),
-         {{"Alt+1 &ndash; Alt+9", QT_TR_NOOP("Switch to account 1&ndash;9")},
-          {"Alt+0", QT_TR_NOOP("Switch to account 10")}}},
-    };
-    QString html;
-    for (const auto &[title, rows] : sections) {
-        html += QStringLiteral("<h3>%1</h3><table cellspacing=\"6\">").arg(tr(title));
-        for (const auto &[keys, meaning] : rows) {
-            html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
-                        .arg(QString::fromUtf8(keys), tr(meaning));
-        }
-        html += QStringLiteral("</table>");
-    }
-    QMessageBox::information(this, tr("Keyboard Shortcuts"), html);
-}
-
-void MainWindow::presentToolWindow(QWidget *window, const QString &title, const QSize &size)
-{
-    window->setParent(this, Qt::Window);
-    window->setWindowTitle(title);
-    if (!window->isVisible()) {
-        window->resize(size);
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    menu.exec(accountList()->viewport()->mapToGlobal(position));
 }
 
 void MainWindow::showRecurringWindow()
@@ -717,7 +435,7 @@ void MainWindow::showRecurringWindow()
                 });
     }
     m_recurring->refresh();
-    presentToolWindow(m_recurring, tr("Recurring Transactions"), QSize(700, 500));
+    m_tools->present(m_recurring, tr("Recurring Transactions"), QSize(700, 500));
 }
 
 void MainWindow::showReportsWindow()
@@ -725,7 +443,7 @@ void MainWindow::showReportsWindow()
     if (!m_reports) {
         m_reports = new ReportsScreen(m_state, this);
     }
-    presentToolWindow(m_reports, tr("Reports"), QSize(800, 600));
+    m_tools->present(m_reports, tr("Reports"), QSize(800, 600));
     m_reports->refresh();
 }
 
@@ -742,7 +460,7 @@ void MainWindow::showSearchWindow()
                 });
     }
     m_search->reset();
-    presentToolWindow(m_search, tr("Search Transactions"), QSize(800, 550));
+    m_tools->present(m_search, tr("Search Transactions"), QSize(800, 550));
     m_search->focusSearch();
 }
 
@@ -757,7 +475,7 @@ void MainWindow::showImportWindow()
     }
     m_import->reloadAccounts();
     m_import->reset();
-    presentToolWindow(m_import, tr("Import Transactions"), QSize(650, 600));
+    m_tools->present(m_import, tr("Import Transactions"), QSize(650, 600));
 }
 
 void MainWindow::showPayeesWindow()
@@ -767,7 +485,7 @@ void MainWindow::showPayeesWindow()
         connect(m_payees, &PayeeScreen::payeesChanged, m_register, &RegisterScreen::reload);
     }
     m_payees->refresh();
-    presentToolWindow(m_payees, tr("Payee Management"), QSize(550, 500));
+    m_tools->present(m_payees, tr("Payee Management"), QSize(550, 500));
 }
 
 void MainWindow::showCategoriesWindow()
@@ -776,7 +494,7 @@ void MainWindow::showCategoriesWindow()
         m_categories = new CategoriesScreen(m_state, this);
     }
     m_categories->refresh();
-    presentToolWindow(m_categories, tr("Categories"), QSize(600, 500));
+    m_tools->present(m_categories, tr("Categories"), QSize(600, 500));
 }
 
 ReconciliationScreen *MainWindow::reconciliationScreen() const
@@ -804,7 +522,7 @@ void MainWindow::showReconciliationWindow()
     });
     connect(screen, &ReconciliationScreen::cancelled, screen, &QWidget::close);
     m_reconciliation = screen;
-    presentToolWindow(screen, tr("Reconcile — %1").arg(account->name), QSize(1100, 720));
+    m_tools->present(screen, tr("Reconcile — %1").arg(account->name), QSize(1100, 720));
 }
 
 void MainWindow::showReconciliationHistoryWindow()
@@ -816,7 +534,7 @@ void MainWindow::showReconciliationHistoryWindow()
         m_history = new ReconciliationHistoryScreen(m_state, this);
     }
     m_history->setAccount(m_state->currentAccountId());
-    presentToolWindow(m_history, tr("Reconciliation History"), QSize(750, 500));
+    m_tools->present(m_history, tr("Reconciliation History"), QSize(750, 500));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -5,13 +5,14 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 
+class AccountSidebar;
 class AppState;
 class QAction;
 class QDialog;
-class QLabel;
-class QListWidget;
-class QListWidgetItem;
+class QListView;
+class QModelIndex;
 class QShortcut;
 class QSplitter;
 class QStackedWidget;
@@ -26,11 +27,13 @@ class RegisterScreen;
 class ReportsScreen;
 class StatusBar;
 class ThemeManager;
+class ToolWindows;
 class WelcomeScreen;
-struct Account;
+struct RecurringTransaction;
 
 // The application's one top-level window: the account sidebar, the welcome / register /
-// empty-state pages, the menus and the status bar.
+// empty-state pages, the menus and the status bar. It answers the register's requests for the
+// transaction and memorize forms and stores what they return through the services.
 class MainWindow final : public QMainWindow
 {
     Q_OBJECT
@@ -44,8 +47,9 @@ public:
         EmptyPage = 2
     };
 
-    // Questions and modal dialogs go through these, so tests can answer them.
+    // Questions, messages and modal dialogs go through these, so tests can answer them.
     using Question = Prompts::Question;
+    using Message = Prompts::Message;
     using DialogRunner = Prompts::DialogRunner;
 
     explicit MainWindow(AppState *state, QWidget *parent = nullptr);
@@ -62,62 +66,59 @@ public:
     ReconciliationHistoryScreen *historyScreen() const { return m_history; }
     StatusBar *statusBarWidget() const { return m_statusBar; }
     ThemeManager *themeManager() const { return m_theme; }
-    QListWidget *accountList() const { return m_accountList; }
+    AccountSidebar *sidebar() const { return m_sidebar; }
+    QListView *accountList() const;
     QStackedWidget *pages() const { return m_pages; }
     WelcomeScreen *welcomeScreen() const { return m_welcome; }
     QString totalText() const;
-    QList<QShortcut *> accountShortcuts() const { return m_accountShortcuts; }
+    QList<QShortcut *> accountShortcuts() const;
     int sidebarRefreshCount() const { return m_sidebarRefreshes; }
     void setQuestion(Question question) { m_question = std::move(question); }
+    void setMessage(Message message) { m_message = std::move(message); }
     void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
 
 public slots:
-    void onAccountClicked(QListWidgetItem *item);
+    void onAccountClicked(const QModelIndex &index);
     void onAccountsChanged();
     void selectAccount(const QString &accountId);
     void showNewAccountDialog();
     void showEditAccountDialog();
+    void showReportsWindow();
+    void showRecurringWindow();
+    void showSearchWindow();
+    void showCategoriesWindow();
+    void showReconciliationWindow();
+    void showReconciliationHistoryWindow();
+    void showImportWindow();
+    void showPayeesWindow();
     void onAccountContextMenu(const QPoint &position);
     void deleteAccount(const QString &accountId);
     void deleteCurrentAccount();
-    void showRecurringWindow();
-    void showReportsWindow();
-    void showSearchWindow();
-    void showCategoriesWindow();
-    void showPayeesWindow();
-    void showImportWindow();
-    void showReconciliationWindow();
-    void showReconciliationHistoryWindow();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void setupMenuBar();
-    void addHelpMenu();
-    QWidget *buildEmptyPage();
-    QWidget *buildSidebar();
+    void buildPages();
     void connectSignals();
+    void connectRegister();
     void updateAuthUI();
     void refreshSidebar();
     // Many change signals in one event-loop turn (an import emits one per row) refresh once.
     void scheduleSidebarRefresh();
-    QWidget *accountItemWidget(const Account &account, qint64 balance) const;
-    void rebuildAccountShortcuts();
-    void saveSortOrder();
+    void saveSortOrder(const QList<QPair<QString, int>> &orders);
     void chooseInitialAccount();
+    void postDueAtStart();
+    void onEntryDeactivated(const QString &payee);
     void updateRecurringDue();
     bool requireAccount();
-    void loadSampleData();
-    void clearSampleData();
-    void showShortcuts();
-    void showAbout();
-    // Tool windows are separate top-level windows made once and shown again on each request.
-    void presentToolWindow(QWidget *window, const QString &title, const QSize &size);
+    void addTransactionFromForm(const QString &accountId);
+    void memorize(const RecurringTransaction &seed);
 
     AppState *m_state;
     ThemeManager *m_theme;
     RegisterScreen *m_register;
+    ToolWindows *m_tools;
     RecurringScreen *m_recurring = nullptr;
     ReportsScreen *m_reports = nullptr;
     SearchScreen *m_search = nullptr;
@@ -128,14 +129,16 @@ private:
     QPointer<ReconciliationScreen> m_reconciliation;
     WelcomeScreen *m_welcome = nullptr;
     QStackedWidget *m_pages = nullptr;
-    QListWidget *m_accountList = nullptr;
-    QLabel *m_totalLabel = nullptr;
+    AccountSidebar *m_sidebar = nullptr;
     QSplitter *m_splitter = nullptr;
     StatusBar *m_statusBar = nullptr;
-    QList<QShortcut *> m_accountShortcuts;
     bool m_refreshPending = false;
     QElapsedTimer m_lastRefresh;
     int m_sidebarRefreshes = 0;
+    // Entries taken out of service while the window starts, named in one message.
+    QStringList m_deactivatedAtStart;
+    bool m_starting = true;
     Question m_question;
+    Message m_message;
     DialogRunner m_runDialog;
 };

@@ -7,10 +7,11 @@
 #include "data/identifiers.h"
 #include "data/transactionrepository.h"
 #include "formhelpers.h"
+#include "register/categoryprompt.h"
+#include "register/datefield.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -31,6 +32,7 @@ const QDate kEarliestDate(2000, 1, 1);
 RecurringFormDialog::RecurringFormDialog(AppState *state, QWidget *parent)
     : QDialog(parent)
     , m_state(state)
+    , m_question(Prompts::yesNo())
 {
     setWindowTitle(tr("New Recurring Transaction"));
     build();
@@ -42,6 +44,7 @@ RecurringFormDialog::RecurringFormDialog(AppState *state, const RecurringTransac
     : QDialog(parent)
     , m_state(state)
     , m_editMode(true)
+    , m_question(Prompts::yesNo())
 {
     setWindowTitle(tr("Edit Recurring Transaction"));
     build();
@@ -66,6 +69,7 @@ void RecurringFormDialog::build()
     m_account = new QComboBox(this);
     for (const Account &account : m_state->accountRepository()->findAll()) {
         m_account->addItem(account.name, account.id);
+        m_currencies.insert(account.id, account.currency);
     }
     auto *typeRow = new QHBoxLayout;
     m_payment = new QRadioButton(tr("Payment"), this);
@@ -83,6 +87,10 @@ void RecurringFormDialog::build()
     m_amount->setDecimals(2);
     m_amount->setPrefix(QStringLiteral("$ "));
     m_amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    FormHelpers::setUpAmount(m_amount, currency());
+    // The amount is typed in the currency of the account it is for.
+    connect(m_account, &QComboBox::currentIndexChanged, this,
+            [this] { FormHelpers::setUpAmount(m_amount, currency()); });
     m_category =
         FormHelpers::categoryCombo(m_state->categoryRepository()->findAll(), tr("(none)"), this);
     m_memo = new QLineEdit(this);
@@ -100,12 +108,11 @@ void RecurringFormDialog::build()
         m_frequency->addItem(tr(label), frequencyToText(frequency));
     }
     m_frequency->setCurrentIndex(m_frequency->findData(frequencyToText(Frequency::Monthly)));
-    m_startDate = new QDateEdit(QDate::currentDate(), this);
-    FormHelpers::setUpDateEdit(m_startDate);
+    // Dates typed in full ("11/1/26") are read as the register reads them.
+    m_startDate = new DateField(this);
     auto *endRow = new QHBoxLayout;
     m_hasEndDate = new QCheckBox(tr("Has end date"), this);
-    m_endDate = new QDateEdit(QDate::currentDate(), this);
-    FormHelpers::setUpDateEdit(m_endDate);
+    m_endDate = new DateField(this);
     m_endDate->setEnabled(false);
     connect(m_hasEndDate, &QCheckBox::toggled, m_endDate, &QWidget::setEnabled);
     endRow->addWidget(m_hasEndDate);
@@ -137,7 +144,8 @@ void RecurringFormDialog::load(const RecurringTransaction &entry)
     m_account->setCurrentIndex(std::max(0, m_account->findData(entry.accountId)));
     (entry.amount < 0 ? m_payment : m_deposit)->setChecked(true);
     m_payee->setText(entry.payee);
-    m_amount->setValue(double(entry.amount < 0 ? -entry.amount : entry.amount) / 100.0);
+    m_amount->setValue(
+        FormHelpers::valueOf(entry.amount < 0 ? -entry.amount : entry.amount, currency()));
     const int category = m_category->findData(entry.categoryId);
     if (!entry.categoryId.isEmpty() && category >= 0) {
         m_category->setCurrentIndex(category);
@@ -162,9 +170,8 @@ RecurringTransaction RecurringFormDialog::recurring() const
     }
     r.accountId = m_account->currentData().toString();
     r.payee = m_payee->text().trimmed();
-    const qint64 cents = FormHelpers::centsFromValue(m_amount->value());
-    r.amount = m_payment->isChecked() ? -cents : cents;
-    r.categoryId = m_category->currentData().toString();
+    r.amount = signedAmount();
+    r.categoryId = m_categoryId.value_or(m_category->currentData().toString());
     r.memo = m_memo->text().trimmed();
     r.frequency = frequencyFromText(m_frequency->currentData().toString());
     const QDate widgetDate = m_startDate->date();
@@ -197,4 +204,30 @@ RecurringTransaction RecurringFormDialog::recurring() const
     r.updatedAt = DateTimes::nowUtc();
     r.syncStatus = SyncStatus::Pending;
     return r;
+}
+
+Currency RecurringFormDialog::currency() const
+{
+    return m_currencies.value(m_account->currentData().toString(), Currency::USD);
+}
+
+qint64 RecurringFormDialog::signedAmount() const
+{
+    const qint64 amount = FormHelpers::minorUnits(m_amount->value(), currency());
+    return m_payment->isChecked() ? -amount : amount;
+}
+
+void RecurringFormDialog::accept()
+{
+    CategoryPrompt prompt(m_state->categoryService(), m_question);
+    m_categoryId = FormHelpers::readCategory(m_category, prompt, signedAmount(), this);
+    if (!m_categoryId) {
+        // Declined or not created: the text stays for correcting.
+        if (!prompt.error().isEmpty()) {
+            Prompts::warning()(this, windowTitle(), prompt.error());
+        }
+        m_category->setFocus();
+        return;
+    }
+    QDialog::accept();
 }

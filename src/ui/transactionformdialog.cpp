@@ -1,11 +1,13 @@
 #include "transactionformdialog.h"
 
 #include "app/appstate.h"
+#include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/datetimes.h"
 #include "data/identifiers.h"
 #include "data/transactionrepository.h"
 #include "formhelpers.h"
+#include "register/categoryprompt.h"
 #include "register/datefield.h"
 #include "register/smartamountfield.h"
 
@@ -33,6 +35,7 @@ TransactionFormDialog::TransactionFormDialog(AppState *state, const QString &acc
                                              QWidget *parent)
     : QDialog(parent)
     , m_state(state)
+    , m_question(Prompts::yesNo())
 {
     m_original.accountId = accountId;
     setWindowTitle(tr("New Transaction"));
@@ -47,6 +50,7 @@ TransactionFormDialog::TransactionFormDialog(AppState *state, const Transaction 
     , m_state(state)
     , m_original(transaction)
     , m_editMode(true)
+    , m_question(Prompts::yesNo())
 {
     setWindowTitle(tr("Edit Transaction"));
     build();
@@ -92,6 +96,10 @@ void TransactionFormDialog::build()
     m_amount = new SmartAmountField(this);
     m_amount->setRange(0, 99999999.99);
     m_amount->setPrefix(QStringLiteral("$ "));
+    if (const auto account = m_state->accountRepository()->findById(m_original.accountId)) {
+        m_currency = account->currency;
+    }
+    FormHelpers::setUpAmount(m_amount, m_currency);
     m_category =
         FormHelpers::categoryCombo(m_state->categoryRepository()->findAll(), tr("(none)"), this);
     m_memo = new QLineEdit(this);
@@ -124,7 +132,7 @@ void TransactionFormDialog::selectCategory(const QString &categoryId)
 
 void TransactionFormDialog::setAmount(qint64 cents)
 {
-    m_amount->setValue(double(cents < 0 ? -cents : cents) / 100.0);
+    m_amount->setValue(FormHelpers::valueOf(cents < 0 ? -cents : cents, m_currency));
     (cents < 0 ? m_payment : m_deposit)->setChecked(true);
 }
 
@@ -149,9 +157,8 @@ Transaction TransactionFormDialog::transaction() const
     }
     t.date = m_date->date();
     t.payee = m_payee->text().trimmed();
-    const qint64 cents = FormHelpers::centsFromValue(m_amount->value());
-    t.amount = m_payment->isChecked() ? -cents : cents;
-    t.categoryId = m_category->currentData().toString();
+    t.amount = signedAmount();
+    t.categoryId = m_categoryId.value_or(m_category->currentData().toString());
     t.memo = m_memo->text().trimmed();
     t.checkNumber = m_checkNumber->text().trimmed();
     t.cleared = m_cleared->isChecked();
@@ -159,4 +166,25 @@ Transaction TransactionFormDialog::transaction() const
     t.syncStatus = SyncStatus::Pending;
     lastReturnedDate() = t.date;
     return t;
+}
+
+qint64 TransactionFormDialog::signedAmount() const
+{
+    const qint64 amount = FormHelpers::minorUnits(m_amount->value(), m_currency);
+    return m_payment->isChecked() ? -amount : amount;
+}
+
+void TransactionFormDialog::accept()
+{
+    CategoryPrompt prompt(m_state->categoryService(), m_question);
+    m_categoryId = FormHelpers::readCategory(m_category, prompt, signedAmount(), this);
+    if (!m_categoryId) {
+        // Declined or not created: the text stays for correcting.
+        if (!prompt.error().isEmpty()) {
+            Prompts::warning()(this, windowTitle(), prompt.error());
+        }
+        m_category->setFocus();
+        return;
+    }
+    QDialog::accept();
 }

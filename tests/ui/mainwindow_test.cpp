@@ -3,29 +3,38 @@
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "register/datefield.h"
 #include "register/registermodel.h"
 #include "register/registerscreen.h"
 #include "register/registertableview.h"
+#include "services/accountservice.h"
 #include "services/importservice.h"
 #include "support/records.h"
 #include "support/testappstate.h"
 #include "support/testrunner.h"
 #include "ui/accountformdialog.h"
 #include "ui/mainwindow.h"
+#include "ui/payeescreen.h"
+#include "ui/reportsscreen.h"
+#include "ui/shortcutsbox.h"
+#include "ui/sidebarmodel.h"
 #include "ui/statusbar.h"
 #include "ui/thememanager.h"
+#include "ui/toolwindows.h"
+#include "ui/transactionformdialog.h"
 #include "ui/welcomescreen.h"
 
 #include <QApplication>
 #include <QBrush>
-#include <QDateEdit>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -52,6 +61,18 @@ private slots:
     void darkThemeRepaintsAmounts();
     void importBurstRefreshesTheSidebarOnce();
     void keyboardOnlyFlow();
+    void sidebarTotalKeepsCurrenciesApart_data();
+    void sidebarTotalKeepsCurrenciesApart();
+    void editAccountChangesTheOneOpeningBalance();
+    void newAccountKeysWorkFromAToolWindow();
+    void shortcutsBoxSaysWhereCtrlIApplies();
+    void brokenRecurringEntriesAreNamedAtStart();
+    void registerFormRequestStoresInTheAccountCurrency_data();
+    void registerFormRequestStoresInTheAccountCurrency();
+    void registerMemorizeRequestStoresTheEntry();
+    void toolWindowsAreRememberedAndKeptOnScreen();
+    void toolWindowClamping_data();
+    void toolWindowClamping();
 
 private:
     Account addAccount(const QString &name, int order = 0);
@@ -61,9 +82,7 @@ private:
     std::unique_ptr<TestAppState> m_state;
 };
 
-void MainWindowTest::initTestCase()
-{
-}
+void MainWindowTest::initTestCase() {}
 
 void MainWindowTest::init()
 {
@@ -123,7 +142,7 @@ void MainWindowTest::firstStartShowsTheWelcomePage()
     });
     window->pages()->currentWidget()->findChild<QPushButton *>("createAccountButton")->click();
     QCOMPARE(window->pages()->currentIndex(), int(MainWindow::RegisterPage));
-    QTRY_COMPARE(window->accountList()->count(), 1);
+    QTRY_COMPARE(window->accountList()->model()->rowCount(), 1);
     QVERIFY(!(*m_state)->currentAccountId().isEmpty());
     QCOMPARE(window->registerScreen()->accountId(), (*m_state)->currentAccountId());
 }
@@ -137,7 +156,7 @@ void MainWindowTest::deletedLastViewedAccountFallsBackToTheFirst()
     auto window = openWindow();
     QCOMPARE((*m_state)->currentAccountId(), first.id);
     QCOMPARE(window->pages()->currentIndex(), int(MainWindow::RegisterPage));
-    QCOMPARE(window->accountList()->count(), 1);
+    QCOMPARE(window->accountList()->model()->rowCount(), 1);
 }
 
 void MainWindowTest::startingBalanceBecomesAnOpeningTransaction()
@@ -146,7 +165,7 @@ void MainWindowTest::startingBalanceBecomesAnOpeningTransaction()
     window->setDialogRunner([](QDialog *dialog) {
         dialog->findChild<QLineEdit *>()->setText("Savings");
         dialog->findChild<QDoubleSpinBox *>()->setValue(100.00);
-        dialog->findChild<QDateEdit *>()->setDate(QDate(2026, 2, 1));
+        dialog->findChild<DateField *>()->setDate(QDate(2026, 2, 1));
         return true;
     });
     window->showNewAccountDialog();
@@ -197,7 +216,9 @@ void MainWindowTest::dragReorderIsSavedAndSurvivesARestart()
     QCOMPARE(after[2].id, a.id);
     QCOMPARE(after[2].sortOrder, 2);
     auto again = openWindow();
-    QCOMPARE(again->accountList()->item(0)->data(Qt::UserRole).toString(), b.id);
+    QCOMPARE(
+        again->accountList()->model()->index(0, 0).data(SidebarModel::AccountIdRole).toString(),
+        b.id);
 }
 
 void MainWindowTest::contextMenuDeleteSelectsFirstAndNoChangesNothing()
@@ -223,8 +244,8 @@ void MainWindowTest::contextMenuDeleteSelectsFirstAndNoChangesNothing()
         }
         menu->close();
     });
-    QListWidget *list = window->accountList();
-    window->onAccountContextMenu(list->visualItemRect(list->item(1)).center());
+    QListView *list = window->accountList();
+    window->onAccountContextMenu(list->visualRect(list->model()->index(1, 0)).center());
     QCOMPARE(asked, QString("Delete Account"));
     QCOMPARE((*m_state)->currentAccountId(), b.id);
     QCOMPARE((*m_state)->accountRepository()->findAll().size(), 2);
@@ -311,7 +332,7 @@ void MainWindowTest::keyboardOnlyFlow()
         return true;
     });
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
-    QTRY_COMPARE(window->accountList()->count(), 2);
+    QTRY_COMPARE(window->accountList()->model()->rowCount(), 2);
     const QString checking = (*m_state)->currentAccountId();
     RegisterScreen *screen = window->registerScreen();
     QApplication::setActiveWindow(window.get());
@@ -344,11 +365,226 @@ void MainWindowTest::keyboardOnlyFlow()
     QCOMPARE((*m_state)->transactionRepository()->findByAccount(checking).size(), 4);
 
     QTest::keyClick(window.get(), Qt::Key_1, Qt::AltModifier);
-    QCOMPARE(window->registerScreen()->accountId(),
-             window->accountList()->item(0)->data(Qt::UserRole).toString());
+    QCOMPARE(
+        window->registerScreen()->accountId(),
+        window->accountList()->model()->index(0, 0).data(SidebarModel::AccountIdRole).toString());
     QTest::keyClick(window.get(), Qt::Key_2, Qt::AltModifier);
-    QCOMPARE(window->registerScreen()->accountId(),
-             window->accountList()->item(1)->data(Qt::UserRole).toString());
+    QCOMPARE(
+        window->registerScreen()->accountId(),
+        window->accountList()->model()->index(1, 0).data(SidebarModel::AccountIdRole).toString());
+}
+
+void MainWindowTest::sidebarTotalKeepsCurrenciesApart_data()
+{
+    QTest::addColumn<QStringList>("currencies");
+    QTest::addColumn<QString>("total");
+    // Each account holds 100 units of its currency's minor unit times 100.
+    QTest::newRow("one currency") << QStringList{"USD", "USD"} << "Total: $200.00";
+    QTest::newRow("two currencies")
+        << QStringList{"USD", "JPY", "USD"} << QString::fromUtf8("Total: $200.00 · ¥10,000");
+    QTest::newRow("euro only") << QStringList{"EUR"} << QString::fromUtf8("Total: €100.00");
+}
+
+void MainWindowTest::sidebarTotalKeepsCurrenciesApart()
+{
+    QFETCH(QStringList, currencies);
+    QFETCH(QString, total);
+    for (int i = 0; i < currencies.size(); ++i) {
+        Account account = Records::account(QString("Account %1").arg(i), i, 10000);
+        account.currency = currencyFromText(currencies[i]);
+        QVERIFY((*m_state)->accountRepository()->insert(account));
+    }
+    auto window = openWindow();
+    QCOMPARE(window->totalText(), total);
+}
+
+void MainWindowTest::editAccountChangesTheOneOpeningBalance()
+{
+    Account account = Records::account("Checking");
+    QVERIFY((*m_state)->accountService()->create(account, QDate(2026, 1, 15)));
+    QVERIFY((*m_state)->accountService()->edit(account, -19599, QDate(2026, 1, 15)));
+    auto window = openWindow();
+    double shown = 0;
+    QDate shownDate;
+    window->setDialogRunner([&](QDialog *dialog) {
+        auto *balance = dialog->findChild<QDoubleSpinBox *>();
+        shown = balance->value();
+        shownDate = dialog->findChild<DateField *>()->date();
+        balance->setValue(-400.00);
+        return true;
+    });
+    window->showEditAccountDialog();
+    QCOMPARE(shown, -195.99);
+    QCOMPARE(shownDate, QDate(2026, 1, 15));
+    QList<Transaction> openings;
+    for (const Transaction &t : (*m_state)->transactionRepository()->findByAccount(account.id)) {
+        if (t.payee == "Opening Balance") {
+            openings << t;
+        }
+    }
+    QCOMPARE(openings.size(), 1);
+    QCOMPARE(openings[0].amount, qint64(-40000));
+    QCOMPARE((*m_state)->accountRepository()->findById(account.id)->startingBalance, qint64(0));
+    QTRY_COMPARE(window->totalText(), QString("Total: -$400.00"));
+}
+
+void MainWindowTest::newAccountKeysWorkFromAToolWindow()
+{
+    addAccount("Savings");
+    auto window = openWindow();
+    window->showReportsWindow();
+    QWidget *reports = window->reportsScreen();
+    QApplication::setActiveWindow(reports);
+    QVERIFY(QTest::qWaitForWindowActive(reports));
+    bool opened = false;
+    window->setDialogRunner([&](QDialog *dialog) {
+        opened = dialog->windowTitle() == "New Account";
+        return false;
+    });
+    QTest::keyClick(reports, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(opened);
+}
+
+void MainWindowTest::shortcutsBoxSaysWhereCtrlIApplies()
+{
+    const QString html = ShortcutsBox::html();
+    static const QRegularExpression row("<tr><td><b>([^<]*)</b></td><td>([^<]*)</td></tr>");
+    QStringList ctrlI;
+    for (const QRegularExpressionMatch &match : row.globalMatch(html)) {
+        if (match.captured(1) == "Ctrl+I") {
+            ctrlI << match.captured(2);
+        }
+    }
+    QCOMPARE(ctrlI.size(), 2);
+    QCOMPARE(ctrlI[0], QString("Insert new transaction (in the register)"));
+    QCOMPARE(ctrlI[1], QString("Import (outside the register)"));
+    QVERIFY(html.contains("<b>Ctrl+Shift+N</b></td><td>New account (everywhere)"));
+}
+
+void MainWindowTest::brokenRecurringEntriesAreNamedAtStart()
+{
+    const Account source = addAccount("Checking", 0);
+    const Account gone = addAccount("Holiday Fund", 1);
+    RecurringTransaction entry = Records::recurring(source.id, QDate::currentDate());
+    entry.payee = "Holiday sweep";
+    entry.transferDestAccountId = gone.id;
+    entry.autoPost = true;
+    QVERIFY((*m_state)->recurringRepository()->insert(entry));
+    QVERIFY((*m_state)->accountRepository()->softDelete(gone.id));
+    auto window = openWindow();
+    const QString message = window->statusBarWidget()->currentMessage();
+    QVERIFY2(message.contains("Holiday sweep"), qPrintable(message));
+    QVERIFY(!(*m_state)->recurringRepository()->findById(entry.id)->isActive);
+    QVERIFY((*m_state)->transactionRepository()->findByAccount(source.id).isEmpty());
+}
+
+void MainWindowTest::registerFormRequestStoresInTheAccountCurrency_data()
+{
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<qint64>("stored");
+    QTest::newRow("dollars") << "USD"
+                             << "12.34" << qint64(-1234);
+    QTest::newRow("yen") << "JPY"
+                         << "1000" << qint64(-1000);
+}
+
+void MainWindowTest::registerFormRequestStoresInTheAccountCurrency()
+{
+    QFETCH(QString, currency);
+    QFETCH(QString, typed);
+    QFETCH(qint64, stored);
+    Account account = Records::account("Wallet");
+    account.currency = currencyFromText(currency);
+    QVERIFY((*m_state)->accountRepository()->insert(account));
+    auto window = openWindow();
+    window->setDialogRunner([&](QDialog *dialog) {
+        for (QLineEdit *edit : dialog->findChildren<QLineEdit *>()) {
+            if (edit->placeholderText() == "Start typing to search payees...") {
+                edit->setText("Kiosk");
+            }
+        }
+        auto *amount = dialog->findChild<QDoubleSpinBox *>();
+        amount->selectAll();
+        QTest::keyClicks(amount, typed);
+        amount->interpretText();
+        dialog->accept();
+        return dialog->result() == QDialog::Accepted;
+    });
+    emit window->registerScreen()->newTransactionRequested(account.id);
+    const QList<Transaction> rows = (*m_state)->transactionRepository()->findByAccount(account.id);
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0].payee, QString("Kiosk"));
+    QCOMPARE(rows[0].amount, stored);
+    QCOMPARE(window->registerScreen()->model()->rowCount(), 2);
+}
+
+void MainWindowTest::registerMemorizeRequestStoresTheEntry()
+{
+    const Account account = addAccount("Checking");
+    auto window = openWindow();
+    RecurringTransaction seed;
+    seed.accountId = account.id;
+    seed.payee = "Gym";
+    seed.amount = -4500;
+    seed.frequency = Frequency::Monthly;
+    seed.startDate = QDate(2026, 3, 1);
+    seed.nextDueDate = seed.startDate;
+    QString title;
+    window->setDialogRunner([&](QDialog *dialog) {
+        title = dialog->windowTitle();
+        dialog->accept();
+        return dialog->result() == QDialog::Accepted;
+    });
+    emit window->registerScreen()->memorizeRequested(seed);
+    QCOMPARE(title, QString("Memorize Transaction"));
+    const QList<RecurringTransaction> entries = (*m_state)->recurringRepository()->findAll();
+    QCOMPARE(entries.size(), 1);
+    QCOMPARE(entries[0].payee, QString("Gym"));
+    QCOMPARE(entries[0].amount, qint64(-4500));
+    QCOMPARE(entries[0].nextDueDate, QDate(2026, 3, 1));
+    QCOMPARE(window->registerScreen()->statusText(), QString("Transaction memorized as recurring"));
+}
+
+void MainWindowTest::toolWindowsAreRememberedAndKeptOnScreen()
+{
+    addAccount("Checking");
+    auto window = openWindow();
+    const QRect available = window->screen()->availableGeometry();
+    window->showPayeesWindow();
+    QWidget *payees = window->payeeScreen();
+    // The first time: its default size, inside the screen.
+    QCOMPARE(payees->size(), QSize(550, 500));
+    QVERIFY(available.contains(payees->frameGeometry()));
+    // Left where the user put it, it comes back there.
+    payees->move(available.topLeft() + QPoint(20, 30));
+    payees->close();
+    window->showPayeesWindow();
+    QCOMPARE(payees->pos(), available.topLeft() + QPoint(20, 30));
+    // Left off the screen, it comes back inside it.
+    payees->move(available.right() + 400, available.bottom() + 400);
+    payees->close();
+    window->showPayeesWindow();
+    QVERIFY2(available.contains(payees->frameGeometry()),
+             qPrintable(QString("%1,%2").arg(payees->x()).arg(payees->y())));
+}
+
+void MainWindowTest::toolWindowClamping_data()
+{
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QRect>("expected");
+    const QRect screen(0, 0, 1000, 800);
+    QTest::newRow("inside stays") << QRect(100, 100, 300, 200) << QRect(100, 100, 300, 200);
+    QTest::newRow("off the right") << QRect(900, 100, 300, 200) << QRect(700, 100, 300, 200);
+    QTest::newRow("above the top") << QRect(100, -50, 300, 200) << QRect(100, 0, 300, 200);
+    QTest::newRow("larger than the screen") << QRect(-10, -10, 1200, 900) << screen;
+}
+
+void MainWindowTest::toolWindowClamping()
+{
+    QFETCH(QRect, frame);
+    QFETCH(QRect, expected);
+    QCOMPARE(ToolWindows::clamped(frame, QRect(0, 0, 1000, 800)), expected);
 }
 
 LEDGERWELL_TEST(MainWindowTest)

@@ -1,0 +1,93 @@
+#include "toolwindows.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
+#include <QWidget>
+
+ToolWindows::ToolWindows(QWidget *mainWindow)
+    : QObject(mainWindow)
+    , m_main(mainWindow)
+{
+}
+
+QString ToolWindows::settingsKey(const QWidget *window)
+{
+    return QStringLiteral("toolwindows/%1/geometry")
+        .arg(QString::fromLatin1(window->metaObject()->className()));
+}
+
+void ToolWindows::present(QWidget *window, const QString &title, const QSize &defaultSize)
+{
+    if (window->parentWidget() != m_main || !window->isWindow()) {
+        window->setParent(m_main, Qt::Window);
+    }
+    window->setWindowTitle(title);
+    window->removeEventFilter(this);
+    window->installEventFilter(this);
+    if (!window->isVisible()) {
+        place(window, defaultSize);
+    }
+    window->show();
+    // Once shown, the frame the window system adds is known, and kept on the screen too.
+    keepInside(window);
+    window->raise();
+    window->activateWindow();
+}
+
+void ToolWindows::place(QWidget *window, const QSize &defaultSize) const
+{
+    const QByteArray saved = QSettings().value(settingsKey(window)).toByteArray();
+    if (saved.isEmpty() || !window->restoreGeometry(saved)) {
+        QRect frame(QPoint(), defaultSize);
+        frame.moveCenter(m_main->frameGeometry().center());
+        window->setGeometry(frame);
+    }
+    keepInside(window);
+}
+
+void ToolWindows::keepInside(QWidget *window) const
+{
+    const QRect frame = window->frameGeometry();
+    const QRect inside = clamped(frame, availableArea());
+    if (inside == frame) {
+        return;
+    }
+    const QSize decoration = frame.size() - window->size();
+    window->resize(inside.size() - decoration);
+    window->move(inside.topLeft());
+}
+
+QRect ToolWindows::availableArea() const
+{
+    QScreen *screen = m_main->screen();
+    if (!screen) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+QRect ToolWindows::clamped(const QRect &frame, const QRect &available)
+{
+    if (!available.isValid()) {
+        return frame;
+    }
+    QRect result(frame.topLeft(), frame.size().boundedTo(available.size()));
+    result.moveLeft(std::clamp(result.left(), available.left(),
+                               available.left() + available.width() - result.width()));
+    result.moveTop(std::clamp(result.top(), available.top(),
+                              available.top() + available.height() - result.height()));
+    return result;
+}
+
+bool ToolWindows::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Hide) {
+        auto *window = qobject_cast<QWidget *>(watched);
+        if (window && window->isWindow()) {
+            QSettings().setValue(settingsKey(window), window->saveGeometry());
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}

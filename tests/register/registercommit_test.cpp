@@ -380,7 +380,9 @@ void RegisterCommitTest::reconciledQuestionDefaultsToNo()
     m_screen->setAccount(m_checking.id);
     QString text;
     bool defaultIsNo = false;
-    QTimer::singleShot(0, this, [&] {
+    QTimer answerer; // answers the box once it is up; gone with the test when none comes
+    answerer.setSingleShot(true);
+    connect(&answerer, &QTimer::timeout, this, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(box);
         text = box->text();
@@ -388,6 +390,7 @@ void RegisterCommitTest::reconciledQuestionDefaultsToNo()
             static_cast<QAbstractButton *>(box->defaultButton()) == box->button(QMessageBox::No);
         QTest::keyClick(box, Qt::Key_Return); // the default button
     });
+    answerer.start(0);
     m_screen->view()->setCurrentIndex(m_screen->model()->index(0, RegisterModel::PaymentColumn));
     m_screen->model()->entry().payment = "20.00";
     m_screen->commitCurrentRow();

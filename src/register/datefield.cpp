@@ -47,22 +47,29 @@ void DateField::keyPressEvent(QKeyEvent *event)
         openCalendarPopup();
         return;
     }
-    QDate date = m_date;
+    // A date key acts on the date in the field: the typed one when it reads as a date.
+    QDate date = this->date();
     if (!(event->modifiers() & Qt::ControlModifier) && DateShortcuts::apply(event->text(), date)) {
-        setDate(date);
+        storeDate(date);
         selectAll();
         return;
     }
     QLineEdit::keyPressEvent(event);
 }
 
+void DateField::storeDate(const QDate &date)
+{
+    // The text is rewritten even when the date stays, so that it always shows the date.
+    const bool changed = date != m_date;
+    m_date = date;
+    showDate();
+    if (changed) {
+        emit dateChanged(date);
+    }
+}
+
 void DateField::focusOutEvent(QFocusEvent *event)
 {
-    const QDate typed = date();
-    if (typed != m_date) {
-        m_date = typed;
-        emit dateChanged(typed);
-    }
-    showDate();
+    storeDate(date());
     QLineEdit::focusOutEvent(event);
 }

@@ -3,8 +3,9 @@
 #include <QDate>
 #include <QLineEdit>
 
-// The date input of the forms: date shortcuts, F4 or Alt+Down for the calendar, several typed
-// formats; unreadable text reverts to the stored date when the field loses the focus.
+// The date input of the forms: date shortcuts, F4 or Alt+Down for the calendar, typed dates in
+// the formats of DateShortcuts::parse; unreadable text reverts to the stored date when the field
+// loses the focus.
 class DateField final : public QLineEdit
 {
     Q_OBJECT
@@ -27,6 +28,7 @@ protected:
 
 private:
     void showDate();
+    void storeDate(const QDate &date);
 
     QDate m_date;
 };

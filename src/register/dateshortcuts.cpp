@@ -1,5 +1,18 @@
 #include "dateshortcuts.h"
 
+#include <QRegularExpression>
+
+namespace {
+
+int fullYear(int twoDigits)
+{
+    const int thisYear = QDate::currentDate().year();
+    const int year = thisYear - thisYear % 100 + twoDigits;
+    return year > thisYear + 19 ? year - 100 : year;
+}
+
+} // namespace
+
 namespace DateShortcuts {
 
 bool apply(const QString &keyText, QDate &date)
@@ -48,13 +61,20 @@ bool apply(const QString &keyText, QDate &date)
 
 QDate parse(const QString &text)
 {
-    for (const char *format : {"M/d/yyyy", "MM/dd/yyyy", "M/d/yy", "MM/dd/yy"}) {
-        const QDate date = QDate::fromString(text.trimmed(), QString::fromLatin1(format));
+    const QString typed = text.trimmed();
+    for (const char *format : {"M/d/yyyy", "MM/dd/yyyy"}) {
+        const QDate date = QDate::fromString(typed, QString::fromLatin1(format));
         if (date.isValid()) {
             return date;
         }
     }
-    return {};
+    static const QRegularExpression shortYear(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{2})$"));
+    const QRegularExpressionMatch match = shortYear.match(typed);
+    if (!match.hasMatch()) {
+        return {};
+    }
+    return QDate(fullYear(match.captured(3).toInt()), match.captured(1).toInt(),
+                 match.captured(2).toInt());
 }
 
 } // namespace DateShortcuts

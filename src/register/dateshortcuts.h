@@ -12,8 +12,10 @@ namespace DateShortcuts {
 // no change when the key is no shortcut.
 bool apply(const QString &keyText, QDate &date);
 
-// The first of "M/d/yyyy", "MM/dd/yyyy", "M/d/yy", "MM/dd/yy" that reads `text` (two-digit
-// years fall in 1900-1999); an invalid date when none does.
+// The date typed as "M/d/yyyy" (months and days with or without a leading zero) or "M/d/yy"; an
+// invalid date when the text is neither. A two-digit year is the nearest one ending in those
+// digits: at most 19 years ahead of this year, else in the century before (so in 2026, "26" is
+// 2026, "45" is 2045 and "95" is 1995), as people write dates on cheques and statements.
 QDate parse(const QString &text);
 
 } // namespace DateShortcuts

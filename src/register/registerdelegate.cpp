@@ -4,6 +4,7 @@
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/transactionrepository.h"
+#include "dateshortcuts.h"
 #include "registercombobox.h"
 #include "registerlineedit.h"
 #include "registermodel.h"
@@ -170,9 +171,13 @@ void RegisterDelegate::setEditorData(QWidget *editor, const QModelIndex &index) 
 {
     const QString text = index.data(Qt::EditRole).toString();
     if (auto *date = qobject_cast<SmartDateEdit *>(editor)) {
-        const QDate parsed = QDate::fromString(text, RegisterModel::kDateFormat);
+        const QDate parsed = DateShortcuts::parse(text);
         if (parsed.isValid()) {
             date->setDate(parsed);
+        } else if (!text.trimmed().isEmpty()) {
+            // Text refused as a date comes back as typed, for correcting.
+            date->setText(text);
+            date->selectAll();
         }
     } else if (editor->objectName() == QLatin1String("PayeeMemoEditor")) {
         editor->findChild<QLineEdit *>(QStringLiteral("payeeEdit"))->setText(text);
@@ -200,7 +205,13 @@ void RegisterDelegate::setModelData(QWidget *editor, QAbstractItemModel *abstrac
     }
     const bool entryRow = model->isEntryRow(index.row());
     if (auto *date = qobject_cast<SmartDateEdit *>(editor)) {
-        model->setData(index, date->date().toString(RegisterModel::kDateFormat), Qt::EditRole);
+        // Text that is no date goes into the line as typed: the commit refuses it, rather than
+        // storing the editor's previous date in its place.
+        const QString typed = date->text().trimmed();
+        const bool unreadable = !typed.isEmpty() && !DateShortcuts::parse(typed).isValid();
+        model->setData(index,
+                       unreadable ? typed : date->date().toString(RegisterModel::kDateFormat),
+                       Qt::EditRole);
     } else if (editor->objectName() == QLatin1String("PayeeMemoEditor")) {
         const QString memo = editor->findChild<QLineEdit *>(QStringLiteral("memoEdit"))->text();
         const QString payee = editor->findChild<QLineEdit *>(QStringLiteral("payeeEdit"))->text();
@@ -210,10 +221,17 @@ void RegisterDelegate::setModelData(QWidget *editor, QAbstractItemModel *abstrac
             m_payeeHandler(payee, false, editor);
         }
     } else if (auto *combo = qobject_cast<QComboBox *>(editor)) {
-        model->setData(index, combo->currentText(), Qt::EditRole);
-        model->entry().categoryId = combo->findText(combo->currentText(), Qt::MatchFixedString) >= 0
-                                        ? combo->currentData().toString()
-                                        : QString();
+        // A text that names no item keeps the id the line already has for that same text (a
+        // category just created for it is not among this editor's items yet).
+        const QString text = combo->currentText();
+        const int item = combo->findText(text, Qt::MatchFixedString);
+        const bool sameText = text == model->entry().category;
+        model->setData(index, text, Qt::EditRole);
+        if (item >= 0) {
+            model->entry().categoryId = combo->itemData(item).toString();
+        } else if (!sameText) {
+            model->entry().categoryId.clear();
+        }
     } else if (auto *edit = qobject_cast<QLineEdit *>(editor)) {
         model->setData(index, edit->text(), Qt::EditRole);
         if (index.column() == RegisterModel::PayeeColumn && entryRow && m_payeeHandler) {

@@ -1,5 +1,7 @@
 #include "registerlineedit.h"
 
+#include "registerkeys.h"
+
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QKeyEvent>
@@ -12,20 +14,7 @@ RegisterLineEdit::RegisterLineEdit(QWidget *parent)
 
 bool RegisterLineEdit::isRegisterCommand(const QKeyEvent *event)
 {
-    const bool control = event->modifiers() & Qt::ControlModifier;
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_D:
-    case Qt::Key_I:
-    case Qt::Key_N:
-    case Qt::Key_M:
-        return control;
-    case Qt::Key_Apostrophe:
-        return !control;
-    default:
-        return false;
-    }
+    return RegisterKeys::commandOf(event) != RegisterKeys::NoCommand;
 }
 
 void RegisterLineEdit::keyPressEvent(QKeyEvent *event)

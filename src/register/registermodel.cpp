@@ -61,10 +61,9 @@ QString RegisterModel::columnTitle(int column)
     }
 }
 
-QString RegisterModel::plainAmount(qint64 cents)
+QString RegisterModel::amountText(qint64 amount) const
 {
-    // Register cells always use the two-decimal form, whatever the account's currency.
-    return formatAmount(cents, Currency::USD);
+    return formatAmount(amount, m_currency);
 }
 
 QString RegisterModel::clearedMark(const Transaction &t)
@@ -160,13 +159,13 @@ QString RegisterModel::storedText(const RegisterRow &line, int column) const
     case MemoColumn:
         return t.memo;
     case PaymentColumn:
-        return t.amount < 0 ? plainAmount(-t.amount) : QString();
+        return t.amount < 0 ? amountText(-t.amount) : QString();
     case DepositColumn:
-        return t.amount >= 0 ? plainAmount(t.amount) : QString();
+        return t.amount >= 0 ? amountText(t.amount) : QString();
     case ClearedColumn:
         return clearedMark(t);
     case BalanceColumn:
-        return plainAmount(line.runningBalance);
+        return amountText(line.runningBalance);
     default:
         return {};
     }
@@ -317,7 +316,7 @@ void RegisterModel::loadEntryFrom(const Transaction &t, const QString &categoryN
     m_entry.memo = t.memo;
     m_entry.category = categoryName;
     m_entry.categoryId = t.categoryId;
-    m_entry.payment = t.amount < 0 ? plainAmount(-t.amount) : QString();
-    m_entry.deposit = t.amount >= 0 ? plainAmount(t.amount) : QString();
+    m_entry.payment = t.amount < 0 ? amountText(-t.amount) : QString();
+    m_entry.deposit = t.amount >= 0 ? amountText(t.amount) : QString();
     m_entry.cleared = clearedMark(t);
 }

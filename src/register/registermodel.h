@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/currency.h"
 #include "data/registerrow.h"
 
 #include <QAbstractTableModel>
@@ -77,7 +78,11 @@ public:
     QString entryText(int column) const;
     void setEntryText(int column, const QString &text);
 
-    static QString plainAmount(qint64 cents);
+    // Amounts are shown and typed in the account's currency: whole yen, cents for the others.
+    void setCurrency(Currency currency) { m_currency = currency; }
+    Currency currency() const { return m_currency; }
+    // The grouped amount without currency symbol: "1,234.56", "1,500" for yen.
+    QString amountText(qint64 amount) const;
     static QString clearedMark(const Transaction &transaction);
     static QString columnTitle(int column);
 
@@ -91,5 +96,6 @@ private:
     bool m_newestFirst = false;
     bool m_twoLine = false;
     int m_editingRow = -1;
+    Currency m_currency = Currency::USD;
     EntryBuffer m_entry;
 };

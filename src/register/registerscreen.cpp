@@ -1,42 +1,31 @@
 #include "registerscreen.h"
 
 #include "app/appstate.h"
+#include "categoryprompt.h"
 #include "data/accountrepository.h"
-#include "data/categoryrepository.h"
-#include "data/database.h"
-#include "data/datetimes.h"
-#include "data/identifiers.h"
 #include "data/money.h"
 #include "data/preferencesrepository.h"
-#include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "linecommitter.h"
+#include "payeeautofill.h"
 #include "registerdelegate.h"
+#include "registerkeys.h"
 #include "registermodel.h"
 #include "registertableview.h"
-#include "ui/recurringformdialog.h"
+#include "services/transactionservice.h"
 #include "themecolors.h"
-#include "ui/transactionformdialog.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QSqlDatabase>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
-
-const QString kTransferPrefix = QStringLiteral("[Transfer] ");
-constexpr int kFields[] = {RegisterModel::DateColumn,    RegisterModel::CheckColumn,
-                           RegisterModel::PayeeColumn,   RegisterModel::CategoryColumn,
-                           RegisterModel::MemoColumn,    RegisterModel::PaymentColumn,
-                           RegisterModel::DepositColumn, RegisterModel::ClearedColumn};
 
 QFont scaledFont(int delta, bool bold)
 {
@@ -46,11 +35,6 @@ QFont scaledFont(int delta, bool bold)
         font.setWeight(QFont::DemiBold);
     }
     return font;
-}
-
-bool isControl(const QKeyEvent *event)
-{
-    return event->modifiers() & Qt::ControlModifier;
 }
 
 QWidget *payeeMemoEditorOf(QWidget *widget)
@@ -70,13 +54,12 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     , m_state(state)
     , m_model(new RegisterModel(this))
     , m_delegate(new RegisterDelegate(state, this))
-    , m_question(Prompts::yesNo())
-    , m_runDialog(Prompts::modal())
+    , m_question(Prompts::yesNo(QMessageBox::No))
 {
     buildLayout();
     configureView();
     m_delegate->setPayeeHandler([this](const QString &payee, bool fromCompletion, QWidget *editor) {
-        autofillFromPayee(payee, fromCompletion, editor);
+        PayeeAutofill(m_state, m_model).fill(m_accountId, payee, fromCompletion, editor);
     });
 }
 
@@ -128,33 +111,10 @@ void RegisterScreen::configureView()
 {
     m_view->setModel(m_model);
     m_view->setItemDelegate(m_delegate);
-    m_view->setAlternatingRowColors(true);
-    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_view->setSelectionBehavior(QAbstractItemView::SelectItems);
-    m_view->setTabKeyNavigation(false);
-    m_view->setFocusPolicy(Qt::StrongFocus);
-    m_view->setSortingEnabled(false);
-    m_view->verticalHeader()->hide();
-    m_view->verticalHeader()->setDefaultSectionSize(36);
-    m_view->setShowGrid(false);
-    m_view->setWordWrap(false);
-    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
-    QHeaderView *header = m_view->horizontalHeader();
-    const std::pair<int, int> fixed[] = {
-        {RegisterModel::DateColumn, 130},    {RegisterModel::CheckColumn, 60},
-        {RegisterModel::PaymentColumn, 100}, {RegisterModel::DepositColumn, 100},
-        {RegisterModel::ClearedColumn, 35},  {RegisterModel::BalanceColumn, 110}};
-    for (const auto &[column, width] : fixed) {
-        header->setSectionResizeMode(column, QHeaderView::Fixed);
-        header->resizeSection(column, width);
-    }
-    for (const int column :
-         {RegisterModel::PayeeColumn, RegisterModel::CategoryColumn, RegisterModel::MemoColumn}) {
-        header->setSectionResizeMode(column, QHeaderView::Stretch);
-    }
-    m_view->installEventFilter(this);
-    m_view->viewport()->installEventFilter(this);
+    m_view->sizeColumns();
+    auto *keys = new RegisterKeys(this);
+    m_view->installEventFilter(keys);
+    m_view->viewport()->installEventFilter(keys);
     connect(m_view, &QWidget::customContextMenuRequested, this, &RegisterScreen::onContextMenu);
     connect(m_view, &QAbstractItemView::clicked, this, &RegisterScreen::onClicked);
     connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -198,9 +158,9 @@ void RegisterScreen::applyTwoLine(bool twoLine)
     m_view->viewport()->update();
 }
 
-void RegisterScreen::showBalance(qint64 balance, int currency)
+void RegisterScreen::showBalance(qint64 balance)
 {
-    m_balanceLabel->setText(formatMoney(balance, Currency(currency)));
+    m_balanceLabel->setText(formatMoney(balance, m_currency));
     const QColor color =
         balance < 0 ? ThemeColors::negativeAmount() : ThemeColors::positiveAmount();
     m_balanceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(color.name()));
@@ -221,6 +181,8 @@ void RegisterScreen::reload()
         m_subtitleLabel->setText(subtitle);
         m_subtitleLabel->setVisible(!subtitle.isEmpty());
     }
+    m_currency = account ? account->currency : Currency::USD;
+    m_model->setCurrency(m_currency);
     // Where the user is, by transaction id, so that a reload keeps the place.
     const QModelIndex top = m_view->indexAt(QPoint(0, 0));
     const QModelIndex current = m_view->currentIndex();
@@ -244,7 +206,7 @@ void RegisterScreen::reload()
     const qint64 balance = rows.isEmpty()
                                ? (account ? account->startingBalance : 0)
                                : (newestFirst ? rows.first() : rows.last()).runningBalance;
-    showBalance(balance, int(account ? account->currency : Currency::USD));
+    showBalance(balance);
 
     const auto restore = [this](const QString &id, const QModelIndex &remembered) {
         int row = m_model->rowOfTransaction(id);
@@ -339,22 +301,6 @@ void RegisterScreen::applyOpenEditor()
     }
 }
 
-int RegisterScreen::nextField(int column, bool forward) const
-{
-    QList<int> visible;
-    for (const int field : kFields) {
-        if (!m_view->isColumnHidden(field)) {
-            visible << field;
-        }
-    }
-    const qsizetype at = visible.indexOf(column);
-    if (at < 0) {
-        return forward ? visible.first() : visible.last();
-    }
-    const qsizetype next = at + (forward ? 1 : -1);
-    return next >= 0 && next < visible.size() ? visible[next] : -1;
-}
-
 void RegisterScreen::moveToField(int column, bool openEditor, bool focusMemo)
 {
     const QModelIndex target = m_view->currentIndex().siblingAtColumn(column);
@@ -376,7 +322,10 @@ void RegisterScreen::stepField(bool forward, bool commitPastLast)
         return;
     }
     applyOpenEditor();
-    const int field = nextField(current.column(), forward);
+    if (current.column() == RegisterModel::CategoryColumn && !resolveTypedCategory()) {
+        return;
+    }
+    const int field = m_view->nextField(current.column(), forward);
     if (field >= 0) {
         moveToField(field, true, !forward);
     } else if (forward && commitPastLast) {
@@ -403,53 +352,14 @@ bool RegisterScreen::focusNextPrevInRegister(bool next)
     return true;
 }
 
-bool RegisterScreen::eventFilter(QObject *watched, QEvent *event)
+void RegisterScreen::advanceOrEdit()
 {
-    if (watched == m_view || watched == m_view->viewport()) {
-        if (event->type() == QEvent::ShortcutOverride) {
-            // The register claims its own keys over the window's menu shortcuts.
-            const auto *key = static_cast<QKeyEvent *>(event);
-            if (isControl(key) && (key->key() == Qt::Key_I || key->key() == Qt::Key_N)) {
-                event->accept();
-                return true;
-            }
-        }
-        if (event->type() == QEvent::KeyPress && handleKey(static_cast<QKeyEvent *>(event))) {
-            return true;
-        }
+    if (!m_view->currentIndex().isValid() || hasOpenEditor()) {
+        stepField(true, true);
+        return;
     }
-    return QWidget::eventFilter(watched, event);
-}
-
-bool RegisterScreen::handleKey(QKeyEvent *event)
-{
-    const int key = event->key();
-    const bool control = isControl(event);
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        if (control) {
-            commitCurrentRow();
-        } else if (!m_view->currentIndex().isValid() || hasOpenEditor()) {
-            stepField(true, true);
-        } else {
-            startEditingRow(m_view->currentIndex().row());
-            m_view->edit(m_view->currentIndex());
-        }
-        return true;
-    }
-    if (control && key == Qt::Key_D) {
-        deleteCurrentRow();
-    } else if (control && key == Qt::Key_I) {
-        insertNewEntry();
-    } else if (control && key == Qt::Key_N) {
-        newTransactionDialog();
-    } else if (control && key == Qt::Key_M) {
-        memorizeCurrentRow();
-    } else if (!control && key == Qt::Key_Apostrophe) {
-        copyFromAbove();
-    } else {
-        return false;
-    }
-    return true;
+    startEditingRow(m_view->currentIndex().row());
+    m_view->edit(m_view->currentIndex());
 }
 
 void RegisterScreen::insertNewEntry()
@@ -470,6 +380,9 @@ void RegisterScreen::copyFromAbove()
     }
     const QString above = m_model->index(current.row() - 1, current.column()).data().toString();
     m_model->setData(current, above, Qt::EditRole);
+    if (current.column() == RegisterModel::CategoryColumn) {
+        m_model->entry().categoryId.clear(); // read again from the copied text
+    }
     if (hasOpenEditor()) {
         if (auto *edit = qobject_cast<QLineEdit *>(m_delegate->openEditor())) {
             edit->setText(above);
@@ -477,57 +390,46 @@ void RegisterScreen::copyFromAbove()
     }
 }
 
-void RegisterScreen::autofillFromPayee(const QString &payee, bool fromCompletion, QWidget *editor)
+bool RegisterScreen::resolveTypedCategory()
 {
-    const std::optional<Transaction> latest =
-        m_state->transactionRepository()->latestByPayee(payee.trimmed(), m_accountId);
-    if (!latest) {
-        return;
-    }
     RegisterModel::EntryBuffer &entry = m_model->entry();
-    const bool payment = latest->amount < 0;
-    entry.payment = payment ? RegisterModel::plainAmount(-latest->amount) : QString();
-    entry.deposit = payment ? QString() : RegisterModel::plainAmount(latest->amount);
-    if (!latest->categoryId.isEmpty()) {
-        if (const auto category = m_state->categoryRepository()->findById(latest->categoryId)) {
-            entry.category = category->name;
-            entry.categoryId = category->id;
-        }
+    if (!entry.categoryId.isEmpty() || entry.category.trimmed().isEmpty()) {
+        return true;
     }
-    if (!latest->memo.isEmpty()) {
-        entry.memo = latest->memo;
-        if (fromCompletion && editor && editor->objectName() == QLatin1String("PayeeMemoEditor")) {
-            editor->findChild<QLineEdit *>(QStringLiteral("memoEdit"))->setText(latest->memo);
-        }
+    // The amount may not be typed yet: a deposit makes an income category, all else an expense.
+    const bool deposit = entry.payment.trimmed().isEmpty() && !entry.deposit.trimmed().isEmpty();
+    CategoryPrompt prompt(m_state->categoryService(), m_question);
+    const std::optional<QString> id = prompt.resolve(entry.category, deposit ? 1 : -1, this);
+    if (id) {
+        entry.categoryId = *id;
+        return true;
     }
-    if (fromCompletion) {
-        const int row = m_model->entryRow();
-        emit m_model->dataChanged(m_model->index(row, 0),
-                                  m_model->index(row, RegisterModel::BalanceColumn));
+    if (!prompt.error().isEmpty()) {
+        showStatus(prompt.error(), 5000);
     }
+    reopenField(RegisterModel::CategoryColumn);
+    return false;
 }
 
-QString RegisterScreen::resolveCategoryId() const
+void RegisterScreen::reopenField(int column)
 {
-    const RegisterModel::EntryBuffer &entry = m_model->entry();
-    if (!entry.categoryId.isEmpty()) {
-        return entry.categoryId;
+    const int editing = m_model->editingRow();
+    const int row = editing >= 0 ? editing : m_model->entryRow();
+    const QModelIndex cell = m_model->index(row, column);
+    if (hasOpenEditor() && m_view->currentIndex() == cell) {
+        return; // still open, with the text in it
     }
-    const QString text = entry.category.trimmed();
-    if (text.isEmpty()) {
-        return {};
-    }
-    CategoryRepository *categories = m_state->categoryRepository();
-    if (const auto exact = categories->findByName(text)) {
-        return exact->id;
-    }
-    const qsizetype arrow = text.indexOf(QLatin1String(" > "));
-    if (arrow >= 0) {
-        if (const auto child = categories->findByName(text.mid(arrow + 3).trimmed())) {
-            return child->id;
-        }
-    }
-    return {};
+    m_view->setCurrentIndex(cell);
+    m_view->scrollTo(cell);
+    m_view->edit(cell);
+}
+
+bool RegisterScreen::writeFailed(const QString &text)
+{
+    // What was typed stays in the line, so the user can try again.
+    showStatus(text, 5000);
+    emit errorMessage(text);
+    return false;
 }
 
 void RegisterScreen::commitCurrentRow()
@@ -537,139 +439,32 @@ void RegisterScreen::commitCurrentRow()
         m_delegate->setModelData(m_delegate->openEditor(), m_model, m_view->currentIndex());
     }
     m_view->setCurrentIndex(QModelIndex());
-    const RegisterModel::EntryBuffer &entry = m_model->entry();
-
-    const QString payee = entry.payee.trimmed();
-    if (payee.isEmpty()) {
-        showStatus(tr("Payee is required"), 3000);
-        return;
-    }
-    const QString paymentText = entry.payment.trimmed();
-    const QString depositText = entry.deposit.trimmed();
-    if (paymentText.isEmpty() && depositText.isEmpty()) {
-        showStatus(tr("Enter a payment or deposit amount"), 3000);
-        return;
-    }
-    // Payment wins when both are filled; unreadable text counts as 0.
-    const qint64 amount = !paymentText.isEmpty() ? -parseMoney(paymentText, Currency::USD)
-                                                 : parseMoney(depositText, Currency::USD);
-    QDate date = QDate::fromString(entry.date, RegisterModel::kDateFormat);
-    if (!date.isValid()) {
-        date = QDate::currentDate();
-    }
-    const QString mark = entry.cleared.trimmed().toUpper();
-    const bool reconciled = mark == QLatin1String("R");
-    const bool cleared = reconciled || mark == QLatin1String("C");
-    const QString categoryId = resolveCategoryId();
     const int editing = m_model->editingRow();
     const bool isNew = editing < 0 || m_model->isEntryRow(editing);
-    const TypedLine line{amount, date, payee, categoryId, cleared, reconciled};
-    if (!isNew) {
-        if (commitExisting(line)) {
-            reload();
-            if (editing + 1 < m_model->rowCount()) {
-                m_view->setCurrentIndex(m_model->index(editing + 1, RegisterModel::DateColumn));
-            }
+    LineCommitter committer(m_state, this);
+    const LineCommitter::Outcome outcome =
+        committer.commit(*m_model, m_accountId, m_currency, m_question);
+    if (!outcome.saved) {
+        if (outcome.refusedByStore) {
+            writeFailed(outcome.message);
+        } else if (!outcome.message.isEmpty()) {
+            showStatus(outcome.message, outcome.column < 0 ? 5000 : 3000);
+        }
+        if (outcome.column >= 0) {
+            reopenField(outcome.column);
         }
         return;
     }
-    if (commitNew(line)) {
-        m_model->entry().stickyDate = entry.date;
+    if (!isNew) {
         reload();
-        scrollToEntryRow();
-    }
-}
-
-void RegisterScreen::fillTyped(Transaction &t, const TypedLine &line) const
-{
-    const RegisterModel::EntryBuffer &entry = m_model->entry();
-    t.date = line.date;
-    t.payee = line.payee;
-    t.checkNumber = entry.checkNumber.trimmed();
-    t.memo = entry.memo.trimmed();
-    t.amount = line.amount;
-    t.categoryId = line.categoryId;
-    t.cleared = line.cleared;
-    t.reconciled = line.reconciled;
-}
-
-bool RegisterScreen::commitExisting(const TypedLine &line)
-{
-    // Only this line changes, even when it is one side of a transfer.
-    Transaction t = m_model->rowAt(m_model->editingRow()).transaction;
-    fillTyped(t, line);
-    t.version += 1;
-    t.updatedAt = DateTimes::nowUtc();
-    t.syncStatus = SyncStatus::Pending;
-    return m_state->transactionRepository()->update(t) || saveFailed();
-}
-
-bool RegisterScreen::saveFailed()
-{
-    // What was typed stays in the line, so the user can try again.
-    showStatus(tr("The transaction could not be saved"), 5000);
-    return false;
-}
-
-bool RegisterScreen::commitNew(TypedLine line)
-{
-    std::optional<Account> target;
-    if (line.payee.startsWith(kTransferPrefix)) {
-        const QString name = line.payee.mid(kTransferPrefix.size());
-        for (const Account &account : m_state->accountRepository()->findAll()) {
-            if (account.name == name) {
-                target = account;
-                break;
-            }
+        if (editing + 1 < m_model->rowCount()) {
+            m_view->setCurrentIndex(m_model->index(editing + 1, RegisterModel::DateColumn));
         }
-        if (!target) {
-            showStatus(tr("Transfer account not found"), 3000);
-            return false;
-        }
-        const auto source = m_state->accountRepository()->findById(m_accountId);
-        if (source && source->currency != target->currency) {
-            emit errorMessage(tr("Transfers require both accounts to use the same currency"));
-            return false;
-        }
-        line.payee = tr("Transfer to %1").arg(name);
+        return;
     }
-    Transaction t;
-    t.id = Identifiers::newId();
-    t.accountId = m_accountId;
-    fillTyped(t, line);
-    t.createdAt = DateTimes::nowUtc();
-    t.updatedAt = t.createdAt;
-    TransactionRepository *transactions = m_state->transactionRepository();
-    if (!target) {
-        return transactions->insert(t) || saveFailed();
-    }
-    const auto source = m_state->accountRepository()->findById(m_accountId);
-    Transaction other;
-    other.id = Identifiers::newId();
-    other.accountId = target->id;
-    other.date = line.date;
-    other.payee = tr("Transfer from %1").arg(source ? source->name : QString());
-    other.amount = -line.amount;
-    other.cleared = line.cleared;
-    other.reconciled = line.reconciled;
-    other.createdAt = t.createdAt;
-    other.updatedAt = t.updatedAt;
-    other.transferLinkId = t.id;
-    other.transferDestAccountId = m_accountId;
-    t.transferLinkId = other.id;
-    t.transferDestAccountId = target->id;
-    // Both legs or neither: a failure never leaves one side of a transfer alone.
-    QSqlDatabase db = m_state->database()->database();
-    const bool open = db.transaction();
-    if (transactions->insert(other) && transactions->insert(t)) {
-        if (!open || db.commit()) {
-            return true;
-        }
-    }
-    if (open) {
-        db.rollback();
-    }
-    return saveFailed();
+    m_model->entry().stickyDate = m_model->entry().date;
+    reload();
+    scrollToEntryRow();
 }
 
 void RegisterScreen::deleteCurrentRow()
@@ -701,7 +496,7 @@ void RegisterScreen::confirmDeleteRow(int row)
     if (t.id.isEmpty()) {
         return; // the opening-balance line is not stored
     }
-    const QString amount = formatMoney(t.amount < 0 ? -t.amount : t.amount, Currency::USD);
+    const QString amount = formatMoney(t.amount < 0 ? -t.amount : t.amount, m_currency);
     const QString text =
         t.transferLinkId.isEmpty()
             ? tr("Delete \"%1\" for %2?").arg(t.payee, amount)
@@ -710,10 +505,11 @@ void RegisterScreen::confirmDeleteRow(int row)
     if (!m_question(this, tr("Delete Transaction"), text)) {
         return;
     }
-    if (!t.transferLinkId.isEmpty()) {
-        m_state->transactionRepository()->softDelete(t.transferLinkId);
+    // The service deletes both sides of a transfer together.
+    TransactionService *transactions = m_state->transactionService();
+    if (!transactions->remove(t.id)) {
+        writeFailed(transactions->lastError());
     }
-    m_state->transactionRepository()->softDelete(t.id);
     reload();
 }
 
@@ -722,27 +518,21 @@ void RegisterScreen::toggleCleared(int row)
     if (m_model->isEntryRow(row) || row < 0 || row >= m_model->rowCount()) {
         return;
     }
-    Transaction t = m_model->rowAt(row).transaction;
-    if (t.id.isEmpty()) {
+    const QString id = m_model->rowAt(row).transaction.id;
+    if (id.isEmpty()) {
         return;
     }
-    t.cleared = !t.cleared;
-    t.updatedAt = DateTimes::nowUtc();
-    t.syncStatus = SyncStatus::Pending;
-    m_state->transactionRepository()->update(t);
+    TransactionService *transactions = m_state->transactionService();
+    if (!transactions->toggleCleared(id)) {
+        writeFailed(transactions->lastError());
+    }
     reload();
 }
 
 void RegisterScreen::newTransactionDialog()
 {
-    if (m_accountId.isEmpty()) {
-        return;
-    }
-    TransactionFormDialog dialog(m_state, m_accountId, this);
-    if (m_runDialog(&dialog)) {
-        m_state->transactionRepository()->insert(dialog.transaction());
-        reload();
-        scrollToEntryRow();
+    if (!m_accountId.isEmpty()) {
+        emit newTransactionRequested(m_accountId);
     }
 }
 
@@ -768,14 +558,7 @@ void RegisterScreen::memorizeCurrentRow()
     seed.frequency = Frequency::Monthly;
     seed.startDate = t.date;
     seed.nextDueDate = t.date;
-    RecurringFormDialog *dialog = RecurringFormDialog::memorize(m_state, seed, this);
-    if (m_runDialog(dialog)) {
-        RecurringTransaction entry = dialog->recurring();
-        entry.updatedAt = entry.createdAt;
-        m_state->recurringRepository()->insert(entry);
-        showStatus(tr("Transaction memorized as recurring"), 3000);
-    }
-    dialog->deleteLater();
+    emit memorizeRequested(seed);
 }
 
 void RegisterScreen::onContextMenu(const QPoint &position)

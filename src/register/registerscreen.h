@@ -1,31 +1,31 @@
 #pragma once
 
+#include "data/currency.h"
+#include "data/recurringtransaction.h"
 #include "prompts.h"
 
 #include <QDate>
 #include <QWidget>
 
 class AppState;
-class QDialog;
 class QLabel;
 class QPushButton;
 class RegisterDelegate;
 class RegisterModel;
 class RegisterTableView;
-struct RecurringTransaction;
-struct Transaction;
 
 // The check register of one account, edited in place from the keyboard one line at a time.
-// Nothing reaches the database until a line is committed (Ctrl+Enter, or Enter on the last field).
+// Nothing reaches the database until a line is committed (Ctrl+Enter, or Enter on the last field),
+// and every change goes through the transaction service. The forms the register offers (a new
+// transaction, memorizing a line) are asked for by signal; the window answers them.
 class RegisterScreen final : public QWidget
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(RegisterScreen)
 
 public:
-    // Yes/No questions and modal dialogs go through these, so tests can answer them.
+    // Yes/No questions go through this, so tests can answer them.
     using Question = Prompts::Question;
-    using DialogRunner = Prompts::DialogRunner;
 
     explicit RegisterScreen(AppState *state, QWidget *parent = nullptr);
     ~RegisterScreen() override;
@@ -40,6 +40,8 @@ public:
     void insertNewEntry();
     // Tab moves between fields; Enter also commits the row when it leaves the last field.
     void stepField(bool forward, bool commitPastLast = false);
+    // Enter: the next field while a cell is being edited, else opens the current cell.
+    void advanceOrEdit();
     void applyOpenEditor();
     void confirmDeleteRow(int row);
     void toggleCleared(int row);
@@ -52,7 +54,6 @@ public:
     QString statusText() const;
     QString balanceText() const;
     void setQuestion(Question question) { m_question = std::move(question); }
-    void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
 
 signals:
     void reconcileRequested(const QString &accountId);
@@ -66,42 +67,28 @@ public slots:
     void deleteCurrentRow();
     void copyFromAbove();
     void startEditingRow(int row);
+    // Asks for the transaction form for this account (Ctrl+N, context menu).
     void newTransactionDialog();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildLayout();
     void configureView();
-    bool handleKey(QKeyEvent *event);
-    void autofillFromPayee(const QString &payee, bool fromCompletion, QWidget *editor);
     void moveToField(int column, bool openEditor, bool focusMemo);
-    int nextField(int column, bool forward) const;
     bool hasOpenEditor() const;
     void applyTwoLine(bool twoLine);
-    void showBalance(qint64 balance, int currency);
+    void showBalance(qint64 balance);
     void onClicked(const QModelIndex &index);
-    // What the entry line holds once read and checked.
-    struct TypedLine
-    {
-        qint64 amount = 0;
-        QDate date;
-        QString payee;
-        QString categoryId;
-        bool cleared = false;
-        bool reconciled = false;
-    };
-    bool commitExisting(const TypedLine &line);
-    bool commitNew(TypedLine line);
-    // Copies the typed fields, with the entry's check number and memo, onto t.
-    void fillTyped(Transaction &t, const TypedLine &line) const;
-    // Says the line could not be saved; false, for the commit functions to return.
-    bool saveFailed();
-    QString resolveCategoryId() const;
+    // A category typed but not chosen becomes a known one, or a new one when the user says so;
+    // false (the text stays in its field) when the user declines.
+    bool resolveTypedCategory();
+    // Opens the field of the line being typed or edited, to correct what it holds.
+    void reopenField(int column);
+    // Tells the user that a change was not stored; false, for the callers to return.
+    bool writeFailed(const QString &text);
 
     AppState *m_state;
     QString m_accountId;
+    Currency m_currency = Currency::USD;
     RegisterModel *m_model;
     RegisterDelegate *m_delegate;
     RegisterTableView *m_view = nullptr;
@@ -111,5 +98,4 @@ private:
     QLabel *m_statusLabel = nullptr;
     QPushButton *m_reconcileButton = nullptr;
     Question m_question;
-    DialogRunner m_runDialog;
 };

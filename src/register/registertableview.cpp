@@ -4,13 +4,68 @@
 #include "registerscreen.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QTimer>
+
+namespace {
+
+constexpr int kFields[] = {RegisterModel::DateColumn,    RegisterModel::CheckColumn,
+                           RegisterModel::PayeeColumn,   RegisterModel::CategoryColumn,
+                           RegisterModel::MemoColumn,    RegisterModel::PaymentColumn,
+                           RegisterModel::DepositColumn, RegisterModel::ClearedColumn};
+
+} // namespace
 
 RegisterTableView::RegisterTableView(RegisterScreen *screen, QWidget *parent)
     : QTableView(parent)
     , m_screen(screen)
 {
+    setAlternatingRowColors(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setTabKeyNavigation(false);
+    setFocusPolicy(Qt::StrongFocus);
+    setSortingEnabled(false);
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(36);
+    setShowGrid(false);
+    setWordWrap(false);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+}
+
+void RegisterTableView::sizeColumns()
+{
+    QHeaderView *header = horizontalHeader();
+    const std::pair<int, int> fixed[] = {
+        {RegisterModel::DateColumn, 130},    {RegisterModel::CheckColumn, 60},
+        {RegisterModel::PaymentColumn, 100}, {RegisterModel::DepositColumn, 100},
+        {RegisterModel::ClearedColumn, 35},  {RegisterModel::BalanceColumn, 110}};
+    for (const auto &[column, width] : fixed) {
+        header->setSectionResizeMode(column, QHeaderView::Fixed);
+        header->resizeSection(column, width);
+    }
+    for (const int column :
+         {RegisterModel::PayeeColumn, RegisterModel::CategoryColumn, RegisterModel::MemoColumn}) {
+        header->setSectionResizeMode(column, QHeaderView::Stretch);
+    }
+}
+
+int RegisterTableView::nextField(int column, bool forward) const
+{
+    QList<int> visible;
+    for (const int field : kFields) {
+        if (!isColumnHidden(field)) {
+            visible << field;
+        }
+    }
+    const qsizetype at = visible.indexOf(column);
+    if (at < 0) {
+        return forward ? visible.first() : visible.last();
+    }
+    const qsizetype next = at + (forward ? 1 : -1);
+    return next >= 0 && next < visible.size() ? visible[next] : -1;
 }
 
 bool RegisterTableView::focusInPayeeMemoEditor() const

@@ -13,6 +13,12 @@ class RegisterTableView final : public QTableView
 public:
     explicit RegisterTableView(RegisterScreen *screen, QWidget *parent = nullptr);
 
+    // Fixed widths for the date, number, amount and mark columns; the texts share the rest.
+    void sizeColumns();
+    // The field after (or before) `column` in the order Enter and Tab take, skipping hidden
+    // columns; -1 past the last (first) one. From a column that is no field: the first (last).
+    int nextField(int column, bool forward) const;
+
     bool isEditing() const { return state() == EditingState; }
 
 protected:

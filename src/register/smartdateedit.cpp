@@ -39,7 +39,8 @@ void SmartDateEdit::keyPressEvent(QKeyEvent *event)
         openCalendarPopup();
         return;
     }
-    QDate date = m_date;
+    // A date key acts on the date in the field: the typed one when it reads as a date.
+    QDate date = this->date();
     if (!(event->modifiers() & Qt::ControlModifier) && DateShortcuts::apply(event->text(), date)) {
         setDate(date);
         return;

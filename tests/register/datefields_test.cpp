@@ -7,9 +7,12 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QDialog>
+#include <QFormLayout>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 
 class DateFieldsTest : public QObject
 {
@@ -21,6 +24,10 @@ private slots:
     void typedFormats_data();
     void typedFormats();
     void smartDateEditKeys();
+    void dialogDateFieldTakesTypedDates_data();
+    void dialogDateFieldTakesTypedDates();
+    void dateKeysActOnTheTypedDate_data();
+    void dateKeysActOnTheTypedDate();
     void unreadableTextRevertsWithoutSignal();
     void calendarHonoursTheWeekStart();
     void separatorJumpsToTheCents();
@@ -66,8 +73,12 @@ void DateFieldsTest::typedFormats_data()
     QTest::addColumn<QDate>("expected");
     QTest::newRow("short") << "1/5/2024" << QDate(2024, 1, 5);
     QTest::newRow("padded") << "01/05/2024" << QDate(2024, 1, 5);
-    QTest::newRow("two-digit year is 1900s") << "1/5/24" << QDate(1924, 1, 5);
+    QTest::newRow("two-digit year of this century") << "11/1/26" << QDate(2026, 11, 1);
+    QTest::newRow("padded two-digit year") << "03/09/26" << QDate(2026, 3, 9);
+    QTest::newRow("two-digit year far ahead is last century") << "1/5/95" << QDate(1995, 1, 5);
+    QTest::newRow("29 February 2000") << "2/29/00" << QDate(2000, 2, 29);
     QTest::newRow("unreadable") << "13/45/2024" << QDate();
+    QTest::newRow("three-digit year") << "1/5/202" << QDate();
 }
 
 void DateFieldsTest::typedFormats()
@@ -89,6 +100,90 @@ void DateFieldsTest::smartDateEditKeys()
     QCOMPARE(edit.date(), QDate(2026, 3, 9));
     QVERIFY(!edit.actions().isEmpty());
     QCOMPARE(edit.actions().first()->toolTip(), QString("Open calendar (F4)"));
+}
+
+void DateFieldsTest::dialogDateFieldTakesTypedDates_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QDate>("expected");
+    QTest::newRow("two-digit year") << "11/1/26" << QDate(2026, 11, 1);
+    QTest::newRow("two-digit day and year") << "11/10/26" << QDate(2026, 11, 10);
+    QTest::newRow("full year") << "2/3/2027" << QDate(2027, 2, 3);
+}
+
+// A form as the user meets it: Tab from the field before into the date field, type, Tab on.
+void DateFieldsTest::dialogDateFieldTakesTypedDates()
+{
+    QFETCH(QString, typed);
+    QFETCH(QDate, expected);
+    QDialog dialog;
+    auto *layout = new QFormLayout(&dialog);
+    auto *name = new QLineEdit(&dialog);
+    auto *date = new DateField(&dialog);
+    auto *after = new QLineEdit(&dialog);
+    layout->addRow("Name:", name);
+    layout->addRow("As of:", date);
+    layout->addRow("Notes:", after);
+    date->setDate(QDate(2012, 11, 6));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QApplication::setActiveWindow(&dialog);
+    name->setFocus();
+    QSignalSpy changed(date, &DateField::dateChanged);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), date);
+    QTest::keyClicks(QApplication::focusWidget(), typed);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), after);
+    QCOMPARE(date->date(), expected);
+    QCOMPARE(date->text(), expected.toString("M/d/yyyy"));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.at(0).at(0).toDate(), expected);
+}
+
+void DateFieldsTest::dateKeysActOnTheTypedDate_data()
+{
+    QTest::addColumn<bool>("registerEditor");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QDate>("expected");
+    for (const bool registerEditor : {false, true}) {
+        const char *where = registerEditor ? "register" : "form";
+        QTest::addRow("%s: plus", where) << registerEditor << "11/15/2026"
+                                         << "+" << QDate(2026, 11, 16);
+        QTest::addRow("%s: minus", where) << registerEditor << "11/15/2026"
+                                          << "-" << QDate(2026, 11, 14);
+        QTest::addRow("%s: month end", where) << registerEditor << "2/3/24"
+                                              << "h" << QDate(2024, 2, 29);
+        QTest::addRow("%s: unreadable text keeps the date", where) << registerEditor << "13/45/2026"
+                                                                   << "+" << QDate(2026, 12, 2);
+    }
+}
+
+// The field holds 12/1/2026 (the previous line's date); the user types over it, then a date key.
+void DateFieldsTest::dateKeysActOnTheTypedDate()
+{
+    QFETCH(bool, registerEditor);
+    QFETCH(QString, typed);
+    QFETCH(QString, keys);
+    QFETCH(QDate, expected);
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    DateField *field = registerEditor ? nullptr : new DateField(&window);
+    SmartDateEdit *editor = registerEditor ? new SmartDateEdit(&window) : nullptr;
+    QLineEdit *edit = registerEditor ? static_cast<QLineEdit *>(editor) : field;
+    layout->addWidget(edit);
+    registerEditor ? editor->setDate(QDate(2026, 12, 1)) : field->setDate(QDate(2026, 12, 1));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QApplication::setActiveWindow(&window);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, typed);
+    QTest::keyClicks(edit, keys);
+    QCOMPARE(registerEditor ? editor->date() : field->date(), expected);
+    QCOMPARE(edit->text(), expected.toString("M/d/yyyy"));
+    QCOMPARE(edit->selectedText(), edit->text());
 }
 
 void DateFieldsTest::unreadableTextRevertsWithoutSignal()

@@ -1,5 +1,6 @@
 #include "importservice.h"
 
+#include "categoryservice.h"
 #include "csvparser.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
@@ -109,6 +110,20 @@ public:
         return category.id;
     }
 
+    // The category of a split line: a line naming a transfer account ("S[Savings]") has no
+    // category of its own and goes under "Transfers", so the lines still add up to the amount.
+    QString splitCategoryId(const QifSplit &split)
+    {
+        if (!split.category.isEmpty() || split.transferAccount.isEmpty()) {
+            return categoryId(split.category);
+        }
+        if (m_transfersId.isEmpty() && m_service->m_categoryService) {
+            const auto transfers = m_service->m_categoryService->transfersCategory();
+            m_transfersId = transfers ? transfers->id : QString();
+        }
+        return m_transfersId;
+    }
+
     bool knowsCategory(const QString &name) const { return m_categoryIds.contains(name); }
 
     QSet<QString> &keysFor(const QString &accountId)
@@ -145,6 +160,7 @@ private:
     ImportService *m_service;
     DeferredSearchIndex m_searchIndex;
     QHash<QString, QString> m_categoryIds;
+    QString m_transfersId;
     QHash<QString, QSet<QString>> m_keys;
     int m_total = 0;
 };
@@ -217,7 +233,7 @@ ImportResult ImportService::importQif(const QString &path,
                         SplitLine line;
                         line.id = Identifiers::newId();
                         line.transactionId = t.id;
-                        line.categoryId = run.categoryId(split.category);
+                        line.categoryId = run.splitCategoryId(split);
                         line.amount = split.amount;
                         line.memo = withTransferTag(split.memo, split.transferAccount);
                         line.createdAt = t.createdAt;
@@ -264,7 +280,7 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
         } else {
             const QString &payee = row[mapping.payeeColumn];
             // Amounts are read as typed money; text it cannot read imports as 0.
-            const qint64 amount = parseMoney(row[mapping.amountColumn], Currency::USD);
+            const qint64 amount = parseMoney(row[mapping.amountColumn], mapping.currency);
             const QString key = duplicateKey(date, amount, payee);
             if (keys.contains(key)) {
                 ++run.result.duplicates;

@@ -7,6 +7,7 @@
 #include <QSet>
 
 class CategoryRepository;
+class CategoryService;
 class SplitLineRepository;
 class TransactionRepository;
 struct QifTransaction;
@@ -30,6 +31,9 @@ public:
     ImportResult importCsv(const QString &path, const QString &accountId,
                            const CsvColumnMapping &mapping);
     QifScan scanQifAccounts(const QString &path) const;
+    // Where split lines that name a transfer account find their "Transfers" category. Without
+    // it such a line cannot be stored (its category is required) and is left out.
+    void setCategoryService(CategoryService *categories) { m_categoryService = categories; }
 
     static QString duplicateKey(const QDate &date, qint64 amount, const QString &payee);
 
@@ -43,4 +47,5 @@ private:
     TransactionRepository *m_transactions;
     CategoryRepository *m_categories;
     SplitLineRepository *m_splitLines;
+    CategoryService *m_categoryService = nullptr;
 };

@@ -371,6 +371,7 @@ int Cli::importQif(QCommandLineParser &parser)
     QObject::connect(service, &ImportService::importProgress,
                      [&](int current, int total) { progress.update(current, total); });
     service->setCategoryService(m_state->categoryService());
+    service->setAccounts(m_state->accountRepository());
     const ImportResult result = service->importQif(path, mapping, *defaultAccount);
     return done(countersJson(result), countersText(result));
 }

@@ -2,6 +2,7 @@
 
 #include "categoryservice.h"
 #include "csvparser.h"
+#include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/datetimes.h"
@@ -42,6 +43,12 @@ QString withTransferTag(const QString &memo, const QString &transferAccount)
     }
     const QString tag = QStringLiteral("[\u2192 %1]").arg(transferAccount);
     return memo.isEmpty() ? tag : QStringLiteral("%1 %2").arg(tag, memo);
+}
+
+// QIF amounts are read as hundredths; an account without cents counts whole units.
+qint64 inCurrency(qint64 hundredths, bool cents)
+{
+    return cents ? hundredths : qRound64(double(hundredths) / 100.0);
 }
 
 } // namespace
@@ -124,6 +131,18 @@ public:
         return m_transfersId;
     }
 
+    // Whether the account counts cents; yen do not.
+    bool hasCents(const QString &accountId)
+    {
+        auto it = m_hasCents.find(accountId);
+        if (it == m_hasCents.end()) {
+            const auto account =
+                m_service->m_accounts ? m_service->m_accounts->findById(accountId) : std::nullopt;
+            it = m_hasCents.insert(accountId, !account || currencyHasCents(account->currency));
+        }
+        return *it;
+    }
+
     bool knowsCategory(const QString &name) const { return m_categoryIds.contains(name); }
 
     QSet<QString> &keysFor(const QString &accountId)
@@ -161,6 +180,7 @@ private:
     DeferredSearchIndex m_searchIndex;
     QHash<QString, QString> m_categoryIds;
     QString m_transfersId;
+    QHash<QString, bool> m_hasCents;
     QHash<QString, QSet<QString>> m_keys;
     int m_total = 0;
 };
@@ -217,11 +237,13 @@ ImportResult ImportService::importQif(const QString &path,
             ++run.result.unmappedSkipped;
         } else {
             QSet<QString> &keys = run.keysFor(target);
-            const QString key = duplicateKey(qif.date, qif.amount, qif.payee);
+            const bool cents = run.hasCents(target);
+            const qint64 amount = inCurrency(qif.amount, cents);
+            const QString key = duplicateKey(qif.date, amount, qif.payee);
             if (keys.contains(key)) {
                 ++run.result.duplicates;
             } else {
-                Transaction t = run.newTransaction(target, qif.date, qif.payee, qif.amount);
+                Transaction t = run.newTransaction(target, qif.date, qif.payee, amount);
                 t.memo = withTransferTag(qif.memo, qif.transferAccount);
                 t.checkNumber = qif.number;
                 t.cleared = qif.cleared;
@@ -234,7 +256,7 @@ ImportResult ImportService::importQif(const QString &path,
                         line.id = Identifiers::newId();
                         line.transactionId = t.id;
                         line.categoryId = run.splitCategoryId(split);
-                        line.amount = split.amount;
+                        line.amount = inCurrency(split.amount, cents);
                         line.memo = withTransferTag(split.memo, split.transferAccount);
                         line.createdAt = t.createdAt;
                         line.updatedAt = t.createdAt;

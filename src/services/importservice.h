@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QSet>
 
+class AccountRepository;
 class CategoryRepository;
 class CategoryService;
 class SplitLineRepository;
@@ -34,6 +35,9 @@ public:
     // Where split lines that name a transfer account find their "Transfers" category. Without
     // it such a line cannot be stored (its category is required) and is left out.
     void setCategoryService(CategoryService *categories) { m_categoryService = categories; }
+    // Where QIF imports find each target account's currency: amounts in an account without
+    // cents (yen) are whole units. Without it every account is taken to count cents.
+    void setAccounts(AccountRepository *accounts) { m_accounts = accounts; }
 
     static QString duplicateKey(const QDate &date, qint64 amount, const QString &payee);
 
@@ -48,4 +52,5 @@ private:
     CategoryRepository *m_categories;
     SplitLineRepository *m_splitLines;
     CategoryService *m_categoryService = nullptr;
+    AccountRepository *m_accounts = nullptr;
 };

@@ -32,6 +32,7 @@ private slots:
     void importedRowsAreSearchable();
     void qifSplitNamingAnAccountGoesUnderTransfers();
     void csvYenAmountsAreWholeYen();
+    void qifYenAmountsAreWholeYen();
 
 private:
     QString write(const QByteArray &content);
@@ -310,6 +311,32 @@ void ImportServiceTest::csvYenAmountsAreWholeYen()
     }
     std::sort(amounts.begin(), amounts.end());
     QCOMPARE(amounts, (QList<qint64>{-1000, 1500}));
+}
+
+void ImportServiceTest::qifYenAmountsAreWholeYen()
+{
+    AccountRepository accounts(m_db->database());
+    Account yen = Records::account("Yen Wallet", 1);
+    yen.currency = Currency::JPY;
+    QVERIFY(accounts.insert(yen));
+    m_service->setAccounts(&accounts);
+    const QString path = write("!Type:Bank\nD1/5/2024\nT-1,000\nPRamen\n^\n"
+                               "D1/6/2024\nT-30\nPMarket\nSFood\n$-20\nSPets\n$-10\n^\n");
+    QCOMPARE(m_service->importQif(path, {}, yen.id).imported, 2);
+    QList<qint64> amounts;
+    for (const Transaction &t : TransactionRepository(m_db->database()).findByAccount(yen.id)) {
+        amounts << t.amount;
+    }
+    std::sort(amounts.begin(), amounts.end());
+    QCOMPARE(amounts, (QList<qint64>{-1000, -30}));
+    QCOMPARE(m_db->scalar("SELECT SUM(amount) FROM split_lines").toLongLong(), qint64(-30));
+    // The same file into a dollar account still reads cents.
+    QCOMPARE(m_service->importQif(path, {}, m_account.id).imported, 2);
+    QCOMPARE(stored().size(), 2);
+    QCOMPARE(m_db->scalar("SELECT MIN(amount) FROM transactions WHERE account_id = '" +
+                          m_account.id + "'")
+                 .toLongLong(),
+             qint64(-100000));
 }
 
 LEDGERWELL_TEST(ImportServiceTest)

@@ -8,7 +8,9 @@
 #include "data/identifiers.h"
 #include "data/money.h"
 #include "data/transactionrepository.h"
+#include "services/accountservice.h"
 #include "services/backupservice.h"
+#include "services/categoryservice.h"
 #include "services/importservice.h"
 #include "services/recurringservice.h"
 #include "services/reportservice.h"
@@ -111,7 +113,8 @@ QString Cli::usage()
         "\n"
         "Commands:\n"
         "  accounts                                   list accounts with their balances\n"
-        "  add-account NAME [--type T] [--currency C]\n"
+        "  add-account NAME [--type T] [--currency C] [--opening-balance AMOUNT\n"
+        "             [--as-of yyyy-MM-dd]]       AMOUNT in the account's currency\n"
         "  import-qif FILE [--account NAME|ID] [--map SOURCE=ACCOUNT ...]\n"
         "  import-csv FILE --account NAME|ID --date-col N --payee-col N --amount-col N\n"
         "             [--memo-col N] [--category-col N] [--date-format F] [--no-header]\n"
@@ -121,6 +124,7 @@ QString Cli::usage()
         "             NAME: category-spending, payee-summary, tax-report, cash-flow,\n"
         "                   year-over-year (with --from2 D --to2 D), account-summary\n"
         "             dates as yyyy-MM-dd; by default the whole history up to today\n"
+        "             [--exclude-transfers] leaves transfers between accounts out\n"
         "  post-due                                   post the due automatic recurring entries\n"
         "  sample load|clear\n"
         "  sign-in | sign-out | whoami                the cloud account (see AUTH_BASE_URL)\n"
@@ -149,7 +153,9 @@ int Cli::run(const QStringList &arguments)
          "NAME",
          1,
          {valueOption("type", "checking, savings, credit_card, cash, investment or other.", "type"),
-          valueOption("currency", "USD, EUR, GBP, CAD, AUD or JPY.", "currency")},
+          valueOption("currency", "USD, EUR, GBP, CAD, AUD or JPY.", "currency"),
+          valueOption("opening-balance", "Opening balance in the account's currency.", "amount"),
+          valueOption("as-of", "Date of the opening balance, yyyy-MM-dd (today).", "date")},
          &Cli::addAccount},
         {"import-qif",
          "FILE",
@@ -181,7 +187,9 @@ int Cli::run(const QStringList &arguments)
           valueOption("to", "Last day, yyyy-MM-dd.", "date"),
           valueOption("from2", "Second period's first day.", "date"),
           valueOption("to2", "Second period's last day.", "date"),
-          valueOption("csv", "Also write the report as CSV.", "file")},
+          valueOption("csv", "Also write the report as CSV.", "file"),
+          QCommandLineOption(QStringLiteral("exclude-transfers"),
+                             QStringLiteral("Leave transfers between accounts out."))},
          &Cli::report},
         {"post-due", "", 0, {}, &Cli::postDue},
         {"sample", "load|clear", 1, {}, &Cli::sample},
@@ -311,11 +319,30 @@ int Cli::addAccount(QCommandLineParser &parser)
             return fail(QStringLiteral("unknown currency '%1'").arg(text), BadArguments);
         }
     }
+    // The opening balance is read as the account's own money: 1000 yen are 1000, not 1000.00.
+    qint64 opening = 0;
+    if (parser.isSet(QStringLiteral("opening-balance"))) {
+        const auto amount =
+            readMoney(parser.value(QStringLiteral("opening-balance")), account.currency);
+        if (!amount || !isStorableAmount(*amount)) {
+            return fail(QStringLiteral("cannot read the amount '%1'")
+                            .arg(parser.value(QStringLiteral("opening-balance"))),
+                        BadArguments);
+        }
+        opening = *amount;
+    }
+    QDate asOf = QDate::currentDate();
+    if (parser.isSet(QStringLiteral("as-of"))) {
+        asOf = QDate::fromString(parser.value(QStringLiteral("as-of")), kDateFormat);
+        if (!asOf.isValid()) {
+            return fail(QStringLiteral("dates are written yyyy-MM-dd"), BadArguments);
+        }
+    }
     account.sortOrder = int(m_state->accountRepository()->findAll().size());
-    account.createdAt = DateTimes::nowUtc();
-    account.updatedAt = account.createdAt;
-    if (!m_state->accountRepository()->insert(account)) {
-        return fail(QStringLiteral("the account could not be saved"));
+    account.startingBalance = opening;
+    AccountService *service = m_state->accountService();
+    if (!service->create(account, asOf)) {
+        return fail(service->lastError());
     }
     return done({{QStringLiteral("id"), account.id}, {QStringLiteral("name"), account.name}},
                 QStringLiteral("Added %1 (%2)\n").arg(account.name, account.id));
@@ -350,6 +377,8 @@ int Cli::importQif(QCommandLineParser &parser)
     TerminalProgress progress(QStringLiteral("Importing"));
     QObject::connect(service, &ImportService::importProgress,
                      [&](int current, int total) { progress.update(current, total); });
+    service->setCategoryService(m_state->categoryService());
+    service->setAccounts(m_state->accountRepository());
     const ImportResult result = service->importQif(path, mapping, *defaultAccount);
     return done(countersJson(result), countersText(result));
 }
@@ -393,6 +422,9 @@ int Cli::importCsv(QCommandLineParser &parser)
         mapping.dateFormat = parser.value(QStringLiteral("date-format"));
     }
     mapping.hasHeader = !parser.isSet(QStringLiteral("no-header"));
+    if (const auto target = m_state->accountRepository()->findById(*account)) {
+        mapping.currency = target->currency;
+    }
     ImportService *service = m_state->importService();
     TerminalProgress progress(QStringLiteral("Importing"));
     QObject::connect(service, &ImportService::importProgress,
@@ -479,22 +511,36 @@ int Cli::report(QCommandLineParser &parser)
         return BadArguments;
     }
     const QString accountId = *account;
-    const ReportService *reports = m_state->reportService();
+    ReportService service(m_state->database());
+    service.setIncludeTransfers(!parser.isSet(QStringLiteral("exclude-transfers")));
+    const ReportService *reports = &service;
+    // One account's reports are in its money; across accounts, in the default currency.
+    Currency currency = Currency::USD;
+    if (const auto filtered = m_state->accountRepository()->findById(accountId)) {
+        currency = filtered->currency;
+    }
     const QHash<QString, std::function<ReportTable()>> builders = {
         {QStringLiteral("category-spending"),
          [&] {
-             return ReportTable::categorySpending(reports->categorySpending(*from, *to, accountId));
+             return ReportTable::categorySpending(reports->categorySpending(*from, *to, accountId),
+                                                  currency);
          }},
         {QStringLiteral("payee-summary"),
-         [&] { return ReportTable::payeeSummary(reports->payeeSummary(*from, *to, accountId)); }},
+         [&] {
+             return ReportTable::payeeSummary(reports->payeeSummary(*from, *to, accountId),
+                                              currency);
+         }},
         {QStringLiteral("tax-report"),
          [&] { return ReportTable::taxReport(reports->taxReport(*from, *to)); }},
         {QStringLiteral("cash-flow"),
-         [&] { return ReportTable::cashFlow(reports->cashFlowByMonth(*from, *to, accountId)); }},
+         [&] {
+             return ReportTable::cashFlow(reports->cashFlowByMonth(*from, *to, accountId),
+                                          currency);
+         }},
         {QStringLiteral("year-over-year"),
          [&] {
              return ReportTable::yearOverYear(
-                 reports->compareCategories(*from, *to, *from2, *to2, accountId));
+                 reports->compareCategories(*from, *to, *from2, *to2, accountId), currency);
          }},
         {QStringLiteral("account-summary"),
          [&] { return ReportTable::accountSummary(reports->accountSummary()); }},
@@ -529,7 +575,9 @@ int Cli::sample(QCommandLineParser &parser)
         if (service.isLoaded()) {
             return fail(QStringLiteral("the sample data is already loaded"));
         }
-        service.load();
+        if (!service.load()) {
+            return fail(QStringLiteral("the sample data could not be saved"));
+        }
     } else if (action == QLatin1String("clear")) {
         service.clear();
     } else {

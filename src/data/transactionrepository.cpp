@@ -159,20 +159,23 @@ QList<Transaction> TransactionRepository::findUnreconciled(const QString &accoun
 QList<RegisterRow> TransactionRepository::search(const QString &text,
                                                  const SearchFilter &filter) const
 {
-    QString sql;
+    // Rowid first: the matches are sorted and cut to the limit while each is only a rowid and
+    // its sort keys, and the wide rows and category names are read for those few alone. The
+    // same rows come back in the same order as from sorting the full rows.
+    QString hits;
     QVariantList values;
     if (text.isEmpty()) {
-        sql = selectWithCategory(
-            "LEFT JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL");
+        hits =
+            QStringLiteral("SELECT t.rowid AS hit FROM transactions t WHERE t.deleted_at IS NULL");
     } else {
-        sql = selectWithCategory("JOIN transactions_fts fts ON fts.rowid = t.rowid LEFT JOIN "
-                                 "categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL "
-                                 "AND transactions_fts MATCH ?");
+        hits = QStringLiteral("SELECT t.rowid AS hit FROM transactions t JOIN transactions_fts fts "
+                              "ON fts.rowid = t.rowid WHERE t.deleted_at IS NULL AND "
+                              "transactions_fts MATCH ?");
         values << text;
     }
     const auto restrict = [&](bool applies, const char *clause, const QVariant &value) {
         if (applies) {
-            sql += QLatin1String(clause);
+            hits += QLatin1String(clause);
             values << value;
         }
     };
@@ -182,7 +185,13 @@ QList<RegisterRow> TransactionRepository::search(const QString &text,
     restrict(filter.toDate.isValid(), " AND t.date <= ?", DateTimes::dateToText(filter.toDate));
     restrict(filter.cleared.has_value(), " AND t.cleared = ?",
              SqlValue::boolean(filter.cleared.value_or(false)));
-    sql += QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC LIMIT %1").arg(kSearchLimit);
+    const QString order = QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC");
+    hits += order + QStringLiteral(" LIMIT %1").arg(kSearchLimit);
+    const QString sql =
+        QStringLiteral("SELECT %1, c.name AS category_name FROM (%2) hits JOIN transactions t ON "
+                       "t.rowid = hits.hit LEFT JOIN categories c ON t.category_id = c.id")
+            .arg(kColumns, hits) +
+        order;
     // A MATCH text FTS5 cannot parse fails the query: the result is simply empty.
     return m_sql.list(sql, values, mapRow);
 }

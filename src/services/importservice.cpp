@@ -1,6 +1,8 @@
 #include "importservice.h"
 
+#include "categoryservice.h"
 #include "csvparser.h"
+#include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/datetimes.h"
@@ -41,6 +43,12 @@ QString withTransferTag(const QString &memo, const QString &transferAccount)
     }
     const QString tag = QStringLiteral("[\u2192 %1]").arg(transferAccount);
     return memo.isEmpty() ? tag : QStringLiteral("%1 %2").arg(tag, memo);
+}
+
+// QIF amounts are read as hundredths; an account without cents counts whole units.
+qint64 inCurrency(qint64 hundredths, bool cents)
+{
+    return cents ? hundredths : qRound64(double(hundredths) / 100.0);
 }
 
 } // namespace
@@ -109,6 +117,32 @@ public:
         return category.id;
     }
 
+    // The category of a split line: a line naming a transfer account ("S[Savings]") has no
+    // category of its own and goes under "Transfers", so the lines still add up to the amount.
+    QString splitCategoryId(const QifSplit &split)
+    {
+        if (!split.category.isEmpty() || split.transferAccount.isEmpty()) {
+            return categoryId(split.category);
+        }
+        if (m_transfersId.isEmpty() && m_service->m_categoryService) {
+            const auto transfers = m_service->m_categoryService->transfersCategory();
+            m_transfersId = transfers ? transfers->id : QString();
+        }
+        return m_transfersId;
+    }
+
+    // Whether the account counts cents; yen do not.
+    bool hasCents(const QString &accountId)
+    {
+        auto it = m_hasCents.find(accountId);
+        if (it == m_hasCents.end()) {
+            const auto account =
+                m_service->m_accounts ? m_service->m_accounts->findById(accountId) : std::nullopt;
+            it = m_hasCents.insert(accountId, !account || currencyHasCents(account->currency));
+        }
+        return *it;
+    }
+
     bool knowsCategory(const QString &name) const { return m_categoryIds.contains(name); }
 
     QSet<QString> &keysFor(const QString &accountId)
@@ -145,6 +179,8 @@ private:
     ImportService *m_service;
     DeferredSearchIndex m_searchIndex;
     QHash<QString, QString> m_categoryIds;
+    QString m_transfersId;
+    QHash<QString, bool> m_hasCents;
     QHash<QString, QSet<QString>> m_keys;
     int m_total = 0;
 };
@@ -201,11 +237,13 @@ ImportResult ImportService::importQif(const QString &path,
             ++run.result.unmappedSkipped;
         } else {
             QSet<QString> &keys = run.keysFor(target);
-            const QString key = duplicateKey(qif.date, qif.amount, qif.payee);
+            const bool cents = run.hasCents(target);
+            const qint64 amount = inCurrency(qif.amount, cents);
+            const QString key = duplicateKey(qif.date, amount, qif.payee);
             if (keys.contains(key)) {
                 ++run.result.duplicates;
             } else {
-                Transaction t = run.newTransaction(target, qif.date, qif.payee, qif.amount);
+                Transaction t = run.newTransaction(target, qif.date, qif.payee, amount);
                 t.memo = withTransferTag(qif.memo, qif.transferAccount);
                 t.checkNumber = qif.number;
                 t.cleared = qif.cleared;
@@ -217,8 +255,8 @@ ImportResult ImportService::importQif(const QString &path,
                         SplitLine line;
                         line.id = Identifiers::newId();
                         line.transactionId = t.id;
-                        line.categoryId = run.categoryId(split.category);
-                        line.amount = split.amount;
+                        line.categoryId = run.splitCategoryId(split);
+                        line.amount = inCurrency(split.amount, cents);
                         line.memo = withTransferTag(split.memo, split.transferAccount);
                         line.createdAt = t.createdAt;
                         line.updatedAt = t.createdAt;
@@ -264,7 +302,7 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
         } else {
             const QString &payee = row[mapping.payeeColumn];
             // Amounts are read as typed money; text it cannot read imports as 0.
-            const qint64 amount = parseMoney(row[mapping.amountColumn], Currency::USD);
+            const qint64 amount = parseMoney(row[mapping.amountColumn], mapping.currency);
             const QString key = duplicateKey(date, amount, payee);
             if (keys.contains(key)) {
                 ++run.result.duplicates;

@@ -6,7 +6,9 @@
 #include <QObject>
 #include <QSet>
 
+class AccountRepository;
 class CategoryRepository;
+class CategoryService;
 class SplitLineRepository;
 class TransactionRepository;
 struct QifTransaction;
@@ -30,6 +32,12 @@ public:
     ImportResult importCsv(const QString &path, const QString &accountId,
                            const CsvColumnMapping &mapping);
     QifScan scanQifAccounts(const QString &path) const;
+    // Where split lines that name a transfer account find their "Transfers" category. Without
+    // it such a line cannot be stored (its category is required) and is left out.
+    void setCategoryService(CategoryService *categories) { m_categoryService = categories; }
+    // Where QIF imports find each target account's currency: amounts in an account without
+    // cents (yen) are whole units. Without it every account is taken to count cents.
+    void setAccounts(AccountRepository *accounts) { m_accounts = accounts; }
 
     static QString duplicateKey(const QDate &date, qint64 amount, const QString &payee);
 
@@ -43,4 +51,6 @@ private:
     TransactionRepository *m_transactions;
     CategoryRepository *m_categories;
     SplitLineRepository *m_splitLines;
+    CategoryService *m_categoryService = nullptr;
+    AccountRepository *m_accounts = nullptr;
 };

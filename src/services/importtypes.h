@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/currency.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +15,8 @@ struct CsvColumnMapping
     int categoryColumn = -1;
     bool hasHeader = true;
     QString dateFormat = QStringLiteral("M/d/yyyy");
+    // The target account's currency: amounts are read as its money (whole yen for JPY).
+    Currency currency = Currency::USD;
 };
 
 // The counters an import reports. A file that cannot be opened gives all zeros.

@@ -140,7 +140,7 @@ bool RecurringService::confirm(const QString &id)
 {
     std::optional<RecurringTransaction> entry = m_recurring->findById(id);
     if (!entry) {
-        return false;
+        return fail(tr("The recurring transaction no longer exists"));
     }
     if (!RecurringRepository::hasSaneNextDueDate(*entry)) {
         qCWarning(lcRecurring) << "RecurringService::confirm refusing record with broken date:"
@@ -152,12 +152,12 @@ bool RecurringService::confirm(const QString &id)
         if (m_recurring->update(*entry)) {
             emit entryDeactivated(entry->id, entry->payee);
         }
-        return false;
+        return fail(tr("The recurring transaction has a broken date and was stopped"));
     }
     if (!hasLiveDestination(*entry)) {
         // It could never post again and would stay due for ever.
         quarantine(id, "transfer destination account deleted");
-        return false;
+        return fail(tr("Transfer account not found"));
     }
     if (!entry->transferDestAccountId.isEmpty()) {
         // Checked before anything is written: a transfer between currencies posts nothing.
@@ -166,7 +166,7 @@ bool RecurringService::confirm(const QString &id)
         if (source && dest && source->currency != dest->currency) {
             qCWarning(lcRecurring) << "RecurringService: skipping transfer post for" << entry->id
                                    << "— source and destination currencies differ";
-            return false;
+            return fail(tr("Transfers require both accounts to use the same currency"));
         }
     }
     // Both legs and the advance stand or fall together.
@@ -177,21 +177,22 @@ bool RecurringService::confirm(const QString &id)
         advanceEntry(*entry);
         return m_recurring->update(*entry);
     });
-    if (ok) {
-        emit pendingCountChanged(pendingCount());
+    if (!ok) {
+        return fail(tr("The transaction could not be saved"));
     }
-    return ok;
+    emit pendingCountChanged(pendingCount());
+    return true;
 }
 
 bool RecurringService::skip(const QString &id)
 {
     std::optional<RecurringTransaction> entry = m_recurring->findById(id);
     if (!entry) {
-        return false;
+        return fail(tr("The recurring transaction no longer exists"));
     }
     advanceEntry(*entry);
     if (!m_recurring->update(*entry)) {
-        return false;
+        return fail(tr("The recurring transaction could not be saved"));
     }
     emit pendingCountChanged(pendingCount());
     return true;

@@ -52,21 +52,26 @@ ReaderPool *ReportRunner::pool()
 ReportResults ReportRunner::run(const ReportRequest &r)
 {
     ReportResults out;
+    const auto reports = [&r](Database *db) {
+        auto service = std::make_unique<ReportService>(db);
+        service->setIncludeTransfers(r.includeTransfers);
+        return service;
+    };
     // Longest first: the category and payee reports group every row of the period.
     const std::vector<ReaderPool::Job> jobs = {
         [&](Database *db) {
-            out.categorySpending = ReportService(db).categorySpending(r.from, r.to, r.accountId);
+            out.categorySpending = reports(db)->categorySpending(r.from, r.to, r.accountId);
         },
         [&](Database *db) {
-            out.payeeSummary = ReportService(db).payeeSummary(r.from, r.to, r.accountId);
+            out.payeeSummary = reports(db)->payeeSummary(r.from, r.to, r.accountId);
         },
-        [&](Database *db) { out.accountSummary = ReportService(db).accountSummary(); },
+        [&](Database *db) { out.accountSummary = reports(db)->accountSummary(); },
         [&](Database *db) {
-            out.cashFlow = ReportService(db).cashFlowByMonth(r.from, r.to, r.accountId);
+            out.cashFlow = reports(db)->cashFlowByMonth(r.from, r.to, r.accountId);
         },
-        [&](Database *db) { out.taxReport = ReportService(db).taxReport(r.from, r.to); },
+        [&](Database *db) { out.taxReport = reports(db)->taxReport(r.from, r.to); },
         [&](Database *db) {
-            out.comparison = ReportService(db).compareCategories(
+            out.comparison = reports(db)->compareCategories(
                 r.compareFrom1, r.compareTo1, r.compareFrom2, r.compareTo2, r.accountId);
         },
     };

@@ -21,6 +21,8 @@ struct ReportRequest
     QDate compareTo1;
     QDate compareFrom2;
     QDate compareTo2;
+    // Off: transfers between accounts are left out of the dated reports.
+    bool includeTransfers = true;
 };
 
 struct ReportResults

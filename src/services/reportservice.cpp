@@ -25,11 +25,18 @@ ReportService::ReportService(Database *database, QObject *parent)
 {
 }
 
+QLatin1String ReportService::transferFilter() const
+{
+    return m_includeTransfers
+               ? QLatin1String()
+               : QLatin1String(" AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '')");
+}
+
 template <typename Map>
 auto ReportService::dated(const char *head, const char *tail, const QDate &from, const QDate &to,
                           const QString &accountId, Map map) const
 {
-    QString sql = QString::fromLatin1(head);
+    QString sql = QString::fromLatin1(head) + transferFilter();
     QVariantList values{DateTimes::dateToText(from), DateTimes::dateToText(to)};
     if (!accountId.isEmpty()) {
         sql += QLatin1String(" AND t.account_id = ?");
@@ -65,8 +72,9 @@ QList<TaxLine> ReportService::taxReport(const QDate &from, const QDate &to) cons
     return m_sql.list(
         QStringLiteral("SELECT c.name, c.tax_category, SUM(t.amount) FROM transactions t JOIN "
                        "categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL AND "
-                       "c.is_tax_relevant = 1 AND t.date >= ? AND t.date <= ? GROUP BY c.name, "
-                       "c.tax_category ORDER BY c.tax_category, c.name"),
+                       "c.is_tax_relevant = 1 AND t.date >= ? AND t.date <= ?") +
+            transferFilter() +
+            QLatin1String(" GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name"),
         {DateTimes::dateToText(from), DateTimes::dateToText(to)}, [](const QSqlQuery &q) {
             return TaxLine{q.value(0).toString(), q.value(1).toString(), q.value(2).toLongLong()};
         });

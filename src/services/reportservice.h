@@ -19,6 +19,12 @@ class ReportService final : public QObject
 public:
     explicit ReportService(Database *database, QObject *parent = nullptr);
 
+    // On by default. Off, both sides of every transfer between accounts are left out of the
+    // dated reports, so that moving money between one's own accounts is neither income nor
+    // spending; the account summary still counts them.
+    void setIncludeTransfers(bool include) { m_includeTransfers = include; }
+    bool includeTransfers() const { return m_includeTransfers; }
+
     QList<CategoryAmount> categorySpending(const QDate &from, const QDate &to,
                                            const QString &accountId) const;
     QList<PayeeTotal> payeeSummary(const QDate &from, const QDate &to,
@@ -37,5 +43,9 @@ private:
     auto dated(const char *head, const char *tail, const QDate &from, const QDate &to,
                const QString &accountId, Map map) const;
 
+    // The condition that leaves transfers out, or nothing while they are included.
+    QLatin1String transferFilter() const;
+
     SqlRunner m_sql;
+    bool m_includeTransfers = true;
 };

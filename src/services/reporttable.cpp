@@ -11,9 +11,9 @@ QString tr(const char *text)
     return QCoreApplication::translate("ReportTable", text);
 }
 
-QString money(qint64 cents)
+QString money(qint64 cents, Currency currency = Currency::USD)
 {
-    return formatMoney(cents, Currency::USD);
+    return formatMoney(cents, currency);
 }
 
 QString quoted(QString field)
@@ -46,25 +46,25 @@ QString ReportTable::toCsv() const
     return text;
 }
 
-ReportTable ReportTable::categorySpending(const QList<CategoryAmount> &rows)
+ReportTable ReportTable::categorySpending(const QList<CategoryAmount> &rows, Currency currency)
 {
     ReportTable table{titles({QT_TRANSLATE_NOOP("ReportTable", "Category"),
                               QT_TRANSLATE_NOOP("ReportTable", "Total")}),
                       {}};
     for (const CategoryAmount &row : rows) {
-        table.rows.append({row.name, money(row.amount)});
+        table.rows.append({row.name, money(row.amount, currency)});
     }
     return table;
 }
 
-ReportTable ReportTable::payeeSummary(const QList<PayeeTotal> &rows)
+ReportTable ReportTable::payeeSummary(const QList<PayeeTotal> &rows, Currency currency)
 {
     ReportTable table{titles({QT_TRANSLATE_NOOP("ReportTable", "Payee"),
                               QT_TRANSLATE_NOOP("ReportTable", "Total"),
                               QT_TRANSLATE_NOOP("ReportTable", "Count")}),
                       {}};
     for (const PayeeTotal &row : rows) {
-        table.rows.append({row.payee, money(row.total), QString::number(row.count)});
+        table.rows.append({row.payee, money(row.total, currency), QString::number(row.count)});
     }
     return table;
 }
@@ -81,7 +81,7 @@ ReportTable ReportTable::taxReport(const QList<TaxLine> &rows)
     return table;
 }
 
-ReportTable ReportTable::cashFlow(const QList<MonthlyCashFlow> &rows)
+ReportTable ReportTable::cashFlow(const QList<MonthlyCashFlow> &rows, Currency currency)
 {
     ReportTable table{titles({QT_TRANSLATE_NOOP("ReportTable", "Month"),
                               QT_TRANSLATE_NOOP("ReportTable", "Income"),
@@ -89,12 +89,13 @@ ReportTable ReportTable::cashFlow(const QList<MonthlyCashFlow> &rows)
                               QT_TRANSLATE_NOOP("ReportTable", "Net")}),
                       {}};
     for (const MonthlyCashFlow &row : rows) {
-        table.rows.append({row.month, money(row.income), money(row.expenses), money(row.net)});
+        table.rows.append({row.month, money(row.income, currency), money(row.expenses, currency),
+                           money(row.net, currency)});
     }
     return table;
 }
 
-ReportTable ReportTable::yearOverYear(const QList<CategoryComparison> &rows)
+ReportTable ReportTable::yearOverYear(const QList<CategoryComparison> &rows, Currency currency)
 {
     ReportTable table{titles({QT_TRANSLATE_NOOP("ReportTable", "Category"),
                               QT_TRANSLATE_NOOP("ReportTable", "Period 1"),
@@ -102,8 +103,8 @@ ReportTable ReportTable::yearOverYear(const QList<CategoryComparison> &rows)
                               QT_TRANSLATE_NOOP("ReportTable", "Difference")}),
                       {}};
     for (const CategoryComparison &row : rows) {
-        table.rows.append(
-            {row.category, money(row.period1), money(row.period2), money(row.change)});
+        table.rows.append({row.category, money(row.period1, currency), money(row.period2, currency),
+                           money(row.change, currency)});
     }
     return table;
 }

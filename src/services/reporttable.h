@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/currency.h"
 #include "reportrecords.h"
 
 #include <QList>
@@ -17,11 +18,16 @@ struct ReportTable
     // as UTF-8 in text mode so that the line ends follow the platform.
     QString toCsv() const;
 
-    static ReportTable categorySpending(const QList<CategoryAmount> &rows);
-    static ReportTable payeeSummary(const QList<PayeeTotal> &rows);
+    // The reports that can be narrowed to one account show its money in its currency.
+    static ReportTable categorySpending(const QList<CategoryAmount> &rows,
+                                        Currency currency = Currency::USD);
+    static ReportTable payeeSummary(const QList<PayeeTotal> &rows,
+                                    Currency currency = Currency::USD);
     static ReportTable taxReport(const QList<TaxLine> &rows);
-    static ReportTable cashFlow(const QList<MonthlyCashFlow> &rows);
-    static ReportTable yearOverYear(const QList<CategoryComparison> &rows);
+    static ReportTable cashFlow(const QList<MonthlyCashFlow> &rows,
+                                Currency currency = Currency::USD);
+    static ReportTable yearOverYear(const QList<CategoryComparison> &rows,
+                                    Currency currency = Currency::USD);
     static ReportTable accountSummary(const QList<AccountSummaryRow> &rows);
 
     // "checking" -> "Checking", "credit_card" -> "Credit Card", unknown -> "Other".

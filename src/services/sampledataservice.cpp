@@ -1,7 +1,16 @@
 #include "sampledataservice.h"
 
-#include "data/datetimes.h"
+#include "accountservice.h"
+#include "data/account.h"
+#include "data/accountrepository.h"
+#include "data/database.h"
 #include "data/identifiers.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/recurringtransaction.h"
+#include "data/transactionrepository.h"
+#include "recurringservice.h"
+#include "transactionservice.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -150,14 +159,21 @@ QString sampleId(const char *kind)
 
 } // namespace
 
-// One load: the category lookup, today's date and the one timestamp every row shares.
+// One load: the category lookup, today's date and the services every row is written through.
 class SampleDataService::Loader
 {
 public:
-    explicit Loader(const SqlRunner &sql)
-        : m_sql(sql)
+    explicit Loader(Database *database)
+        : m_sql(database)
+        , m_accounts(database)
+        , m_transactions(database)
+        , m_recurrings(database)
+        , m_reconciliations(database)
+        , m_accountService(database, &m_accounts, &m_transactions, &m_recurrings,
+                           &m_reconciliations)
+        , m_transactionService(database, &m_transactions, &m_accounts)
+        , m_recurringService(database, &m_recurrings, &m_transactions, &m_accounts)
         , m_today(QDate::currentDate())
-        , m_now(DateTimes::nowText())
     {
         const auto rows = m_sql.list(
             QStringLiteral("SELECT c.id, c.name, p.name AS parent_name FROM categories c LEFT "
@@ -174,89 +190,134 @@ public:
         }
     }
 
-    QVariant category(const char *parent, const char *name) const
+    QString category(const char *parent, const char *name) const
     {
-        const QString id =
-            parent ? m_byPath.value(translated(parent) + QLatin1Char('/') + translated(name))
-                   : m_byName.value(translated(name));
-        return SqlValue::nullIfEmpty(id);
+        if (!name) {
+            return {};
+        }
+        return parent ? m_byPath.value(translated(parent) + QLatin1Char('/') + translated(name))
+                      : m_byName.value(translated(name));
     }
 
-    QString date(int day) const { return DateTimes::dateToText(m_today.addDays(day)); }
-
-    void account(const char *id, const char *name, const char *type, const char *institution,
-                 const char *last4, qint64 startingBalance, int sortOrder) const
+    // The starting balance becomes the account's "Opening Balance" line, a day before the
+    // first sample row, as for any account made in the program.
+    bool account(const char *id, const char *name, const char *type, const char *institution,
+                 const char *last4, qint64 startingBalance, int sortOrder)
     {
-        m_sql.write(QStringLiteral(
-                        "INSERT INTO accounts (id, name, account_type, currency, institution, "
-                        "account_number_last4, starting_balance, sort_order, is_shared, version, "
-                        "sync_status, created_at, updated_at) VALUES (?, ?, ?, 'USD', ?, ?, ?, ?, "
-                        "0, 1, 'pending', ?, ?)"),
-                    {QLatin1String(id), translated(name), QLatin1String(type),
-                     translated(institution), QLatin1String(last4), startingBalance, sortOrder,
-                     m_now, m_now},
-                    nullptr);
+        Account account;
+        account.id = QLatin1String(id);
+        account.name = translated(name);
+        account.type = accountTypeFromText(QLatin1String(type));
+        account.institution = translated(institution);
+        account.accountNumberLast4 = QLatin1String(last4);
+        account.startingBalance = startingBalance;
+        account.sortOrder = sortOrder;
+        return m_accountService.create(account, m_today.addDays(kOpeningDay));
     }
 
-    void transaction(const QString &id, const char *account, const SampleRow &row,
-                     const QString &linkId = QString(), const char *linkAccount = nullptr) const
+    bool transaction(const QString &id, const char *account, const SampleRow &row,
+                     const QString &linkId = QString(), const char *linkAccount = nullptr)
     {
         const auto [cleared, reconciled] = status(account, row.day);
-        m_sql.write(
-            QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, "
-                           "category_id, check_number, cleared, reconciled, transfer_link_id, "
-                           "transfer_dest_account_id, is_split, version, sync_status, created_at, "
-                           "updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 1, "
-                           "'pending', ?, ?)"),
-            {id, QLatin1String(account), date(row.day), translated(row.payee), translated(row.memo),
-             row.amount,
-             row.category ? category(row.parent, row.category) : SqlValue::nullIfEmpty({}),
-             SqlValue::nullIfEmpty(QString::fromLatin1(row.checkNumber)), int(cleared),
-             int(reconciled), SqlValue::nullIfEmpty(linkId),
-             SqlValue::nullIfEmpty(QString::fromLatin1(linkAccount)), 0, m_now, m_now},
-            nullptr);
+        Transaction t;
+        t.id = id;
+        t.accountId = QLatin1String(account);
+        t.date = m_today.addDays(row.day);
+        t.payee = translated(row.payee);
+        t.memo = translated(row.memo);
+        t.amount = row.amount;
+        t.categoryId = category(row.parent, row.category);
+        t.checkNumber = QString::fromLatin1(row.checkNumber);
+        t.cleared = cleared;
+        t.reconciled = reconciled;
+        t.transferLinkId = linkId;
+        t.transferDestAccountId = QString::fromLatin1(linkAccount);
+        return m_transactionService.add(t);
     }
 
-    void transfer(int day) const
+    // Both legs carry sample ids, so that clearing finds them again; the load's one database
+    // transaction keeps them together.
+    bool transfer(int day)
     {
         const QString out = sampleId("xfer");
         const QString in = sampleId("xfer");
         const char *memo = QT_TRANSLATE_NOOP("SampleDataService", "Monthly savings");
-        transaction(out, kChecking,
-                    {kChecking, day, QT_TRANSLATE_NOOP("SampleDataService", "Transfer to Savings"),
-                     memo, -50000, nullptr, nullptr, nullptr},
-                    in, kSavings);
-        transaction(in, kSavings,
-                    {kSavings, day,
-                     QT_TRANSLATE_NOOP("SampleDataService", "Transfer from Checking"), memo, 50000,
-                     nullptr, nullptr, nullptr},
-                    out, kChecking);
+        return transaction(out, kChecking,
+                           {kChecking, day,
+                            QT_TRANSLATE_NOOP("SampleDataService", "Transfer to Savings"), memo,
+                            -50000, nullptr, nullptr, nullptr},
+                           in, kSavings) &&
+               transaction(in, kSavings,
+                           {kSavings, day,
+                            QT_TRANSLATE_NOOP("SampleDataService", "Transfer from Checking"), memo,
+                            50000, nullptr, nullptr, nullptr},
+                           out, kChecking);
     }
 
-    void recurring(const char *payee, const char *memo, qint64 amount, const char *parent,
-                   const char *name, const char *frequency, int dueInDays) const
+    bool recurring(const char *payee, const char *memo, qint64 amount, const char *parent,
+                   const char *name, const char *frequency, int dueInDays)
     {
-        m_sql.write(QStringLiteral("INSERT INTO recurring_transactions (id, account_id, payee, "
-                                   "memo, amount, category_id, frequency, start_date, "
-                                   "next_due_date, auto_post, is_active, version, sync_status, "
-                                   "created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, 0, "
-                                   "1, 1, 'pending', ?, ?)"),
-                    {sampleId("rec"), QLatin1String(kChecking), translated(payee), translated(memo),
-                     amount, name ? category(parent, name) : SqlValue::nullIfEmpty({}),
-                     QLatin1String(frequency), date(-60), date(dueInDays), m_now, m_now},
-                    nullptr);
+        RecurringTransaction entry;
+        entry.id = sampleId("rec");
+        entry.accountId = QLatin1String(kChecking);
+        entry.payee = translated(payee);
+        entry.memo = translated(memo);
+        entry.amount = amount;
+        entry.categoryId = category(parent, name);
+        entry.frequency = frequencyFromText(QLatin1String(frequency));
+        entry.startDate = m_today.addDays(-60);
+        entry.nextDueDate = m_today.addDays(dueInDays);
+        return m_recurringService.add(entry);
     }
+
+    bool loadAll()
+    {
+        bool ok =
+            account(kChecking, QT_TRANSLATE_NOOP("SampleDataService", "Main Checking"), "checking",
+                    QT_TRANSLATE_NOOP("SampleDataService", "Riverbend Credit Union"), "4521",
+                    250000, 0) &&
+            account(kSavings, QT_TRANSLATE_NOOP("SampleDataService", "Savings"), "savings",
+                    QT_TRANSLATE_NOOP("SampleDataService", "Riverbend Credit Union"), "8834",
+                    1000000, 1) &&
+            account(kVisa, QT_TRANSLATE_NOOP("SampleDataService", "Visa Rewards"), "credit_card",
+                    QT_TRANSLATE_NOOP("SampleDataService", "Summit Bank"), "7712", 0, 2);
+        for (const SampleRow &row : kRows) {
+            ok = ok && transaction(sampleId("txn"), row.account, row);
+        }
+        return ok && transfer(-30) && transfer(0) &&
+               recurring(QT_TRANSLATE_NOOP("SampleDataService", "Pinecrest Apartments"),
+                         QT_TRANSLATE_NOOP("SampleDataService", "Monthly rent"), -145000,
+                         QT_TRANSLATE_NOOP("SampleDataService", "Housing"),
+                         QT_TRANSLATE_NOOP("SampleDataService", "Rent/Mortgage Payment"), "monthly",
+                         1) &&
+               recurring(QT_TRANSLATE_NOOP("SampleDataService", "Brightpath Inc"),
+                         QT_TRANSLATE_NOOP("SampleDataService", "Biweekly paycheck"), 285000,
+                         nullptr, QT_TRANSLATE_NOOP("SampleDataService", "Salary / Wages"),
+                         "biweekly", 8) &&
+               recurring(QT_TRANSLATE_NOOP("SampleDataService", "Transfer to Savings"),
+                         QT_TRANSLATE_NOOP("SampleDataService", "Monthly savings"), -50000, nullptr,
+                         nullptr, "monthly", 1);
+    }
+
+    static constexpr int kOpeningDay = -61;
 
 private:
-    const SqlRunner &m_sql;
+    SqlRunner m_sql;
+    AccountRepository m_accounts;
+    TransactionRepository m_transactions;
+    RecurringRepository m_recurrings;
+    ReconciliationRepository m_reconciliations;
+    AccountService m_accountService;
+    TransactionService m_transactionService;
+    RecurringService m_recurringService;
     QDate m_today;
-    QString m_now;
     QHash<QString, QString> m_byName;
     QHash<QString, QString> m_byPath;
 };
 
 SampleDataService::SampleDataService(Database *database, QObject *parent)
     : QObject(parent)
+    , m_database(database)
     , m_sql(database)
 {
 }
@@ -269,49 +330,33 @@ bool SampleDataService::isLoaded() const
         .value_or(false);
 }
 
-void SampleDataService::load()
+bool SampleDataService::load()
 {
-    const Loader loader(m_sql);
-    m_sql.inTransaction([&] {
-        loader.account(kChecking, QT_TRANSLATE_NOOP("SampleDataService", "Main Checking"),
-                       "checking", QT_TRANSLATE_NOOP("SampleDataService", "Riverbend Credit Union"),
-                       "4521", 250000, 0);
-        loader.account(kSavings, QT_TRANSLATE_NOOP("SampleDataService", "Savings"), "savings",
-                       QT_TRANSLATE_NOOP("SampleDataService", "Riverbend Credit Union"), "8834",
-                       1000000, 1);
-        loader.account(kVisa, QT_TRANSLATE_NOOP("SampleDataService", "Visa Rewards"), "credit_card",
-                       QT_TRANSLATE_NOOP("SampleDataService", "Summit Bank"), "7712", 0, 2);
-        for (const SampleRow &row : kRows) {
-            loader.transaction(sampleId("txn"), row.account, row);
-        }
-        loader.transfer(-30);
-        loader.transfer(0);
-        loader.recurring(QT_TRANSLATE_NOOP("SampleDataService", "Pinecrest Apartments"),
-                         QT_TRANSLATE_NOOP("SampleDataService", "Monthly rent"), -145000,
-                         QT_TRANSLATE_NOOP("SampleDataService", "Housing"),
-                         QT_TRANSLATE_NOOP("SampleDataService", "Rent/Mortgage Payment"), "monthly",
-                         1);
-        loader.recurring(QT_TRANSLATE_NOOP("SampleDataService", "Brightpath Inc"),
-                         QT_TRANSLATE_NOOP("SampleDataService", "Biweekly paycheck"), 285000,
-                         nullptr, QT_TRANSLATE_NOOP("SampleDataService", "Salary / Wages"),
-                         "biweekly", 8);
-        loader.recurring(QT_TRANSLATE_NOOP("SampleDataService", "Transfer to Savings"),
-                         QT_TRANSLATE_NOOP("SampleDataService", "Monthly savings"), -50000, nullptr,
-                         nullptr, "monthly", 1);
-        return true;
-    });
+    Loader loader(m_database);
+    // All of it or nothing: a failure part-way leaves no half household behind.
+    return m_database->inTransaction([&] { return loader.loadAll(); });
 }
 
 void SampleDataService::clear()
 {
     // Children first. A sample account still holding a hand-entered transaction makes the last
-    // account delete fail on its foreign key as a whole, so every sample account stays.
-    for (const char *statement : {"DELETE FROM split_lines WHERE id LIKE 'sample-%'",
-                                  "DELETE FROM reconciliations WHERE id LIKE 'sample-%'",
-                                  "DELETE FROM recurring_transactions WHERE id LIKE 'sample-%'",
-                                  "DELETE FROM transactions WHERE id LIKE 'sample-%'",
-                                  "DELETE FROM accounts WHERE id LIKE 'sample-%'",
-                                  "DELETE FROM sync_queue WHERE entity_id LIKE 'sample-%'"}) {
-        m_sql.write(QString::fromLatin1(statement), {}, nullptr);
-    }
+    // account delete fail on its foreign key as a whole, so every sample account stays, and so
+    // does its opening balance.
+    const QString opening = AccountService::kOpeningBalancePayee;
+    m_database->inTransaction([&] {
+        m_sql.write(QStringLiteral("DELETE FROM transactions WHERE account_id LIKE 'sample-%' AND "
+                                   "payee = ? AND NOT EXISTS (SELECT 1 FROM transactions o WHERE "
+                                   "o.account_id = transactions.account_id AND o.id NOT LIKE "
+                                   "'sample-%' AND o.payee != ?)"),
+                    {opening, opening}, nullptr);
+        for (const char *statement : {"DELETE FROM split_lines WHERE id LIKE 'sample-%'",
+                                      "DELETE FROM reconciliations WHERE id LIKE 'sample-%'",
+                                      "DELETE FROM recurring_transactions WHERE id LIKE 'sample-%'",
+                                      "DELETE FROM transactions WHERE id LIKE 'sample-%'",
+                                      "DELETE FROM accounts WHERE id LIKE 'sample-%'",
+                                      "DELETE FROM sync_queue WHERE entity_id LIKE 'sample-%'"}) {
+            m_sql.write(QString::fromLatin1(statement), {}, nullptr);
+        }
+        return true;
+    });
 }

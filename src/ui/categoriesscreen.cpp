@@ -3,8 +3,7 @@
 #include "app/appstate.h"
 #include "categorytreemodel.h"
 #include "data/categoryrepository.h"
-#include "data/datetimes.h"
-#include "data/identifiers.h"
+#include "services/categoryservice.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -28,6 +27,7 @@ CategoriesScreen::CategoriesScreen(AppState *state, QWidget *parent)
         return ok ? std::optional<QString>(value) : std::nullopt;
     })
     , m_question(Prompts::yesNo())
+    , m_warn(Prompts::warning())
 {
     auto *layout = new QVBoxLayout(this);
     auto *header = new QHBoxLayout;
@@ -67,7 +67,6 @@ void CategoriesScreen::onCreateCategory()
         return;
     }
     Category category;
-    category.id = Identifiers::newId();
     category.name = name->trimmed();
     category.type = CategoryType::Expense;
     // Under a selected top-level category; a selected subcategory cannot take children.
@@ -75,9 +74,7 @@ void CategoriesScreen::onCreateCategory()
         current && current->parentId.isEmpty()) {
         category.parentId = current->id;
     }
-    category.createdAt = DateTimes::nowUtc();
-    category.updatedAt = category.createdAt;
-    m_state->categoryRepository()->insert(category);
+    report(m_state->categoryService()->add(category));
     refresh();
 }
 
@@ -93,9 +90,7 @@ void CategoriesScreen::onEditCategory()
         return;
     }
     category.name = name->trimmed();
-    category.updatedAt = DateTimes::nowUtc();
-    category.syncStatus = SyncStatus::Pending;
-    m_state->categoryRepository()->update(category);
+    report(m_state->categoryService()->edit(category));
     refresh();
 }
 
@@ -110,8 +105,15 @@ void CategoriesScreen::onDeleteCategory()
                    tr("Delete \"%1\"? Transactions using this category will become "
                       "uncategorized.")
                        .arg(current->name))) {
-        m_state->categoryRepository()->softDelete(id);
+        report(m_state->categoryService()->remove(id));
         refresh();
+    }
+}
+
+void CategoriesScreen::report(bool ok)
+{
+    if (!ok) {
+        m_warn(this, tr("Category Not Saved"), m_state->categoryService()->lastError());
     }
 }
 

@@ -22,6 +22,7 @@ public:
     using TextInput = std::function<std::optional<QString>(
         QWidget *parent, const QString &title, const QString &label, const QString &text)>;
     using Question = Prompts::Question;
+    using Message = Prompts::Message;
 
     explicit CategoriesScreen(AppState *state, QWidget *parent = nullptr);
 
@@ -30,6 +31,7 @@ public:
     QTreeView *view() const { return m_view; }
     void setTextInput(TextInput input) { m_input = std::move(input); }
     void setQuestion(Question question) { m_question = std::move(question); }
+    void setWarning(Message warning) { m_warn = std::move(warning); }
 
 public slots:
     void onCreateCategory();
@@ -38,10 +40,13 @@ public slots:
 
 private:
     void onContextMenu(const QPoint &position);
+    // Tells the user why the last category write failed, when it did.
+    void report(bool ok);
 
     AppState *m_state;
     CategoryTreeModel *m_model;
     QTreeView *m_view;
     TextInput m_input;
     Question m_question;
+    Message m_warn;
 };

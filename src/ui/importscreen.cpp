@@ -7,6 +7,7 @@
 #include "data/identifiers.h"
 #include "data/transactionrepository.h"
 #include "services/accountservice.h"
+#include "services/categoryservice.h"
 #include "services/csvparser.h"
 #include "services/importservice.h"
 
@@ -376,10 +377,8 @@ QHash<QString, QString> ImportScreen::qifMapping()
             Account account;
             account.id = Identifiers::newId();
             account.name = source;
-            account.createdAt = DateTimes::nowUtc();
-            account.updatedAt = account.createdAt;
-            mapping.insert(source,
-                           m_state->accountRepository()->insert(account) ? account.id : QString());
+            const bool created = m_state->accountService()->create(account, QDate::currentDate());
+            mapping.insert(source, created ? account.id : QString());
         } else {
             mapping.insert(source, choice);
         }
@@ -416,6 +415,9 @@ void ImportScreen::runImport()
         });
     ImportResult result;
     if (qif) {
+        // Split lines naming a transfer account are filed under its "Transfers" category.
+        service->setCategoryService(m_state->categoryService());
+        service->setAccounts(m_state->accountRepository());
         result = service->importQif(m_path, qifMapping(), target);
     } else {
         CsvColumnMapping mapping;
@@ -426,6 +428,9 @@ void ImportScreen::runImport()
         mapping.categoryColumn = m_columns[CategoryCombo]->currentData().toInt();
         mapping.hasHeader = m_header->isChecked();
         mapping.dateFormat = m_dateFormat->currentText();
+        if (const auto account = m_state->accountRepository()->findById(target)) {
+            mapping.currency = account->currency;
+        }
         result = service->importCsv(m_path, target, mapping);
     }
     disconnect(started);

@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "data/transactionrepository.h"
+#include "services/transactionservice.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,6 +18,7 @@ PayeeScreen::PayeeScreen(AppState *state, QWidget *parent)
     , m_rename(new QLineEdit(this))
     , m_question(Prompts::yesNo())
     , m_inform(Prompts::information())
+    , m_warn(Prompts::warning())
 {
     auto *layout = new QVBoxLayout(this);
     auto *title = new QLabel(tr("Payee Management"), this);
@@ -58,13 +60,12 @@ QStringList PayeeScreen::selectedPayees() const
     return payees;
 }
 
-int PayeeScreen::renameAll(const QStringList &from, const QString &to)
+std::optional<int> PayeeScreen::renameAll(const QStringList &from, const QString &to)
 {
-    int rows = 0;
-    for (const QString &payee : from) {
-        if (payee != to) {
-            rows += m_state->transactionRepository()->renamePayee(payee, to);
-        }
+    TransactionService *service = m_state->transactionService();
+    const std::optional<int> rows = service->renamePayees(from, to);
+    if (!rows) {
+        m_warn(this, tr("Rename Failed"), service->lastError());
     }
     return rows;
 }
@@ -76,8 +77,11 @@ void PayeeScreen::onRename()
     if (target.isEmpty() || selected.isEmpty()) {
         return;
     }
-    const int rows = renameAll(selected, target);
-    m_inform(this, tr("Rename Complete"), tr("Renamed %n transaction(s).", nullptr, rows));
+    const std::optional<int> rows = renameAll(selected, target);
+    if (!rows) {
+        return;
+    }
+    m_inform(this, tr("Rename Complete"), tr("Renamed %n transaction(s).", nullptr, *rows));
     refresh();
     emit payeesChanged();
 }
@@ -97,8 +101,11 @@ void PayeeScreen::onMerge()
                     tr("Merge %1 payees into \"%2\"?").arg(selected.size()).arg(target))) {
         return;
     }
-    const int rows = renameAll(selected, target);
-    m_inform(this, tr("Merge Complete"), tr("Merged %n transaction(s).", nullptr, rows));
+    const std::optional<int> rows = renameAll(selected, target);
+    if (!rows) {
+        return;
+    }
+    m_inform(this, tr("Merge Complete"), tr("Merged %n transaction(s).", nullptr, *rows));
     refresh();
     emit payeesChanged();
 }

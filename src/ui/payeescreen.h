@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class AppState;
 class QLineEdit;
 class QListWidget;
@@ -25,6 +27,7 @@ public:
     QLineEdit *renameEdit() const { return m_rename; }
     void setQuestion(Question question) { m_question = std::move(question); }
     void setInformation(Information information) { m_inform = std::move(information); }
+    void setWarning(Information warning) { m_warn = std::move(warning); }
 
 signals:
     void payeesChanged();
@@ -35,11 +38,13 @@ public slots:
 
 private:
     QStringList selectedPayees() const;
-    int renameAll(const QStringList &from, const QString &to);
+    // The number of lines renamed; nullopt (and a warning shown) when nothing could be renamed.
+    std::optional<int> renameAll(const QStringList &from, const QString &to);
 
     AppState *m_state;
     QListWidget *m_list;
     QLineEdit *m_rename;
     Question m_question;
     Information m_inform;
+    Information m_warn;
 };

@@ -2,9 +2,6 @@
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
-#include "data/database.h"
-#include "data/datetimes.h"
-#include "data/identifiers.h"
 #include "data/money.h"
 #include "data/reconciliationrepository.h"
 #include "data/transactionrepository.h"
@@ -12,6 +9,8 @@
 #include "register/datefield.h"
 #include "register/smartamountfield.h"
 #include "register/themecolors.h"
+#include "services/reconciliationservice.h"
+#include "services/transactionservice.h"
 #include "transactionformdialog.h"
 
 #include <QCheckBox>
@@ -25,7 +24,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
-#include <QSqlDatabase>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -196,6 +194,10 @@ void ReconciliationScreen::setAccount(const QString &accountId)
         return;
     }
     m_currency = int(account->currency);
+    const bool cents = currencyHasCents(account->currency);
+    m_balance->setDecimals(cents ? 2 : 0);
+    m_balance->setRange(cents ? -99999999.99 : -9999999999.0, cents ? 99999999.99 : 9999999999.0);
+    m_balance->setPrefix(currencySymbol(account->currency) + QLatin1Char(' '));
     m_previousBalance = account->startingBalance;
     QDate latestReconciled;
     for (const Transaction &t : m_state->transactionRepository()->findByAccount(accountId)) {
@@ -267,6 +269,10 @@ void ReconciliationScreen::onTransactionToggled(int row, bool ticked)
 
 qint64 ReconciliationScreen::statementCents() const
 {
+    // The field holds the amount in the account's currency: whole yen have no cents to scale.
+    if (!currencyHasCents(Currency(m_currency))) {
+        return qRound64(m_balance->value());
+    }
     return FormHelpers::centsFromValue(m_balance->value());
 }
 
@@ -317,36 +323,20 @@ void ReconciliationScreen::finish()
     if (m_accountId.isEmpty() || difference() != 0) {
         return;
     }
-    const QDateTime now = DateTimes::nowUtc();
-    Reconciliation reconciliation;
-    reconciliation.id = Identifiers::newId();
-    reconciliation.accountId = m_accountId;
-    reconciliation.statementDate = m_date->date();
-    reconciliation.statementBalance = statementCents();
-    reconciliation.reconciledBalance = m_previousBalance;
-    reconciliation.completedAt = now;
-    reconciliation.createdAt = now;
-    reconciliation.updatedAt = now;
-    // The marks and the record stand or fall together: a failure leaves nothing half done.
-    QSqlDatabase db = m_state->database()->database();
-    bool ok = db.transaction();
-    for (int i = 0; ok && i < m_candidates.size(); ++i) {
-        if (!m_ticks[i]) {
-            continue;
+    ReconciliationService::Statement statement;
+    statement.accountId = m_accountId;
+    statement.date = m_date->date();
+    statement.endingBalance = statementCents();
+    statement.previousBalance = m_previousBalance;
+    QStringList ticked;
+    for (int i = 0; i < m_candidates.size(); ++i) {
+        if (m_ticks[i]) {
+            ticked << m_candidates[i].id;
         }
-        Transaction t = m_candidates[i];
-        t.cleared = true;
-        t.reconciled = true;
-        t.updatedAt = now;
-        t.syncStatus = SyncStatus::Pending;
-        ok = m_state->transactionRepository()->update(t);
-        reconciliation.reconciledBalance += t.amount;
     }
-    ok = ok && m_state->reconciliationRepository()->insert(reconciliation) && db.commit();
-    if (!ok) {
-        db.rollback();
-        m_warn(this, tr("Reconciliation Failed"),
-               tr("The reconciliation could not be saved. Nothing was changed."));
+    ReconciliationService *service = m_state->reconciliationService();
+    if (!service->finish(statement, ticked)) {
+        m_warn(this, tr("Reconciliation Failed"), service->lastError());
         reloadCandidates();
         return;
     }
@@ -366,10 +356,14 @@ void ReconciliationScreen::addTransaction()
         return;
     }
     TransactionFormDialog dialog(m_state, m_accountId, this);
-    if (m_runDialog(&dialog)) {
-        m_state->transactionRepository()->insert(dialog.transaction());
-        reloadCandidates();
+    if (!m_runDialog(&dialog)) {
+        return;
     }
+    TransactionService *service = m_state->transactionService();
+    if (!service->add(dialog.transaction())) {
+        m_warn(this, tr("Transaction Not Saved"), service->lastError());
+    }
+    reloadCandidates();
 }
 
 void ReconciliationScreen::editSelectedTransaction()
@@ -379,10 +373,22 @@ void ReconciliationScreen::editSelectedTransaction()
         return;
     }
     TransactionFormDialog dialog(m_state, m_candidates[row], this);
-    if (m_runDialog(&dialog)) {
-        m_state->transactionRepository()->update(dialog.transaction());
-        reloadCandidates();
+    if (!m_runDialog(&dialog)) {
+        return;
     }
+    const Transaction edited = dialog.transaction();
+    // The line may have been reconciled since the list was read: ask against what is stored.
+    const std::optional<Transaction> stored = m_state->transactionRepository()->findById(edited.id);
+    if (stored && TransactionService::changesReconciled(*stored, edited) &&
+        !m_question(this, tr("Reconciled Transaction"),
+                    tr("This transaction is reconciled. Change it anyway?"))) {
+        return;
+    }
+    TransactionService *service = m_state->transactionService();
+    if (!service->update(edited)) {
+        m_warn(this, tr("Transaction Not Saved"), service->lastError());
+    }
+    reloadCandidates();
 }
 
 void ReconciliationScreen::deleteSelectedTransaction()
@@ -392,11 +398,16 @@ void ReconciliationScreen::deleteSelectedTransaction()
         return;
     }
     const Transaction t = m_candidates[row];
-    if (m_question(this, tr("Delete Transaction"),
-                   tr("Delete the transaction for %1?").arg(t.payee))) {
-        m_state->transactionRepository()->softDelete(t.id);
-        reloadCandidates();
+    if (!m_question(this, tr("Delete Transaction"),
+                    tr("Delete the transaction for %1?").arg(t.payee))) {
+        return;
     }
+    // A transfer goes with its other side, wherever that side is.
+    TransactionService *service = m_state->transactionService();
+    if (!service->remove(t.id)) {
+        m_warn(this, tr("Transaction Not Deleted"), service->lastError());
+    }
+    reloadCandidates();
 }
 
 bool ReconciliationScreen::eventFilter(QObject *watched, QEvent *event)

@@ -2,7 +2,6 @@
 
 #include "app/appstate.h"
 #include "data/datetimes.h"
-#include "data/recurringrepository.h"
 #include "recurringformdialog.h"
 #include "recurringmodel.h"
 #include "services/recurringservice.h"
@@ -23,6 +22,7 @@ RecurringScreen::RecurringScreen(AppState *state, QWidget *parent)
     , m_due(new QLabel(this))
     , m_question(Prompts::yesNo())
     , m_runDialog(Prompts::modal())
+    , m_warn(Prompts::warning())
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);
@@ -80,6 +80,14 @@ QString RecurringScreen::dueText() const
     return m_due->text();
 }
 
+bool RecurringScreen::report(const QString &title, bool ok)
+{
+    if (!ok) {
+        m_warn(this, title, m_state->recurringService()->lastError());
+    }
+    return ok;
+}
+
 int RecurringScreen::currentRow() const
 {
     const QModelIndex current = m_view->currentIndex();
@@ -98,7 +106,7 @@ void RecurringScreen::showNewForm()
 {
     RecurringFormDialog dialog(m_state, this);
     if (m_runDialog(&dialog)) {
-        m_state->recurringRepository()->insert(dialog.recurring());
+        report(tr("Recurring Not Saved"), m_state->recurringService()->add(dialog.recurring()));
         refresh();
     }
 }
@@ -111,7 +119,7 @@ void RecurringScreen::showEditForm()
     }
     RecurringFormDialog dialog(m_state, m_model->entryAt(row), this);
     if (m_runDialog(&dialog)) {
-        m_state->recurringRepository()->update(dialog.recurring());
+        report(tr("Recurring Not Saved"), m_state->recurringService()->edit(dialog.recurring()));
         refresh();
     }
 }
@@ -122,8 +130,10 @@ void RecurringScreen::confirmSelected()
     if (row < 0) {
         return;
     }
-    m_state->recurringService()->confirm(m_model->entryAt(row).id);
-    emit transactionsChanged();
+    if (report(tr("Confirm Failed"),
+               m_state->recurringService()->confirm(m_model->entryAt(row).id))) {
+        emit transactionsChanged();
+    }
     refresh();
 }
 
@@ -133,7 +143,7 @@ void RecurringScreen::skipSelected()
     if (row < 0) {
         return;
     }
-    m_state->recurringService()->skip(m_model->entryAt(row).id);
+    report(tr("Skip Failed"), m_state->recurringService()->skip(m_model->entryAt(row).id));
     refresh();
 }
 
@@ -145,7 +155,7 @@ void RecurringScreen::deleteSelected()
     }
     const RecurringTransaction entry = m_model->entryAt(row);
     if (m_question(this, tr("Delete"), tr("Delete recurring \"%1\"?").arg(entry.payee))) {
-        m_state->recurringRepository()->softDelete(entry.id);
+        report(tr("Delete Failed"), m_state->recurringService()->remove(entry.id));
         refresh();
     }
 }

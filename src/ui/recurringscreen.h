@@ -19,6 +19,7 @@ class RecurringScreen final : public QWidget
 public:
     using Question = Prompts::Question;
     using DialogRunner = Prompts::DialogRunner;
+    using Message = Prompts::Message;
 
     explicit RecurringScreen(AppState *state, QWidget *parent = nullptr);
 
@@ -28,6 +29,7 @@ public:
     QString dueText() const;
     void setQuestion(Question question) { m_question = std::move(question); }
     void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+    void setWarning(Message warning) { m_warn = std::move(warning); }
 
 signals:
     void transactionsChanged();
@@ -43,6 +45,8 @@ public slots:
 
 private:
     int currentRow() const;
+    // Tells the user why a write failed; returns `ok`.
+    bool report(const QString &title, bool ok);
 
     AppState *m_state;
     RecurringModel *m_model;
@@ -50,4 +54,5 @@ private:
     QLabel *m_due;
     Question m_question;
     DialogRunner m_runDialog;
+    Message m_warn;
 };

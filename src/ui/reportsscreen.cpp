@@ -3,10 +3,10 @@
 #include "app/appstate.h"
 #include "app/weekstart.h"
 #include "data/accountrepository.h"
+#include "register/themecolors.h"
 #include "reportpresets.h"
 #include "services/reportrunner.h"
 #include "services/reporttable.h"
-#include "register/themecolors.h"
 
 #include <QApplication>
 #include <QBarCategoryAxis>
@@ -15,6 +15,7 @@
 #include <QCalendarWidget>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFile>
@@ -112,6 +113,9 @@ ReportsScreen::ReportsScreen(AppState *state, QWidget *parent, std::function<QDa
     filters->addWidget(m_from);
     filters->addWidget(m_to);
     filters->addWidget(m_range);
+    m_includeTransfers = new QCheckBox(tr("Include transfers"), this);
+    m_includeTransfers->setChecked(true);
+    filters->addWidget(m_includeTransfers);
     filters->addStretch();
     filters->addWidget(exportButton);
     layout->addLayout(filters);
@@ -135,6 +139,7 @@ ReportsScreen::ReportsScreen(AppState *state, QWidget *parent, std::function<QDa
     connect(m_account, &QComboBox::currentIndexChanged, this, &ReportsScreen::onFilterChanged);
     connect(m_from, &QDateEdit::dateChanged, this, &ReportsScreen::onFilterChanged);
     connect(m_to, &QDateEdit::dateChanged, this, &ReportsScreen::onFilterChanged);
+    connect(m_includeTransfers, &QCheckBox::toggled, this, &ReportsScreen::onFilterChanged);
     connect(exportButton, &QPushButton::clicked, this, &ReportsScreen::exportCurrentTab);
     // The first preset applies without running: the window runs the reports when shown.
     m_guard = true;
@@ -314,12 +319,18 @@ void ReportsScreen::runReport()
     request.compareTo1 = m_compare[1]->date();
     request.compareFrom2 = m_compare[2]->date();
     request.compareTo2 = m_compare[3]->date();
+    request.includeTransfers = m_includeTransfers->isChecked();
     const ReportResults results = m_runner->run(request);
-    fill(CategoryTab, ReportTable::categorySpending(results.categorySpending));
-    fill(PayeeTab, ReportTable::payeeSummary(results.payeeSummary));
+    // One account's reports are in its money; across accounts, in the default currency.
+    Currency currency = Currency::USD;
+    if (const auto account = m_state->accountRepository()->findById(request.accountId)) {
+        currency = account->currency;
+    }
+    fill(CategoryTab, ReportTable::categorySpending(results.categorySpending, currency));
+    fill(PayeeTab, ReportTable::payeeSummary(results.payeeSummary, currency));
     fill(TaxTab, ReportTable::taxReport(results.taxReport));
-    fill(CashFlowTab, ReportTable::cashFlow(results.cashFlow));
-    fill(ComparisonTab, ReportTable::yearOverYear(results.comparison));
+    fill(CashFlowTab, ReportTable::cashFlow(results.cashFlow, currency));
+    fill(ComparisonTab, ReportTable::yearOverYear(results.comparison, currency));
     fill(AccountTab, ReportTable::accountSummary(results.accountSummary));
     updateCharts(results.categorySpending, results.cashFlow);
 }

@@ -11,6 +11,7 @@
 class AppState;
 class ReportRunner;
 class QChartView;
+class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLabel;
@@ -54,6 +55,7 @@ public:
     QComboBox *periodCombo() const { return m_period; }
     QComboBox *comparisonCombo() const { return m_comparison; }
     QComboBox *accountCombo() const { return m_account; }
+    QCheckBox *includeTransfersBox() const { return m_includeTransfers; }
     QDate fromDate() const;
     QDate toDate() const;
     QString rangeText() const;
@@ -81,6 +83,7 @@ private:
     QDateEdit *m_from = nullptr;
     QDateEdit *m_to = nullptr;
     QLabel *m_range = nullptr;
+    QCheckBox *m_includeTransfers = nullptr;
     QTabWidget *m_tabs = nullptr;
     QTableWidget *m_tables[TabCount] = {};
     QComboBox *m_comparison = nullptr;

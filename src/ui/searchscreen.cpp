@@ -5,6 +5,7 @@
 #include "data/categoryrepository.h"
 #include "data/transactionrepository.h"
 #include "register/registermodel.h"
+#include "searchresultsmodel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -29,7 +31,9 @@ SearchScreen::SearchScreen(AppState *state, QWidget *parent)
     , m_to(new QDateEdit(QDate::currentDate(), this))
     , m_cleared(new QCheckBox(tr("Cleared only"), this))
     , m_results(new RegisterModel(this))
+    , m_shown(new SearchResultsModel(m_results, this))
     , m_view(new QTableView(this))
+    , m_noResults(new QLabel(tr("No results"), this))
 {
     auto *layout = new QVBoxLayout(this);
     m_search->setPlaceholderText(tr("Search payee, memo, check number..."));
@@ -71,7 +75,7 @@ SearchScreen::SearchScreen(AppState *state, QWidget *parent)
     filters->addStretch();
     layout->addLayout(filters);
 
-    m_view->setModel(m_results);
+    m_view->setModel(m_shown);
     m_view->setAlternatingRowColors(true);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -94,6 +98,10 @@ SearchScreen::SearchScreen(AppState *state, QWidget *parent)
         emit openTransactionRequested(t.accountId, t.id);
     });
     layout->addWidget(m_view, 1);
+    m_noResults->setAlignment(Qt::AlignCenter);
+    m_noResults->setStyleSheet(QStringLiteral("color: #6E8A7E; padding: 16px;"));
+    m_noResults->hide();
+    layout->addWidget(m_noResults);
     reset();
 }
 
@@ -132,8 +140,31 @@ void SearchScreen::performSearch()
     if (m_cleared->isChecked()) {
         filter.cleared = true;
     }
-    m_results->setRows(m_state->transactionRepository()->search(m_search->text().trimmed(), filter),
-                       false);
+    QHash<QString, QString> names;
+    for (const Account &account : m_state->accountRepository()->findAll()) {
+        names.insert(account.id, account.name);
+    }
+    m_shown->setAccountNames(std::move(names));
+    const QList<RegisterRow> rows =
+        m_state->transactionRepository()->search(prefixQuery(m_search->text()), filter);
+    m_results->setRows(rows, false);
+    m_noResults->setVisible(rows.isEmpty());
+}
+
+QString SearchScreen::prefixQuery(const QString &text)
+{
+    static const QRegularExpression syntax(QStringLiteral("[\"*():^]|\\b(?:OR|NOT|NEAR|AND)\\b"));
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty() || syntax.match(trimmed).hasMatch()) {
+        return trimmed;
+    }
+    // Each word becomes a quoted prefix: "fresh" finds "Freshway", and a word with a hyphen or
+    // a dot in it is still one the full-text index can read.
+    QStringList words;
+    for (const QString &word : trimmed.split(QRegularExpression(QStringLiteral("\\s+")))) {
+        words << QStringLiteral("\"%1\"*").arg(word);
+    }
+    return words.join(QLatin1Char(' '));
 }
 
 void SearchScreen::hideEntryRow()

@@ -6,10 +6,12 @@ class AppState;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QLabel;
 class QLineEdit;
 class QTableView;
 class QTimer;
 class RegisterModel;
+class SearchResultsModel;
 
 // Finds transactions across accounts by text, account, category, dates and cleared state.
 class SearchScreen final : public QWidget
@@ -32,6 +34,14 @@ public:
     QDateEdit *fromEdit() const { return m_from; }
     QCheckBox *clearedBox() const { return m_cleared; }
     RegisterModel *results() const { return m_results; }
+    // What the view shows: the results with an Account column at the end.
+    SearchResultsModel *shownResults() const { return m_shown; }
+    QLabel *noResultsLabel() const { return m_noResults; }
+
+    // What the search field's text asks the full-text index: text without query syntax (quotes,
+    // "*", OR, NOT, NEAR, AND, parentheses, ":", "^") matches word beginnings, so every word
+    // becomes a prefix; text with query syntax goes unchanged.
+    static QString prefixQuery(const QString &text);
     QTableView *view() const { return m_view; }
 
 signals:
@@ -56,6 +66,8 @@ private:
     QDateEdit *m_to;
     QCheckBox *m_cleared;
     RegisterModel *m_results;
+    SearchResultsModel *m_shown;
     QTableView *m_view;
+    QLabel *m_noResults;
     int m_searches = 0;
 };

@@ -20,6 +20,8 @@ private slots:
     void backupRoundTrip();
     void reportsMatchTheRegisterBalances();
     void postDueAndSample();
+    void yenAmountsAreWholeYen();
+    void reportsCanLeaveTransfersOut();
     void badArgumentsFailWithOneLine_data();
     void badArgumentsFailWithOneLine();
 
@@ -163,6 +165,61 @@ void CliTest::postDueAndSample()
     QCOMPARE(posted.exitCode, 0);
     QCOMPARE(posted.json().value("posted").toInt(), 0); // the sample entries are not automatic
     QCOMPARE(cli({"--json", "sample", "clear"}).json().value("loaded").toBool(true), false);
+}
+
+void CliTest::yenAmountsAreWholeYen()
+{
+    const Run added = cli({"--json", "add-account", "Yen Wallet", "--currency", "JPY",
+                           "--opening-balance", "1000", "--as-of", "2024-01-01"});
+    QCOMPARE(added.exitCode, 0);
+    const QString rows = file("yen.csv", "Date,Payee,Amount\n2024-02-01,Ramen,-250\n");
+    const Run imported =
+        cli({"--json", "import-csv", rows, "--account", "Yen Wallet", "--date-col", "0",
+             "--payee-col", "1", "--amount-col", "2", "--date-format", "yyyy-MM-dd"});
+    QCOMPARE(imported.exitCode, 0);
+    QCOMPARE(imported.json().value("imported").toInt(), 1);
+    const QJsonArray accounts = cli({"--json", "accounts"}).json().value("accounts").toArray();
+    QCOMPARE(accounts.size(), 1);
+    QCOMPARE(accounts[0]["balance"].toInteger(), 750);
+    const QByteArray listed = cli({"accounts"}).out;
+    QVERIFY2(listed.contains("750") && !listed.contains("7.50"), listed);
+    const QJsonArray flow = cli({"--json", "report", "cash-flow", "--account", "Yen Wallet",
+                                 "--from", "2024-02-01", "--to", "2024-02-29"})
+                                .json()
+                                .value("rows")
+                                .toArray();
+    QCOMPARE(flow.size(), 1);
+    const QString spent = flow[0][2].toString();
+    QVERIFY2(spent.startsWith('-') && spent.endsWith("250") && !spent.contains('.'),
+             qPrintable(spent));
+    const Run unreadable = cli({"add-account", "Other", "--opening-balance", "lots"});
+    QCOMPARE(unreadable.exitCode, 2);
+    QVERIFY(unreadable.err.contains("cannot read the amount"));
+}
+
+void CliTest::reportsCanLeaveTransfersOut()
+{
+    QCOMPARE(cli({"sample", "load"}).exitCode, 0);
+    // Income and expenses over the whole history, in cents.
+    const auto totals = [this](const QStringList &extra) {
+        const Run run = cli(QStringList{"--json", "report", "cash-flow"} + extra);
+        qint64 income = 0;
+        qint64 expenses = 0;
+        for (const QJsonValue &row : run.json().value("rows").toArray()) {
+            const auto cents = [](QString text) {
+                text.remove('$').remove(',').remove('.');
+                return text.toLongLong();
+            };
+            income += cents(row[1].toString());
+            expenses += cents(row[2].toString());
+        }
+        return std::pair(income, expenses);
+    };
+    const auto [incomeWith, expensesWith] = totals({});
+    const auto [incomeWithout, expensesWithout] = totals({"--exclude-transfers"});
+    // The sample holds two transfers of 500.00 from checking to savings.
+    QCOMPARE(incomeWith - incomeWithout, qint64(100000));
+    QCOMPARE(expensesWith - expensesWithout, qint64(-100000));
 }
 
 void CliTest::badArgumentsFailWithOneLine_data()

@@ -6,6 +6,7 @@
 #include "support/testrunner.h"
 
 #include <QSignalSpy>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -29,6 +30,8 @@ private slots:
     void search_data();
     void search();
     void searchStopsAtTheLimit();
+    void searchMatchesTheFullRowStatement_data();
+    void searchMatchesTheFullRowStatement();
     void latestByPayeePrefersDateThenCreation();
     void distinctPayeesSkipEmptyAndDeleted();
     void unreconciledCandidates();
@@ -314,6 +317,77 @@ void TransactionRepositoryTest::searchStopsAtTheLimit()
     const QList<RegisterRow> rows = m_repo->search("coffee", {});
     QCOMPARE(rows.size(), TransactionRepository::kSearchLimit);
     QCOMPARE(rows.first().transaction.date, QDate(2025, 1, 1).addDays(249));
+}
+
+void TransactionRepositoryTest::searchMatchesTheFullRowStatement_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("filtered");
+    for (const char *text : {"groceries", "gro*", "fresh market", "\"coffee beans\"",
+                             "rent OR fuel", "nothinglikethis"}) {
+        QTest::newRow(text) << QString::fromLatin1(text) << false;
+        QTest::newRow(QByteArray(text) + " filtered") << QString::fromLatin1(text) << true;
+    }
+}
+
+// The search reads rowids first; it must answer exactly as the statement that sorts whole rows.
+void TransactionRepositoryTest::searchMatchesTheFullRowStatement()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, filtered);
+    const Account savings = Records::account("Savings", 1);
+    QVERIFY(m_accounts->insert(savings));
+    const QStringList payees{"Fresh Market", "Groceries Depot", "Coffee Beans Co",
+                             "Rent",         "Fuel Stop",       "Freshway"};
+    const QStringList memos{"groceries", "weekly", "coffee beans", "", "fuel", "market run"};
+    const QDateTime base(QDate(2025, 1, 1), QTime(8, 0), Qt::UTC);
+    QVERIFY(m_db->db().transaction());
+    for (int i = 0; i < 3000; ++i) {
+        // Many lines share a date, so the creation time decides among them.
+        Transaction t = Records::transaction(i % 3 ? m_account.id : savings.id,
+                                             QDate(2025, 1, 1).addDays((i * 7919) % 400),
+                                             -(i % 97 + 1), payees[(i / 3) % payees.size()]);
+        t.memo = memos[(i * 17) % memos.size()];
+        t.cleared = i % 5 == 0;
+        t.createdAt = base.addSecs((i * 104729) % 100000);
+        t.updatedAt = t.createdAt;
+        QVERIFY(m_repo->insert(t));
+        if (i % 50 == 0) {
+            QVERIFY(m_repo->softDelete(t.id));
+        }
+    }
+    QVERIFY(m_db->db().commit());
+
+    SearchFilter filter;
+    QString clauses;
+    QVariantList values{text};
+    if (filtered) {
+        filter.accountId = m_account.id;
+        filter.fromDate = QDate(2025, 3, 1);
+        filter.cleared = false;
+        clauses = " AND t.account_id = ? AND t.date >= ? AND t.cleared = ?";
+        values << m_account.id << "2025-03-01" << 0;
+    }
+    QSqlQuery full(m_db->db());
+    QVERIFY(full.prepare(
+        "SELECT t.id FROM transactions t JOIN transactions_fts fts ON fts.rowid = t.rowid LEFT "
+        "JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL AND "
+        "transactions_fts MATCH ?" +
+        clauses + " ORDER BY t.date DESC, t.created_at DESC LIMIT 200"));
+    for (int i = 0; i < values.size(); ++i) {
+        full.bindValue(i, values[i]);
+    }
+    QVERIFY2(full.exec(), qPrintable(full.lastError().text()));
+    QStringList expected;
+    while (full.next()) {
+        expected << full.value(0).toString();
+    }
+    QStringList found;
+    for (const RegisterRow &row : m_repo->search(text, filter)) {
+        found << row.transaction.id;
+    }
+    QCOMPARE(found, expected);
+    QCOMPARE(found.isEmpty(), text == "nothinglikethis");
 }
 
 void TransactionRepositoryTest::latestByPayeePrefersDateThenCreation()

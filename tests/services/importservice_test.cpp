@@ -2,6 +2,7 @@
 #include "data/categoryrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "services/categoryservice.h"
 #include "services/importservice.h"
 #include "support/records.h"
 #include "support/testdatabase.h"
@@ -29,6 +30,9 @@ private slots:
     void csv();
     void csvRefusesUnmappedRequiredColumn();
     void importedRowsAreSearchable();
+    void qifSplitNamingAnAccountGoesUnderTransfers();
+    void csvYenAmountsAreWholeYen();
+    void qifYenAmountsAreWholeYen();
 
 private:
     QString write(const QByteArray &content);
@@ -264,6 +268,75 @@ void ImportServiceTest::importedRowsAreSearchable()
     QSqlQuery check(m_db->db());
     QVERIFY(check.exec("INSERT INTO transactions_fts(transactions_fts, rank) VALUES "
                        "('integrity-check', 1)"));
+}
+
+void ImportServiceTest::qifSplitNamingAnAccountGoesUnderTransfers()
+{
+    CategoryService categories(m_db->database(), m_categories.get());
+    m_service->setCategoryService(&categories);
+    const QString path = write("!Type:Bank\n"
+                               "D1/8/2024\nT-130\nPPayday\nSGroceries\n$-30\n"
+                               "S[Savings]\nEmonthly\n$-100\n^\n"
+                               "D1/9/2024\nT-50\nPSecond\nS[Savings]\n$-50\n^\n");
+    QCOMPARE(m_service->importQif(path, {}, m_account.id).imported, 2);
+    const auto transfers = categories.transfersCategory();
+    QVERIFY(transfers);
+    QCOMPARE(transfers->type, CategoryType::Transfer);
+    QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM categories WHERE name = 'Transfers'").toInt(), 1);
+    for (const Transaction &t : stored()) {
+        QVERIFY(t.isSplit);
+        // Every line is stored: together they make the transaction's amount.
+        QCOMPARE(m_db->scalar("SELECT SUM(amount) FROM split_lines WHERE transaction_id = '" +
+                              t.id + "'")
+                     .toLongLong(),
+                 t.amount);
+    }
+    QSqlQuery line(m_db->db());
+    QVERIFY(line.exec("SELECT category_id, memo FROM split_lines WHERE amount = -10000"));
+    QVERIFY(line.next());
+    QCOMPARE(line.value(0).toString(), transfers->id);
+    QCOMPARE(line.value(1).toString(), QString("[\u2192 Savings] monthly"));
+}
+
+void ImportServiceTest::csvYenAmountsAreWholeYen()
+{
+    CsvColumnMapping mapping;
+    mapping.currency = Currency::JPY;
+    const QString path =
+        write("Date,Payee,Amount\n1/5/2024,Ramen,-1000\n1/6/2024,Gift,\"1,500\"\n");
+    QCOMPARE(m_service->importCsv(path, m_account.id, mapping).imported, 2);
+    QList<qint64> amounts;
+    for (const Transaction &t : stored()) {
+        amounts << t.amount;
+    }
+    std::sort(amounts.begin(), amounts.end());
+    QCOMPARE(amounts, (QList<qint64>{-1000, 1500}));
+}
+
+void ImportServiceTest::qifYenAmountsAreWholeYen()
+{
+    AccountRepository accounts(m_db->database());
+    Account yen = Records::account("Yen Wallet", 1);
+    yen.currency = Currency::JPY;
+    QVERIFY(accounts.insert(yen));
+    m_service->setAccounts(&accounts);
+    const QString path = write("!Type:Bank\nD1/5/2024\nT-1,000\nPRamen\n^\n"
+                               "D1/6/2024\nT-30\nPMarket\nSFood\n$-20\nSPets\n$-10\n^\n");
+    QCOMPARE(m_service->importQif(path, {}, yen.id).imported, 2);
+    QList<qint64> amounts;
+    for (const Transaction &t : TransactionRepository(m_db->database()).findByAccount(yen.id)) {
+        amounts << t.amount;
+    }
+    std::sort(amounts.begin(), amounts.end());
+    QCOMPARE(amounts, (QList<qint64>{-1000, -30}));
+    QCOMPARE(m_db->scalar("SELECT SUM(amount) FROM split_lines").toLongLong(), qint64(-30));
+    // The same file into a dollar account still reads cents.
+    QCOMPARE(m_service->importQif(path, {}, m_account.id).imported, 2);
+    QCOMPARE(stored().size(), 2);
+    QCOMPARE(m_db->scalar("SELECT MIN(amount) FROM transactions WHERE account_id = '" +
+                          m_account.id + "'")
+                 .toLongLong(),
+             qint64(-100000));
 }
 
 LEDGERWELL_TEST(ImportServiceTest)

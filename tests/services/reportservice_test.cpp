@@ -1,12 +1,16 @@
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
+#include "data/database.h"
 #include "data/transactionrepository.h"
+#include "services/reportrunner.h"
 #include "services/reportservice.h"
+#include "services/transactionservice.h"
 #include "support/records.h"
 #include "support/testdatabase.h"
 #include "support/testrunner.h"
 
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTest>
 
 class ReportServiceTest : public QObject
@@ -23,6 +27,8 @@ private slots:
     void cashFlowRowPerMonth();
     void comparisonMergesBothPeriods();
     void accountSummaryAddsStartingBalance();
+    void transfersCountOnlyWhenIncluded_data();
+    void transfersCountOnlyWhenIncluded();
 
 private:
     void add(const Account &account, const QDate &date, qint64 amount, const QString &payee,
@@ -176,6 +182,71 @@ void ReportServiceTest::accountSummaryAddsStartingBalance()
     QCOMPARE(rows[0].unclearedAmount, qint64(700 - 1500));
     QCOMPARE(rows[0].totalBalance, qint64(5000 + 10000 - 4000 + 700 - 1500));
     QCOMPARE(rows[1].totalBalance, qint64(-13700));
+}
+
+void ReportServiceTest::transfersCountOnlyWhenIncluded_data()
+{
+    QTest::addColumn<bool>("include");
+    QTest::addColumn<qint64>("income");
+    QTest::addColumn<qint64>("expenses");
+    QTest::newRow("included") << true << qint64(100000 + 20000) << qint64(-5000 - 20000);
+    QTest::newRow("left out") << false << qint64(100000) << qint64(-5000);
+}
+
+// 200.00 moved from checking to savings is no income and no spending of the household.
+void ReportServiceTest::transfersCountOnlyWhenIncluded()
+{
+    QFETCH(bool, include);
+    QFETCH(qint64, income);
+    QFETCH(qint64, expenses);
+    // A file of its own beside the shared ledger, on a connection of its own.
+    QTemporaryDir dir;
+    Database database(QStringLiteral("transfers"), nullptr);
+    QVERIFY(database.open(dir.filePath("transfers.db")) && database.runMigrations());
+    AccountRepository accounts(&database);
+    TransactionRepository transactions(&database);
+    const Account checking = Records::account("Checking");
+    const Account savings = Records::account("Savings", 1);
+    QVERIFY(accounts.insert(checking) && accounts.insert(savings));
+    const QDate day(2026, 3, 10);
+    QVERIFY(transactions.insert(Records::transaction(checking.id, day, 100000, "Employer")));
+    QVERIFY(transactions.insert(Records::transaction(checking.id, day, -5000, "Grocer")));
+    TransactionService service(&database, &transactions, &accounts);
+    QVERIFY(service.addTransfer(Records::transaction(checking.id, day, -20000), savings.id));
+
+    ReportService reports(&database);
+    QVERIFY(reports.includeTransfers()); // the default
+    reports.setIncludeTransfers(include);
+    const QDate from(2026, 3, 1);
+    const QDate to(2026, 3, 31);
+    const QList<MonthlyCashFlow> flow = reports.cashFlowByMonth(from, to, QString());
+    QCOMPARE(flow.size(), 1);
+    QCOMPARE(flow[0].income, income);
+    QCOMPARE(flow[0].expenses, expenses);
+    qint64 spent = 0;
+    for (const CategoryAmount &row : reports.categorySpending(from, to, QString())) {
+        spent += row.amount;
+    }
+    QCOMPARE(spent, expenses);
+    QStringList payees;
+    for (const PayeeTotal &row : reports.payeeSummary(from, to, QString())) {
+        payees << row.payee;
+    }
+    QCOMPARE(payees.contains("Transfer to Savings"), include);
+    QCOMPARE(payees.contains("Transfer from Checking"), include);
+    // The account summary is no dated report: balances keep the transfer either way.
+    QCOMPARE(reports.accountSummary().at(1).totalBalance, qint64(20000));
+
+    ReportRequest request;
+    request.from = from;
+    request.to = to;
+    request.compareFrom1 = request.compareFrom2 = from;
+    request.compareTo1 = request.compareTo2 = to;
+    request.includeTransfers = include;
+    const ReportResults results = ReportRunner(&database, 0).run(request);
+    QCOMPARE(results.cashFlow.size(), 1);
+    QCOMPARE(results.cashFlow[0].income, income);
+    QCOMPARE(results.cashFlow[0].expenses, expenses);
 }
 
 LEDGERWELL_TEST(ReportServiceTest)

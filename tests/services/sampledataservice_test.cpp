@@ -6,6 +6,7 @@
 #include "support/testdatabase.h"
 #include "support/testrunner.h"
 
+#include <QSqlQuery>
 #include <QTest>
 
 class SampleDataServiceTest : public QObject
@@ -21,6 +22,7 @@ private slots:
     void clearRemovesEverySampleRow();
     void handEnteredTransactionKeepsTheAccounts();
     void unknownCategoriesAreStoredAsNull();
+    void refusedWriteLoadsNothing();
 
 private:
     int count(const QString &sql) const { return m_db->scalar(sql).toInt(); }
@@ -47,20 +49,29 @@ void SampleDataServiceTest::loadsTheHousehold()
     CategoryRepository categories(m_db->database());
     CategoryService(m_db->database(), &categories).seedDefaults();
     QVERIFY(!m_service->isLoaded());
-    m_service->load();
+    QVERIFY(m_service->load());
     QVERIFY(m_service->isLoaded());
     QCOMPARE(count("SELECT COUNT(*) FROM accounts"), 3);
-    QCOMPARE(count("SELECT COUNT(*) FROM transactions"), 49);
+    // 49 sample rows and the opening balances of checking and savings.
+    QCOMPARE(count("SELECT COUNT(*) FROM transactions"), 51);
+    QCOMPARE(count("SELECT COUNT(*) FROM accounts WHERE starting_balance != 0"), 0);
+    QCOMPARE(count("SELECT SUM(amount) FROM transactions WHERE payee = 'Opening Balance' AND "
+                   "reconciled = 1"),
+             1250000);
+    // Written through the services: pending for the next sync, version 1.
+    QCOMPARE(count("SELECT COUNT(*) FROM transactions WHERE sync_status != 'pending' OR version "
+                   "!= 1"),
+             0);
     QCOMPARE(count("SELECT COUNT(*) FROM transactions WHERE account_id = 'sample-acct-checking'"),
-             33);
+             34);
     QCOMPARE(count("SELECT COUNT(*) FROM transactions WHERE account_id = 'sample-acct-savings'"),
-             4);
+             5);
     QCOMPARE(count("SELECT COUNT(*) FROM transactions WHERE account_id = 'sample-acct-visa'"), 12);
     QCOMPARE(count("SELECT COUNT(*) FROM recurring_transactions WHERE auto_post = 0 AND "
                    "is_active = 1"),
              3);
     QCOMPARE(count("SELECT COUNT(*) FROM transactions WHERE id NOT LIKE 'sample-txn-%' AND id NOT "
-                   "LIKE 'sample-xfer-%'"),
+                   "LIKE 'sample-xfer-%' AND payee != 'Opening Balance'"),
              0);
     // Every row that names a category found it in the default tree.
     QCOMPARE(count("SELECT COUNT(*) FROM transactions WHERE category_id IS NULL AND "
@@ -82,12 +93,14 @@ void SampleDataServiceTest::registerEndsTodayWithItsBalance()
         TransactionRepository(m_db->database()).registerRows("sample-acct-checking");
     QCOMPARE(rows.size(), 34); // the opening line and the 33 rows
     QCOMPARE(rows.first().transaction.payee, QString("Opening Balance"));
+    QCOMPARE(rows.first().transaction.amount, qint64(250000));
+    QVERIFY(!rows.first().transaction.id.isEmpty()); // a stored line, not a synthetic one
     QCOMPARE(rows.last().transaction.date, QDate::currentDate());
     const qint64 sum =
         m_db->scalar(
                 "SELECT SUM(amount) FROM transactions WHERE account_id = 'sample-acct-checking'")
             .toLongLong();
-    QCOMPARE(rows.last().runningBalance, 250000 + sum);
+    QCOMPARE(rows.last().runningBalance, sum);
 }
 
 void SampleDataServiceTest::transfersAreLinkedPairs()
@@ -110,6 +123,7 @@ void SampleDataServiceTest::clearRemovesEverySampleRow()
     }
     QCOMPARE(
         count("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH 'Greenleaf'"), 0);
+    QCOMPARE(count("SELECT COUNT(*) FROM transactions"), 0); // the opening balances went too
 }
 
 void SampleDataServiceTest::handEnteredTransactionKeepsTheAccounts()
@@ -124,11 +138,21 @@ void SampleDataServiceTest::handEnteredTransactionKeepsTheAccounts()
     QVERIFY(m_service->isLoaded());
 }
 
+void SampleDataServiceTest::refusedWriteLoadsNothing()
+{
+    QSqlQuery trigger(m_db->db());
+    QVERIFY(trigger.exec("CREATE TRIGGER refuse BEFORE INSERT ON recurring_transactions BEGIN "
+                         "SELECT RAISE(ABORT, 'refused'); END"));
+    QVERIFY(!m_service->load());
+    QVERIFY(!m_service->isLoaded());
+    QCOMPARE(count("SELECT COUNT(*) FROM transactions"), 0);
+}
+
 void SampleDataServiceTest::unknownCategoriesAreStoredAsNull()
 {
     m_service->load(); // no category tree at all
     QCOMPARE(count("SELECT COUNT(*) FROM transactions WHERE category_id IS NOT NULL"), 0);
-    QCOMPARE(count("SELECT COUNT(*) FROM transactions"), 49);
+    QCOMPARE(count("SELECT COUNT(*) FROM transactions"), 51);
 }
 
 LEDGERWELL_TEST(SampleDataServiceTest)

@@ -1,9 +1,11 @@
 #include "data/accountrepository.h"
 #include "data/database.h"
+#include "data/money.h"
 #include "data/reconciliationrepository.h"
 #include "data/transactionrepository.h"
 #include "register/datefield.h"
 #include "register/smartamountfield.h"
+#include "services/transactionservice.h"
 #include "support/records.h"
 #include "support/testappstate.h"
 #include "support/testrunner.h"
@@ -12,6 +14,7 @@
 #include "ui/reconciliationscreen.h"
 
 #include <QSignalSpy>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTableWidget>
 #include <QTest>
@@ -30,14 +33,23 @@ private slots:
     void spaceWithoutCurrentRowChangesNothing();
     void failedFinishMarksNothing();
     void historyListsReconciliations();
+    void deletingOneLegDeletesBoth();
+    void failedDeleteKeepsBothLegs();
+    void failedAddShowsWhy();
+    void yenStatementBalanceIsWholeYen();
+    void editingALineReconciledMeanwhileAsksFirst_data();
+    void editingALineReconciledMeanwhileAsksFirst();
 
 private:
     Transaction add(const QDate &date, qint64 amount, bool cleared = false);
+    Transaction addTransfer(const Account &other, qint64 amount);
+    void refuse(const QString &trigger);
     std::unique_ptr<ReconciliationScreen> open();
 
     std::unique_ptr<TestAppState> m_state;
     Account m_account;
     QStringList m_messages;
+    QStringList m_texts;
 };
 
 void ReconciliationTest::init()
@@ -47,6 +59,7 @@ void ReconciliationTest::init()
     m_account = Records::account("Checking", 0, 10000);
     QVERIFY((*m_state)->accountRepository()->insert(m_account));
     m_messages.clear();
+    m_texts.clear();
 }
 
 void ReconciliationTest::cleanup()
@@ -67,8 +80,9 @@ Transaction ReconciliationTest::add(const QDate &date, qint64 amount, bool clear
 std::unique_ptr<ReconciliationScreen> ReconciliationTest::open()
 {
     auto screen = std::make_unique<ReconciliationScreen>(m_state->get());
-    const auto record = [this](QWidget *, const QString &title, const QString &) {
+    const auto record = [this](QWidget *, const QString &title, const QString &text) {
         m_messages << title;
+        m_texts << text;
     };
     screen->setMessages(record, record);
     screen->setAccount(m_account.id);
@@ -186,6 +200,122 @@ void ReconciliationTest::historyListsReconciliations()
     QCOMPARE(history.table()->rowCount(), 2);
     QCOMPARE(history.table()->item(0, 0)->text(), QString("Feb 28, 2026"));
     QCOMPARE(history.table()->item(0, 1)->text(), QString("$10.00"));
+}
+
+Transaction ReconciliationTest::addTransfer(const Account &other, qint64 amount)
+{
+    Transaction t = Records::transaction(m_account.id, QDate(2026, 1, 8), amount);
+    if (!(*m_state)->transactionService()->addTransfer(t, other.id)) {
+        qFatal("transfer failed");
+    }
+    return *(*m_state)->transactionRepository()->findById(t.id);
+}
+
+void ReconciliationTest::refuse(const QString &trigger)
+{
+    QSqlQuery query((*m_state)->database()->database());
+    QVERIFY2(query.exec(trigger), qPrintable(query.lastError().text()));
+}
+
+void ReconciliationTest::deletingOneLegDeletesBoth()
+{
+    const Account savings = Records::account("Savings", 1);
+    QVERIFY((*m_state)->accountRepository()->insert(savings));
+    const Transaction leg = addTransfer(savings, -20000);
+    auto screen = open();
+    screen->setQuestion([](QWidget *, const QString &, const QString &) { return true; });
+    QCOMPARE(screen->table()->rowCount(), 1);
+    screen->table()->setCurrentCell(0, 2);
+    screen->deleteSelectedTransaction();
+    QCOMPARE(screen->table()->rowCount(), 0);
+    TransactionRepository *repo = (*m_state)->transactionRepository();
+    QVERIFY(repo->findById(leg.id)->deletedAt);
+    QVERIFY(repo->findById(leg.transferLinkId)->deletedAt);
+    QVERIFY(repo->findByAccount(savings.id).isEmpty());
+    QVERIFY(m_messages.isEmpty());
+}
+
+void ReconciliationTest::failedDeleteKeepsBothLegs()
+{
+    const Account savings = Records::account("Savings", 1);
+    QVERIFY((*m_state)->accountRepository()->insert(savings));
+    const Transaction leg = addTransfer(savings, -20000);
+    // The other side goes first, then this line fails: the first delete must be undone.
+    refuse(QString("CREATE TRIGGER refuse BEFORE UPDATE OF deleted_at ON transactions "
+                   "WHEN OLD.id = '%1' BEGIN SELECT RAISE(ABORT, 'refused'); END")
+               .arg(leg.id));
+    auto screen = open();
+    screen->setQuestion([](QWidget *, const QString &, const QString &) { return true; });
+    screen->table()->setCurrentCell(0, 2);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("softDelete failed"));
+    screen->deleteSelectedTransaction();
+    QCOMPARE(m_texts, QStringList{"The transaction could not be deleted"});
+    QCOMPARE(screen->table()->rowCount(), 1);
+    TransactionRepository *repo = (*m_state)->transactionRepository();
+    QVERIFY(!repo->findById(leg.id)->deletedAt);
+    QVERIFY(!repo->findById(leg.transferLinkId)->deletedAt);
+}
+
+void ReconciliationTest::failedAddShowsWhy()
+{
+    refuse("CREATE TRIGGER refuse BEFORE INSERT ON transactions BEGIN "
+           "SELECT RAISE(ABORT, 'refused'); END");
+    auto screen = open();
+    screen->setDialogRunner([](QDialog *) { return true; });
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TransactionRepository::insert failed"));
+    screen->addTransaction();
+    QCOMPARE(m_texts, QStringList{"The transaction could not be saved"});
+    QCOMPARE(screen->table()->rowCount(), 0);
+    QVERIFY((*m_state)->transactionRepository()->findByAccount(m_account.id).isEmpty());
+}
+
+void ReconciliationTest::yenStatementBalanceIsWholeYen()
+{
+    Account yen = Records::account("Yen Wallet", 1, 10000); // 10,000 yen
+    yen.currency = Currency::JPY;
+    QVERIFY((*m_state)->accountRepository()->insert(yen));
+    auto screen = std::make_unique<ReconciliationScreen>(m_state->get());
+    screen->setAccount(yen.id);
+    QCOMPARE(screen->statementBalance()->decimals(), 0);
+    QVERIFY(screen->statementBalance()->prefix().startsWith(currencySymbol(Currency::JPY)));
+    screen->statementBalance()->setValue(10000);
+    QCOMPARE(screen->summaryText("Statement Balance"), formatMoney(10000, Currency::JPY));
+    QCOMPARE(screen->difference(), qint64(0));
+    QVERIFY(screen->canFinish());
+}
+
+void ReconciliationTest::editingALineReconciledMeanwhileAsksFirst_data()
+{
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("yes changes it") << true;
+    QTest::newRow("no keeps it") << false;
+}
+
+void ReconciliationTest::editingALineReconciledMeanwhileAsksFirst()
+{
+    QFETCH(bool, answer);
+    Transaction t = add(QDate(2026, 1, 5), -5000);
+    auto screen = open();
+    // Reconciled elsewhere after the window read its list.
+    t.cleared = true;
+    t.reconciled = true;
+    QVERIFY((*m_state)->transactionRepository()->update(t));
+    QStringList asked;
+    screen->setQuestion([&](QWidget *, const QString &, const QString &text) {
+        asked << text;
+        return answer;
+    });
+    screen->setDialogRunner([](QDialog *dialog) {
+        dialog->findChild<SmartAmountField *>()->setValue(75.00);
+        return true;
+    });
+    screen->table()->setCurrentCell(0, 2);
+    screen->editSelectedTransaction();
+    QCOMPARE(asked, QStringList{"This transaction is reconciled. Change it anyway?"});
+    const Transaction stored = *(*m_state)->transactionRepository()->findById(t.id);
+    QCOMPARE(stored.amount, answer ? qint64(-7500) : qint64(-5000));
+    QCOMPARE(stored.reconciled, !answer);
+    QVERIFY(stored.cleared);
 }
 
 LEDGERWELL_TEST(ReconciliationTest)

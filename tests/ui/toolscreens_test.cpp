@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QFont>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTableView>
@@ -35,6 +36,9 @@ private slots:
     void datesUnusedWhileUnchecked();
     void searchWithoutMatchesShowsNothing();
     void openingAResultShowsItsLine();
+    void typedWordsMatchAsPrefixes_data();
+    void typedWordsMatchAsPrefixes();
+    void resultsNameTheirAccount();
     void mergeRewritesOnlyTheOthers();
     void emptyRenameDoesNothing();
     void newCategoryUnderSubcategoryIsTopLevel();
@@ -125,6 +129,70 @@ void ToolScreensTest::openingAResultShowsItsLine()
     QCOMPARE((*m_state)->currentAccountId(), savings.id);
     const QModelIndex current = window.registerScreen()->view()->currentIndex();
     QCOMPARE(window.registerScreen()->model()->rowAt(current.row()).transaction.id, target.id);
+}
+
+void ToolScreensTest::typedWordsMatchAsPrefixes_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<int>("found");
+    QTest::newRow("one word") << "fresh"
+                              << "\"fresh\"*" << 2;
+    QTest::newRow("two words") << " fresh  mark "
+                               << "\"fresh\"* \"mark\"*" << 1;
+    QTest::newRow("hyphen") << "top-u"
+                            << "\"top-u\"*" << 1;
+    QTest::newRow("explicit prefix") << "fre*"
+                                     << "fre*" << 2;
+    QTest::newRow("phrase") << "\"fresh market\""
+                            << "\"fresh market\"" << 1;
+    QTest::newRow("or") << "freshway OR zebra"
+                        << "freshway OR zebra" << 1;
+    QTest::newRow("column") << "memo:weekly"
+                            << "memo:weekly" << 0;
+    QTest::newRow("parentheses") << "(fresh)"
+                                 << "(fresh)" << 1;
+    QTest::newRow("nothing found") << "zebra"
+                                   << "\"zebra\"*" << 0;
+}
+
+void ToolScreensTest::typedWordsMatchAsPrefixes()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, query);
+    QFETCH(int, found);
+    add(QDate(2026, 1, 5), -100, "Freshway");
+    add(QDate(2026, 1, 6), -200, "Fresh Market");
+    const Transaction topUp = add(QDate(2026, 1, 7), -300, "Phone");
+    Transaction withMemo = topUp;
+    withMemo.memo = "top-up";
+    QVERIFY((*m_state)->transactionRepository()->update(withMemo));
+    QCOMPARE(SearchScreen::prefixQuery(typed), query);
+    SearchScreen search(m_state->get());
+    search.searchField()->setText(typed);
+    search.performSearch();
+    QCOMPARE(search.results()->rowCount() - 1, found); // without the hidden blank line
+    QCOMPARE(!search.noResultsLabel()->isHidden(), found == 0);
+    QCOMPARE(search.noResultsLabel()->text(), QString("No results"));
+}
+
+void ToolScreensTest::resultsNameTheirAccount()
+{
+    Account savings = Records::account("Savings", 1);
+    QVERIFY((*m_state)->accountRepository()->insert(savings));
+    QVERIFY((*m_state)->transactionRepository()->insert(
+        Records::transaction(savings.id, QDate(2026, 2, 1), 500, "Interest")));
+    add(QDate(2026, 1, 1), -1, "Interest charge");
+    SearchScreen search(m_state->get());
+    search.searchField()->setText("interest");
+    search.performSearch();
+    QAbstractItemModel *shown = search.view()->model();
+    const int account = shown->columnCount() - 1;
+    QCOMPARE(shown->headerData(account, Qt::Horizontal).toString(), QString("Account"));
+    QCOMPARE(shown->index(0, account).data().toString(), QString("Savings"));
+    QCOMPARE(shown->index(1, account).data().toString(), QString("Checking"));
+    QCOMPARE(shown->index(0, RegisterModel::PayeeColumn).data().toString(), QString("Interest"));
+    QVERIFY(!shown->index(2, account).data().isValid()); // the blank entry line
 }
 
 void ToolScreensTest::mergeRewritesOnlyTheOthers()

@@ -86,6 +86,10 @@ void AppState::createServices()
                                         m_splitLineRepository, this);
     m_backupService = new BackupService(m_database, this);
     m_settingsService = new SettingsService(m_preferencesRepository, this);
+    // Split lines naming a transfer account go under the "Transfers" category, and amounts are
+    // read in the currency of the account they land in.
+    m_importService->setCategoryService(m_categoryService);
+    m_importService->setAccounts(m_accountRepository);
 }
 
 void AppState::applyStoredPreferences()

@@ -142,6 +142,11 @@ int Cli::run(const QStringList &arguments)
         return args.isEmpty() ? BadArguments : Ok;
     }
     if (CloudCommands::handles(args.first())) {
+        if (args.size() == 2 &&
+            (args[1] == QLatin1String("--help") || args[1] == QLatin1String("-h"))) {
+            print(CloudCommands::help(args.first()));
+            return Ok;
+        }
         return args.size() == 1
                    ? CloudCommands(m_json).run(args.first())
                    : fail(args.first() + QStringLiteral(" takes no arguments"), BadArguments);
@@ -377,8 +382,6 @@ int Cli::importQif(QCommandLineParser &parser)
     TerminalProgress progress(QStringLiteral("Importing"));
     QObject::connect(service, &ImportService::importProgress,
                      [&](int current, int total) { progress.update(current, total); });
-    service->setCategoryService(m_state->categoryService());
-    service->setAccounts(m_state->accountRepository());
     const ImportResult result = service->importQif(path, mapping, *defaultAccount);
     return done(countersJson(result), countersText(result));
 }

@@ -50,6 +50,19 @@ bool CloudCommands::handles(const QString &command)
            command == QLatin1String("whoami");
 }
 
+QString CloudCommands::help(const QString &command)
+{
+    const QString what =
+        command == QLatin1String("sign-in")
+            ? QStringLiteral("Sign in to the cloud account through a browser: prints the address "
+                             "to open and waits for the\nbrowser to come back (five minutes at "
+                             "most).")
+        : command == QLatin1String("sign-out")
+            ? QStringLiteral("Sign out and forget the stored tokens.")
+            : QStringLiteral("Print the signed-in account; exit status 1 when not signed in.");
+    return QStringLiteral("Usage: ledgerwell-cli [--json] %1\n\n%2\n").arg(command, what);
+}
+
 int CloudCommands::run(const QString &command)
 {
     m_client = std::make_unique<VarnAccount::Client>(VarnAccount::ClientConfig::fromEnvironment());

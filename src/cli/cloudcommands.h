@@ -19,6 +19,8 @@ public:
     ~CloudCommands();
 
     static bool handles(const QString &command);
+    // The text of `ledgerwell-cli COMMAND --help`.
+    static QString help(const QString &command);
     // The exit code: 0 done, 1 failed (or, for whoami, not signed in).
     int run(const QString &command);
 

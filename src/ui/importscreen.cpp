@@ -415,9 +415,6 @@ void ImportScreen::runImport()
         });
     ImportResult result;
     if (qif) {
-        // Split lines naming a transfer account are filed under its "Transfers" category.
-        service->setCategoryService(m_state->categoryService());
-        service->setAccounts(m_state->accountRepository());
         result = service->importQif(m_path, qifMapping(), target);
     } else {
         CsvColumnMapping mapping;

@@ -57,6 +57,10 @@ void MainMenu::addEditAndViewMenus(QMenuBar *bar)
     QAction *find = edit->addAction(tr("&Find..."));
     find->setShortcut(QKeySequence::Find);
     connect(find, &QAction::triggered, m_window, &MainWindow::showSearchWindow);
+    QAction *preferences = edit->addAction(tr("&Preferences..."));
+    preferences->setShortcut(QKeySequence::Preferences);
+    preferences->setMenuRole(QAction::PreferencesRole);
+    connect(preferences, &QAction::triggered, m_window, &MainWindow::showSettingsWindow);
 
     QMenu *view = bar->addMenu(tr("&View"));
     QAction *reports = view->addAction(tr("&Reports"));

@@ -22,6 +22,7 @@
 #include "services/accountservice.h"
 #include "services/recurringservice.h"
 #include "services/transactionservice.h"
+#include "settingsscreen.h"
 #include "sidebarmodel.h"
 #include "statusbar.h"
 #include "thememanager.h"
@@ -50,7 +51,7 @@ const QString kSplitterKey = QStringLiteral("mainwindow/splitter");
 MainWindow::MainWindow(AppState *state, QWidget *parent)
     : QMainWindow(parent)
     , m_state(state)
-    , m_theme(ThemeManager::createApplied(state->preferencesRepository(), this))
+    , m_theme(ThemeManager::createApplied(state->settingsService(), this))
     , m_register(new RegisterScreen(state, this))
     , m_tools(new ToolWindows(this))
     , m_question(Prompts::yesNo(QMessageBox::No, QMessageBox::Warning))
@@ -486,6 +487,40 @@ void MainWindow::showPayeesWindow()
     }
     m_payees->refresh();
     m_tools->present(m_payees, tr("Payee Management"), QSize(550, 500));
+}
+
+void MainWindow::showSettingsWindow()
+{
+    if (!m_settings) {
+        m_settings = new SettingsScreen(m_state, m_theme, this);
+        connect(m_settings, &SettingsScreen::deletedAccountRestored, this,
+                &MainWindow::reloadEverything);
+    }
+    m_settings->refresh();
+    m_tools->present(m_settings, tr("Preferences"), QSize(500, 550));
+}
+
+void MainWindow::reloadEverything()
+{
+    refreshSidebar();
+    chooseInitialAccount();
+    m_register->reload();
+    if (m_recurring) {
+        m_recurring->refresh();
+    }
+    if (m_categories) {
+        m_categories->refresh();
+    }
+    if (m_payees) {
+        m_payees->refresh();
+    }
+    if (m_import) {
+        m_import->reloadAccounts();
+    }
+    if (m_reports && m_reports->isVisible()) {
+        m_reports->refresh();
+    }
+    updateRecurringDue();
 }
 
 void MainWindow::showCategoriesWindow()

@@ -17,6 +17,7 @@ class QShortcut;
 class QSplitter;
 class QStackedWidget;
 class CategoriesScreen;
+class SettingsScreen;
 class ImportScreen;
 class PayeeScreen;
 class ReconciliationHistoryScreen;
@@ -62,6 +63,7 @@ public:
     ImportScreen *importScreen() const { return m_import; }
     PayeeScreen *payeeScreen() const { return m_payees; }
     CategoriesScreen *categoriesScreen() const { return m_categories; }
+    SettingsScreen *settingsScreen() const { return m_settings; }
     ReconciliationScreen *reconciliationScreen() const;
     ReconciliationHistoryScreen *historyScreen() const { return m_history; }
     StatusBar *statusBarWidget() const { return m_statusBar; }
@@ -91,6 +93,9 @@ public slots:
     void showReconciliationHistoryWindow();
     void showImportWindow();
     void showPayeesWindow();
+    void showSettingsWindow();
+    // After a backup import or an account restore: every view shows the stored data again.
+    void reloadEverything();
     void onAccountContextMenu(const QPoint &position);
     void deleteAccount(const QString &accountId);
     void deleteCurrentAccount();
@@ -125,6 +130,7 @@ private:
     ImportScreen *m_import = nullptr;
     PayeeScreen *m_payees = nullptr;
     CategoriesScreen *m_categories = nullptr;
+    SettingsScreen *m_settings = nullptr;
     ReconciliationHistoryScreen *m_history = nullptr;
     QPointer<ReconciliationScreen> m_reconciliation;
     WelcomeScreen *m_welcome = nullptr;

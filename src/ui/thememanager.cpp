@@ -1,7 +1,7 @@
 #include "thememanager.h"
 
 #include "app/appstate.h"
-#include "data/preferencesrepository.h"
+#include "services/settingsservice.h"
 
 #include <QApplication>
 #include <QFont>
@@ -57,9 +57,9 @@ QPalette &platformPalette()
 
 } // namespace
 
-ThemeManager::ThemeManager(PreferencesRepository *preferences, QObject *parent)
+ThemeManager::ThemeManager(SettingsService *settings, QObject *parent)
     : QObject(parent)
-    , m_preferences(preferences)
+    , m_settings(settings)
 {
     platformPalette();
 }
@@ -114,15 +114,15 @@ void ThemeManager::setTheme(const QString &text)
     QApplication::setPalette(dark ? darkPalette() : lightPalette());
     // Setting the font again makes every widget repaint with the new palette.
     QApplication::setFont(QApplication::font());
-    if (m_preferences) {
-        m_preferences->set(QStringLiteral("theme"), themeToText(m_theme));
+    if (m_settings) {
+        m_settings->setTheme(themeToText(m_theme));
     }
     emit themeChanged(m_theme);
 }
 
-ThemeManager *ThemeManager::createApplied(PreferencesRepository *preferences, QObject *parent)
+ThemeManager *ThemeManager::createApplied(SettingsService *settings, QObject *parent)
 {
-    auto *manager = new ThemeManager(preferences, parent);
-    manager->setTheme(preferences->get(QStringLiteral("theme"), QStringLiteral("system")));
+    auto *manager = new ThemeManager(settings, parent);
+    manager->setTheme(settings->theme());
     return manager;
 }

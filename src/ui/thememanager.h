@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QPalette>
 
-class PreferencesRepository;
+class SettingsService;
 
 // Applies the light, dark or system colour theme to the whole application and remembers it.
 class ThemeManager final : public QObject
@@ -20,7 +20,7 @@ public:
     };
     Q_ENUM(Theme)
 
-    explicit ThemeManager(PreferencesRepository *preferences, QObject *parent = nullptr);
+    explicit ThemeManager(SettingsService *settings, QObject *parent = nullptr);
 
     // "light", "dark", or anything else for the platform's own scheme.
     void setTheme(const QString &text);
@@ -32,12 +32,12 @@ public:
     // Whether the platform itself is in a dark scheme, read now.
     static bool platformIsDark();
     // A theme manager that has applied the stored theme.
-    static ThemeManager *createApplied(PreferencesRepository *preferences, QObject *parent);
+    static ThemeManager *createApplied(SettingsService *settings, QObject *parent);
 
 signals:
     void themeChanged(ThemeManager::Theme theme);
 
 private:
-    PreferencesRepository *m_preferences;
+    SettingsService *m_settings;
     Theme m_theme = Theme::System;
 };

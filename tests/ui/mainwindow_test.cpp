@@ -13,9 +13,11 @@
 #include "support/testappstate.h"
 #include "support/testrunner.h"
 #include "ui/accountformdialog.h"
+#include "ui/datasyncpage.h"
 #include "ui/mainwindow.h"
 #include "ui/payeescreen.h"
 #include "ui/reportsscreen.h"
+#include "ui/settingsscreen.h"
 #include "ui/shortcutsbox.h"
 #include "ui/sidebarmodel.h"
 #include "ui/statusbar.h"
@@ -30,6 +32,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -50,6 +53,7 @@ private slots:
     void init();
     void cleanup();
     void firstStartShowsTheWelcomePage();
+    void preferencesRestoreReachesEveryView();
     void deletedLastViewedAccountFallsBackToTheFirst();
     void startingBalanceBecomesAnOpeningTransaction();
     void twelveAccountsGetTenShortcuts();
@@ -585,6 +589,31 @@ void MainWindowTest::toolWindowClamping()
     QFETCH(QRect, frame);
     QFETCH(QRect, expected);
     QCOMPARE(ToolWindows::clamped(frame, QRect(0, 0, 1000, 800)), expected);
+}
+
+void MainWindowTest::preferencesRestoreReachesEveryView()
+{
+    addAccount("Checking");
+    const Account gone = addAccount("Old Savings", 1);
+    QVERIFY((*m_state)->accountService()->remove(gone.id));
+    auto window = openWindow();
+    QCOMPARE(window->accountList()->model()->rowCount(), 1);
+    QAction *preferences = nullptr;
+    for (QAction *action : window->findChildren<QAction *>()) {
+        if (action->text() == "&Preferences...") {
+            preferences = action;
+        }
+    }
+    QVERIFY(preferences);
+    QCOMPARE(preferences->shortcut(), QKeySequence(QKeySequence::Preferences));
+    preferences->trigger();
+    SettingsScreen *settings = window->settingsScreen();
+    QVERIFY(settings && settings->isVisible());
+    DataSyncPage *page = settings->dataSyncPage();
+    QCOMPARE(page->deletedAccounts()->count(), 1);
+    page->deletedAccounts()->setCurrentRow(0);
+    page->restoreButton()->click();
+    QCOMPARE(window->accountList()->model()->rowCount(), 2);
 }
 
 LEDGERWELL_TEST(MainWindowTest)

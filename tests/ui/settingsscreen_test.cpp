@@ -1,6 +1,6 @@
 #include "app/weekstart.h"
-#include "data/database.h"
 #include "data/accountrepository.h"
+#include "data/database.h"
 #include "data/preferencesrepository.h"
 #include "data/transactionrepository.h"
 #include "register/themecolors.h"
@@ -68,7 +68,7 @@ void SettingsScreenTest::init()
     QSettings().remove(QStringLiteral("ui/language"));
     m_state = std::make_unique<TestAppState>();
     QVERIFY(m_state->isReady());
-    m_theme.reset(ThemeManager::createApplied(m_state->get()->preferencesRepository(), nullptr));
+    m_theme.reset(ThemeManager::createApplied(m_state->get()->settingsService(), nullptr));
     m_screen = std::make_unique<SettingsScreen>(m_state->get(), m_theme.get());
 }
 
@@ -154,7 +154,7 @@ void SettingsScreenTest::themeIsAppliedAndKeptAcrossARestart()
     {
         AppState state;
         QVERIFY(state.initialize());
-        ThemeManager theme(state.preferencesRepository());
+        ThemeManager theme(state.settingsService());
         SettingsScreen screen(&state, &theme);
         screen.themeCombo()->setCurrentIndex(index);
         emit screen.themeCombo()->activated(index);
@@ -164,7 +164,7 @@ void SettingsScreenTest::themeIsAppliedAndKeptAcrossARestart()
     AppState restarted;
     QVERIFY(restarted.initialize());
     std::unique_ptr<ThemeManager> theme(
-        ThemeManager::createApplied(restarted.preferencesRepository(), nullptr));
+        ThemeManager::createApplied(restarted.settingsService(), nullptr));
     SettingsScreen screen(&restarted, theme.get());
     QCOMPARE(screen.themeCombo()->currentIndex(), index);
     QCOMPARE(ThemeColors::isDark(), dark);

@@ -57,6 +57,19 @@ std::optional<QString> readCategory(QComboBox *combo, CategoryPrompt &prompt, qi
     return prompt.resolve(typed, amount, parent);
 }
 
+std::optional<QString> confirmCategory(QComboBox *combo, CategoryPrompt &prompt, qint64 amount,
+                                       QDialog *form)
+{
+    std::optional<QString> id = readCategory(combo, prompt, amount, form);
+    if (!id) {
+        if (!prompt.error().isEmpty()) {
+            Prompts::warning()(form, form->windowTitle(), prompt.error());
+        }
+        combo->setFocus();
+    }
+    return id;
+}
+
 void fillCategories(QComboBox *combo, const QList<Category> &categories, const QString &firstText)
 {
     QHash<QString, QString> names;

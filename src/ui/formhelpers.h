@@ -32,6 +32,10 @@ void setUpAmount(QDoubleSpinBox *box, Currency currency);
 // case, else what the prompt makes of the text (nullopt when the user declined to create it).
 std::optional<QString> readCategory(QComboBox *combo, CategoryPrompt &prompt, qint64 amount,
                                     QWidget *parent);
+// readCategory for a form's OK: when the text names no category and none was made, says why
+// (when creating failed) and puts the focus back on the combo, so the text stays for correcting.
+std::optional<QString> confirmCategory(QComboBox *combo, CategoryPrompt &prompt, qint64 amount,
+                                       QDialog *form);
 // `firstText` with empty data, then every category with its id, shown as "Parent > Name" when
 // its parent is among them.
 void fillCategories(QComboBox *combo, const QList<Category> &categories, const QString &firstText);

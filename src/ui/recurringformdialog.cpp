@@ -220,14 +220,8 @@ qint64 RecurringFormDialog::signedAmount() const
 void RecurringFormDialog::accept()
 {
     CategoryPrompt prompt(m_state->categoryService(), m_question);
-    m_categoryId = FormHelpers::readCategory(m_category, prompt, signedAmount(), this);
-    if (!m_categoryId) {
-        // Declined or not created: the text stays for correcting.
-        if (!prompt.error().isEmpty()) {
-            Prompts::warning()(this, windowTitle(), prompt.error());
-        }
-        m_category->setFocus();
-        return;
+    m_categoryId = FormHelpers::confirmCategory(m_category, prompt, signedAmount(), this);
+    if (m_categoryId) {
+        QDialog::accept();
     }
-    QDialog::accept();
 }

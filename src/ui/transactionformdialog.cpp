@@ -177,14 +177,8 @@ qint64 TransactionFormDialog::signedAmount() const
 void TransactionFormDialog::accept()
 {
     CategoryPrompt prompt(m_state->categoryService(), m_question);
-    m_categoryId = FormHelpers::readCategory(m_category, prompt, signedAmount(), this);
-    if (!m_categoryId) {
-        // Declined or not created: the text stays for correcting.
-        if (!prompt.error().isEmpty()) {
-            Prompts::warning()(this, windowTitle(), prompt.error());
-        }
-        m_category->setFocus();
-        return;
+    m_categoryId = FormHelpers::confirmCategory(m_category, prompt, signedAmount(), this);
+    if (m_categoryId) {
+        QDialog::accept();
     }
-    QDialog::accept();
 }

@@ -6,6 +6,7 @@
 #include "register/registertableview.h"
 #include "services/categoryservice.h"
 #include "support/records.h"
+#include "support/registerhost.h"
 #include "support/testappstate.h"
 #include "support/testrunner.h"
 
@@ -93,19 +94,12 @@ private:
 
 void RegisterCommitTest::init()
 {
-    m_state = std::make_unique<TestAppState>();
-    QVERIFY(m_state->isReady());
-    m_checking = Records::account("Checking", 0);
-    m_savings = Records::account("Savings", 1);
-    QVERIFY((*m_state)->accountRepository()->insert(m_checking));
-    QVERIFY((*m_state)->accountRepository()->insert(m_savings));
-    m_screen = std::make_unique<RegisterScreen>(m_state->get());
-    m_screen->resize(1100, 600);
-    m_screen->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
-    QApplication::setActiveWindow(m_screen.get());
-    m_screen->setAccount(m_checking.id);
-    m_screen->view()->setFocus();
+    RegisterHost host;
+    QVERIFY(host.open());
+    m_state = std::move(host.state);
+    m_screen = std::move(host.screen);
+    m_checking = host.checking;
+    m_savings = host.savings;
     answer(false);
 }
 

@@ -58,7 +58,11 @@ void MainMenu::addEditAndViewMenus(QMenuBar *bar)
     find->setShortcut(QKeySequence::Find);
     connect(find, &QAction::triggered, m_window, &MainWindow::showSearchWindow);
     QAction *preferences = edit->addAction(tr("&Preferences..."));
-    preferences->setShortcut(QKeySequence::Preferences);
+    // The platform's own key where it has one (not every Linux desktop does), else Ctrl+,.
+    const QList<QKeySequence> standard = QKeySequence::keyBindings(QKeySequence::Preferences);
+    preferences->setShortcuts(standard.isEmpty()
+                                  ? QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+,"))}
+                                  : standard);
     preferences->setMenuRole(QAction::PreferencesRole);
     connect(preferences, &QAction::triggered, m_window, &MainWindow::showSettingsWindow);
 

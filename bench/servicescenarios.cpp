@@ -144,7 +144,7 @@ void importScenario(const char *name, const QDir &dir, Import import)
     TransactionRepository transactions(database.get());
     CategoryRepository categories(database.get());
     SplitLineRepository splits(database.get());
-    ImportService service(&transactions, &categories, &splits);
+    ImportService service(database.get(), &transactions, &categories, &splits);
     measure(name, 1, [&] {
         const ImportResult result = import(service, account);
         return result.imported + result.duplicates;

@@ -82,7 +82,7 @@ void AppState::createServices()
     m_recurringService = new RecurringService(m_database, m_recurringRepository,
                                               m_transactionRepository, m_accountRepository, this);
     m_reportService = new ReportService(m_database, this);
-    m_importService = new ImportService(m_transactionRepository, m_categoryRepository,
+    m_importService = new ImportService(m_database, m_transactionRepository, m_categoryRepository,
                                         m_splitLineRepository, this);
     m_backupService = new BackupService(m_database, this);
     m_settingsService = new SettingsService(m_preferencesRepository, this);

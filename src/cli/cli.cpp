@@ -383,7 +383,8 @@ int Cli::importQif(QCommandLineParser &parser)
     QObject::connect(service, &ImportService::importProgress,
                      [&](int current, int total) { progress.update(current, total); });
     const ImportResult result = service->importQif(path, mapping, *defaultAccount);
-    return done(countersJson(result), countersText(result));
+    return result.error.isEmpty() ? done(countersJson(result), countersText(result))
+                                  : fail(result.error);
 }
 
 int Cli::importCsv(QCommandLineParser &parser)
@@ -433,7 +434,8 @@ int Cli::importCsv(QCommandLineParser &parser)
     QObject::connect(service, &ImportService::importProgress,
                      [&](int current, int total) { progress.update(current, total); });
     const ImportResult result = service->importCsv(path, *account, mapping);
-    return done(countersJson(result), countersText(result));
+    return result.error.isEmpty() ? done(countersJson(result), countersText(result))
+                                  : fail(result.error);
 }
 
 int Cli::exportBackup(QCommandLineParser &parser)

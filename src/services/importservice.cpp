@@ -66,25 +66,27 @@ public:
         }
     }
 
+    // Inside the import's database transaction: set the text index's trigger aside.
     void begin(int total)
     {
         m_total = total;
         emit m_service->importStarted(total);
-        Database::setCacheSize(QSqlDatabase::database(), Database::kBulkCacheKiB);
-        if (QSqlDatabase::database().transaction()) {
-            m_searchIndex.begin();
-        }
+        m_searchIndex.begin();
     }
 
-    void finish()
+    // Indexes the new rows and puts the trigger back; false when that failed.
+    bool finish()
     {
-        QSqlDatabase db = QSqlDatabase::database();
-        if (!m_searchIndex.finish() || !db.commit()) {
-            qCWarning(lcImport) << "Import commit failed; rolling back";
-            db.rollback();
-        }
-        Database::setCacheSize(db, Database::kDefaultCacheKiB);
         emit m_service->importProgress(m_total, m_total);
+        return m_searchIndex.finish();
+    }
+
+    // A write that failed: the import stops and rolls back.
+    bool failed() const { return m_failed; }
+    bool fail()
+    {
+        m_failed = true;
+        return false;
     }
 
     // Called after each record, counted from 1; lets a progress dialog repaint.
@@ -112,7 +114,10 @@ public:
         category.type = income ? CategoryType::Income : CategoryType::Expense;
         category.createdAt = DateTimes::nowUtc();
         category.updatedAt = category.createdAt;
-        m_service->m_categories->insert(category);
+        if (!m_service->m_categories->insert(category)) {
+            fail();
+            return {};
+        }
         m_categoryIds.insert(name, category.id);
         return category.id;
     }
@@ -183,11 +188,14 @@ private:
     QHash<QString, bool> m_hasCents;
     QHash<QString, QSet<QString>> m_keys;
     int m_total = 0;
+    bool m_failed = false;
 };
 
-ImportService::ImportService(TransactionRepository *transactions, CategoryRepository *categories,
-                             SplitLineRepository *splitLines, QObject *parent)
+ImportService::ImportService(Database *database, TransactionRepository *transactions,
+                             CategoryRepository *categories, SplitLineRepository *splitLines,
+                             QObject *parent)
     : QObject(parent)
+    , m_database(database)
     , m_transactions(transactions)
     , m_categories(categories)
     , m_splitLines(splitLines)
@@ -222,55 +230,88 @@ ImportResult ImportService::importQif(const QString &path,
     Run run(this);
     run.result.unparseable = parsed.unparseable;
     run.result.metadataSkipped = parsed.metadataSkipped;
-    run.begin(int(parsed.transactions.size()));
-    for (const QifCategory &category : parsed.categories) {
-        if (!category.name.isEmpty() && !run.knowsCategory(category.name)) {
-            run.categoryId(category.name, category.isIncome);
-        }
-    }
-    int record = 0;
-    for (const QifTransaction &qif : parsed.transactions) {
-        const QString target = !qif.account.isEmpty() && accountMapping.contains(qif.account)
-                                   ? accountMapping.value(qif.account)
-                                   : defaultAccountId;
-        if (target.isEmpty()) {
-            ++run.result.unmappedSkipped;
-        } else {
-            QSet<QString> &keys = run.keysFor(target);
-            const bool cents = run.hasCents(target);
-            const qint64 amount = inCurrency(qif.amount, cents);
-            const QString key = duplicateKey(qif.date, amount, qif.payee);
-            if (keys.contains(key)) {
-                ++run.result.duplicates;
-            } else {
-                Transaction t = run.newTransaction(target, qif.date, qif.payee, amount);
-                t.memo = withTransferTag(qif.memo, qif.transferAccount);
-                t.checkNumber = qif.number;
-                t.cleared = qif.cleared;
-                t.reconciled = qif.reconciled;
-                t.isSplit = !qif.splits.isEmpty();
-                t.categoryId = run.categoryId(qif.category);
-                if (m_transactions->insert(t)) {
-                    for (const QifSplit &split : qif.splits) {
-                        SplitLine line;
-                        line.id = Identifiers::newId();
-                        line.transactionId = t.id;
-                        line.categoryId = run.splitCategoryId(split);
-                        line.amount = inCurrency(split.amount, cents);
-                        line.memo = withTransferTag(split.memo, split.transferAccount);
-                        line.createdAt = t.createdAt;
-                        line.updatedAt = t.createdAt;
-                        m_splitLines->insert(line);
-                    }
-                    ++run.result.imported;
-                    keys.insert(key);
-                }
+    return write(run, int(parsed.transactions.size()), [&] {
+        for (const QifCategory &category : parsed.categories) {
+            if (!category.name.isEmpty() && !run.knowsCategory(category.name)) {
+                run.categoryId(category.name, category.isIncome);
             }
         }
-        run.progress(++record);
+        int record = 0;
+        for (const QifTransaction &qif : parsed.transactions) {
+            if (!importQifRecord(run, qif, accountMapping, defaultAccountId)) {
+                return false;
+            }
+            run.progress(++record);
+        }
+        return !run.failed();
+    });
+}
+
+bool ImportService::importQifRecord(Run &run, const QifTransaction &qif,
+                                    const QHash<QString, QString> &accountMapping,
+                                    const QString &defaultAccountId)
+{
+    const QString target = !qif.account.isEmpty() && accountMapping.contains(qif.account)
+                               ? accountMapping.value(qif.account)
+                               : defaultAccountId;
+    if (target.isEmpty()) {
+        ++run.result.unmappedSkipped;
+        return true;
     }
-    run.finish();
-    return run.result;
+    QSet<QString> &keys = run.keysFor(target);
+    const bool cents = run.hasCents(target);
+    const qint64 amount = inCurrency(qif.amount, cents);
+    const QString key = duplicateKey(qif.date, amount, qif.payee);
+    if (keys.contains(key)) {
+        ++run.result.duplicates;
+        return true;
+    }
+    Transaction t = run.newTransaction(target, qif.date, qif.payee, amount);
+    t.memo = withTransferTag(qif.memo, qif.transferAccount);
+    t.checkNumber = qif.number;
+    t.cleared = qif.cleared;
+    t.reconciled = qif.reconciled;
+    t.isSplit = !qif.splits.isEmpty();
+    t.categoryId = run.categoryId(qif.category);
+    if (run.failed() || !m_transactions->insert(t)) {
+        return false;
+    }
+    for (const QifSplit &split : qif.splits) {
+        SplitLine line;
+        line.id = Identifiers::newId();
+        line.transactionId = t.id;
+        line.categoryId = run.splitCategoryId(split);
+        line.amount = inCurrency(split.amount, cents);
+        line.memo = withTransferTag(split.memo, split.transferAccount);
+        line.createdAt = t.createdAt;
+        line.updatedAt = t.createdAt;
+        if (run.failed() || !m_splitLines->insert(line)) {
+            return false;
+        }
+    }
+    ++run.result.imported;
+    keys.insert(key);
+    return true;
+}
+
+ImportResult ImportService::write(Run &run, int total, const std::function<bool()> &body)
+{
+    Database::setCacheSize(m_database->database(), Database::kBulkCacheKiB);
+    // The duplicate keys are read inside the transaction, which holds the write lock from its
+    // start: a second import of the same file waits, then finds every row already there.
+    const bool ok = m_database->inTransaction([&] {
+        run.begin(total);
+        return body() && run.finish();
+    });
+    Database::setCacheSize(m_database->database(), Database::kDefaultCacheKiB);
+    if (ok) {
+        return run.result;
+    }
+    ImportResult failed;
+    failed.error = Database::describe(m_database->lastFailure(),
+                                      tr("The import failed; nothing was changed."));
+    qCWarning(lcImport).noquote() << "Import rolled back:" << failed.error;
+    return failed;
 }
 
 ImportResult ImportService::importCsv(const QString &path, const QString &accountId,
@@ -287,41 +328,42 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
     const QList<QStringList> rows = CsvParser::parse(*text);
     const int first = mapping.hasHeader ? 1 : 0;
     Run run(this);
-    QSet<QString> &keys = run.keysFor(accountId);
-    run.begin(int(std::max<qsizetype>(0, rows.size() - first)));
     const int required =
         std::max({mapping.dateColumn, mapping.payeeColumn, mapping.amountColumn}) + 1;
-    int record = 0;
-    for (qsizetype i = first; i < rows.size(); ++i) {
-        const QStringList &row = rows[i];
-        const QDate date = row.size() >= required
-                               ? QDate::fromString(row[mapping.dateColumn], mapping.dateFormat)
-                               : QDate();
-        if (!date.isValid()) {
-            ++run.result.unparseable;
-        } else {
-            const QString &payee = row[mapping.payeeColumn];
-            // Amounts are read as typed money; text it cannot read imports as 0.
-            const qint64 amount = parseMoney(row[mapping.amountColumn], mapping.currency);
-            const QString key = duplicateKey(date, amount, payee);
-            if (keys.contains(key)) {
-                ++run.result.duplicates;
+    return write(run, int(std::max<qsizetype>(0, rows.size() - first)), [&] {
+        QSet<QString> &keys = run.keysFor(accountId);
+        int record = 0;
+        for (qsizetype i = first; i < rows.size(); ++i) {
+            const QStringList &row = rows[i];
+            const QDate date = row.size() >= required
+                                   ? QDate::fromString(row[mapping.dateColumn], mapping.dateFormat)
+                                   : QDate();
+            if (!date.isValid()) {
+                ++run.result.unparseable;
             } else {
-                Transaction t = run.newTransaction(accountId, date, payee, amount);
-                if (mapping.memoColumn >= 0 && mapping.memoColumn < row.size()) {
-                    t.memo = row[mapping.memoColumn];
-                }
-                if (mapping.categoryColumn >= 0 && mapping.categoryColumn < row.size()) {
-                    t.categoryId = run.categoryId(row[mapping.categoryColumn]);
-                }
-                if (m_transactions->insert(t)) {
+                const QString &payee = row[mapping.payeeColumn];
+                // Amounts are read as typed money; text it cannot read imports as 0.
+                const qint64 amount = parseMoney(row[mapping.amountColumn], mapping.currency);
+                const QString key = duplicateKey(date, amount, payee);
+                if (keys.contains(key)) {
+                    ++run.result.duplicates;
+                } else {
+                    Transaction t = run.newTransaction(accountId, date, payee, amount);
+                    if (mapping.memoColumn >= 0 && mapping.memoColumn < row.size()) {
+                        t.memo = row[mapping.memoColumn];
+                    }
+                    if (mapping.categoryColumn >= 0 && mapping.categoryColumn < row.size()) {
+                        t.categoryId = run.categoryId(row[mapping.categoryColumn]);
+                    }
+                    if (run.failed() || !m_transactions->insert(t)) {
+                        return false;
+                    }
                     ++run.result.imported;
                     keys.insert(key);
                 }
             }
+            run.progress(++record);
         }
-        run.progress(++record);
-    }
-    run.finish();
-    return run.result;
+        return true;
+    });
 }

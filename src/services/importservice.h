@@ -6,8 +6,11 @@
 #include <QObject>
 #include <QSet>
 
+#include <functional>
+
 class AccountRepository;
 class CategoryRepository;
+class Database;
 class CategoryService;
 class SplitLineRepository;
 class TransactionRepository;
@@ -22,8 +25,9 @@ class ImportService final : public QObject
     Q_DISABLE_COPY_MOVE(ImportService)
 
 public:
-    ImportService(TransactionRepository *transactions, CategoryRepository *categories,
-                  SplitLineRepository *splitLines, QObject *parent = nullptr);
+    ImportService(Database *database, TransactionRepository *transactions,
+                  CategoryRepository *categories, SplitLineRepository *splitLines,
+                  QObject *parent = nullptr);
 
     // `accountMapping` maps QIF account names to account ids (an empty id skips that account);
     // records of unmapped or unnamed accounts go to `defaultAccountId`.
@@ -47,7 +51,14 @@ signals:
 
 private:
     class Run;
+    // Runs `body` (the rows) in one database transaction with the text index deferred; on
+    // failure the counters are dropped and the error is set.
+    ImportResult write(Run &run, int total, const std::function<bool()> &body);
+    bool importQifRecord(Run &run, const QifTransaction &qif,
+                         const QHash<QString, QString> &accountMapping,
+                         const QString &defaultAccountId);
 
+    Database *m_database;
     TransactionRepository *m_transactions;
     CategoryRepository *m_categories;
     SplitLineRepository *m_splitLines;

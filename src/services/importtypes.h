@@ -19,9 +19,11 @@ struct CsvColumnMapping
     Currency currency = Currency::USD;
 };
 
-// The counters an import reports. A file that cannot be opened gives all zeros.
+// The counters an import reports. A file that cannot be opened gives all zeros. An import is one
+// unit: when a write fails part-way nothing is stored, every counter is 0 and `error` says why.
 struct ImportResult
 {
+    QString error;
     int imported = 0;
     int duplicates = 0;
     int unparseable = 0;

@@ -439,6 +439,9 @@ void ImportScreen::runImport()
 
 QStringList ImportScreen::summaryLines(const ImportResult &r)
 {
+    if (!r.error.isEmpty()) {
+        return {tr("Import failed"), QString(), r.error};
+    }
     QStringList lines{tr("Import complete!"), QString(),
                       tr("%n transaction(s) imported", nullptr, r.imported)};
     const std::pair<int, const char *> optional[] = {

@@ -33,6 +33,8 @@ private slots:
     void qifSplitNamingAnAccountGoesUnderTransfers();
     void csvYenAmountsAreWholeYen();
     void qifYenAmountsAreWholeYen();
+    void failedWritePartWayStoresNothing_data();
+    void failedWritePartWayStoresNothing();
 
 private:
     QString write(const QByteArray &content);
@@ -54,8 +56,8 @@ void ImportServiceTest::init()
     m_transactions = std::make_unique<TransactionRepository>(m_db->database());
     m_categories = std::make_unique<CategoryRepository>(m_db->database());
     m_splits = std::make_unique<SplitLineRepository>(m_db->database());
-    m_service =
-        std::make_unique<ImportService>(m_transactions.get(), m_categories.get(), m_splits.get());
+    m_service = std::make_unique<ImportService>(m_db->database(), m_transactions.get(),
+                                                m_categories.get(), m_splits.get());
     m_account = Records::account("Checking");
     QVERIFY(AccountRepository(m_db->database()).insert(m_account));
 }
@@ -337,6 +339,61 @@ void ImportServiceTest::qifYenAmountsAreWholeYen()
                           m_account.id + "'")
                  .toLongLong(),
              qint64(-100000));
+}
+
+void ImportServiceTest::failedWritePartWayStoresNothing_data()
+{
+    QTest::addColumn<bool>("qif");
+    QTest::addColumn<QString>("cause");
+    QTest::addColumn<QString>("error");
+    const QString refused = "The import failed; nothing was changed.";
+    const QString full = "The disk is full. Nothing was changed.";
+    QTest::newRow("csv, a row refused") << false << "trigger" << refused;
+    QTest::newRow("csv, disk full") << false << "full" << full;
+    QTest::newRow("qif, a row refused") << true << "trigger" << refused;
+    QTest::newRow("qif, disk full") << true << "full" << full;
+}
+
+void ImportServiceTest::failedWritePartWayStoresNothing()
+{
+    QFETCH(bool, qif);
+    QFETCH(QString, cause);
+    QByteArray content;
+    for (int i = 0; i < 4000; ++i) {
+        const QByteArray payee = "Payee number " + QByteArray::number(i) + " with a long memo";
+        content += qif ? "D1/5/2024\nT-" + QByteArray::number(i + 1) + "\nP" + payee + "\n^\n"
+                       : "2024-01-05," + payee + ",-" + QByteArray::number(i + 1) + "\n";
+    }
+    const QString path = write(qif ? "!Type:Bank\n" + content : content);
+    QSqlQuery query(m_db->db());
+    if (cause == "trigger") {
+        // Row 3000 is refused, long after the first rows were written.
+        QVERIFY(query.exec("CREATE TRIGGER refuse BEFORE INSERT ON transactions WHEN NEW.amount = "
+                           "-300000 BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TransactionRepository::insert"));
+    } else {
+        QVERIFY(query.exec("PRAGMA page_count") && query.next());
+        QVERIFY(query.exec(QString("PRAGMA max_page_count = %1").arg(query.value(0).toInt() + 4)));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("failed"));
+    }
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Import rolled back"));
+    CsvColumnMapping mapping;
+    mapping.hasHeader = false;
+    mapping.dateFormat = "yyyy-MM-dd";
+    const ImportResult result = qif ? m_service->importQif(path, {}, m_account.id)
+                                    : m_service->importCsv(path, m_account.id, mapping);
+    QTEST(result.error, "error");
+    QCOMPARE(result.imported, 0);
+    QVERIFY(stored().isEmpty());
+    // The text index's trigger is back: a later row is indexed as it is written.
+    query.exec("DROP TRIGGER IF EXISTS refuse");
+    query.exec("PRAGMA max_page_count = 1073741823");
+    QVERIFY(
+        m_transactions->insert(Records::transaction(m_account.id, QDate(2024, 2, 1), -1, "Zebra")));
+    QCOMPARE(
+        m_db->scalar("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH 'Zebra'")
+            .toInt(),
+        1);
 }
 
 LEDGERWELL_TEST(ImportServiceTest)

@@ -1,5 +1,6 @@
 #include "searchresultsmodel.h"
 
+#include "data/money.h"
 #include "register/registermodel.h"
 
 SearchResultsModel::SearchResultsModel(RegisterModel *results, QObject *parent)
@@ -51,6 +52,14 @@ QModelIndex SearchResultsModel::mapToSource(const QModelIndex &proxyIndex) const
 
 QVariant SearchResultsModel::data(const QModelIndex &index, int role) const
 {
+    const bool amount = index.column() == RegisterModel::PaymentColumn ||
+                        index.column() == RegisterModel::DepositColumn;
+    if (amount && role == Qt::DisplayRole && !m_results->isEntryRow(index.row())) {
+        const Transaction &t = m_results->rowAt(index.row()).transaction;
+        const bool shown = (index.column() == RegisterModel::PaymentColumn) == (t.amount < 0);
+        const Currency currency = m_currencies.value(t.accountId, Currency::USD);
+        return shown ? formatAmount(t.amount < 0 ? -t.amount : t.amount, currency) : QString();
+    }
     if (!index.isValid() || index.column() != accountColumn()) {
         return QIdentityProxyModel::data(index, role);
     }

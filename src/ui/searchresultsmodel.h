@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/currency.h"
+
 #include <QHash>
 #include <QIdentityProxyModel>
 
@@ -16,8 +18,13 @@ public:
     explicit SearchResultsModel(RegisterModel *results, QObject *parent = nullptr);
 
     int accountColumn() const;
-    // Account names by id, read again before each search.
+    // Account names and currencies by id, read again before each search: each line's amounts
+    // are shown in its own account's money.
     void setAccountNames(QHash<QString, QString> names) { m_names = std::move(names); }
+    void setAccountCurrencies(QHash<QString, Currency> currencies)
+    {
+        m_currencies = std::move(currencies);
+    }
 
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QModelIndex index(int row, int column,
@@ -33,4 +40,5 @@ public:
 private:
     RegisterModel *m_results;
     QHash<QString, QString> m_names;
+    QHash<QString, Currency> m_currencies;
 };

@@ -141,10 +141,13 @@ void SearchScreen::performSearch()
         filter.cleared = true;
     }
     QHash<QString, QString> names;
+    QHash<QString, Currency> currencies;
     for (const Account &account : m_state->accountRepository()->findAll()) {
         names.insert(account.id, account.name);
+        currencies.insert(account.id, account.currency);
     }
     m_shown->setAccountNames(std::move(names));
+    m_shown->setAccountCurrencies(std::move(currencies));
     const QList<RegisterRow> rows =
         m_state->transactionRepository()->search(prefixQuery(m_search->text()), filter);
     m_results->setRows(rows, false);

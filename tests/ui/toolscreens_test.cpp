@@ -179,6 +179,7 @@ void ToolScreensTest::typedWordsMatchAsPrefixes()
 void ToolScreensTest::resultsNameTheirAccount()
 {
     Account savings = Records::account("Savings", 1);
+    savings.currency = Currency::JPY;
     QVERIFY((*m_state)->accountRepository()->insert(savings));
     QVERIFY((*m_state)->transactionRepository()->insert(
         Records::transaction(savings.id, QDate(2026, 2, 1), 500, "Interest")));
@@ -192,6 +193,10 @@ void ToolScreensTest::resultsNameTheirAccount()
     QCOMPARE(shown->index(0, account).data().toString(), QString("Savings"));
     QCOMPARE(shown->index(1, account).data().toString(), QString("Checking"));
     QCOMPARE(shown->index(0, RegisterModel::PayeeColumn).data().toString(), QString("Interest"));
+    // Each line's money is its own account's: whole yen beside cents.
+    QCOMPARE(shown->index(0, RegisterModel::DepositColumn).data().toString(), QString("500"));
+    QCOMPARE(shown->index(1, RegisterModel::PaymentColumn).data().toString(), QString("0.01"));
+    QCOMPARE(shown->index(1, RegisterModel::DepositColumn).data().toString(), QString());
     QVERIFY(!shown->index(2, account).data().isValid()); // the blank entry line
 }
 

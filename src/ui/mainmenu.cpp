@@ -67,9 +67,9 @@ void MainMenu::addEditAndViewMenus(QMenuBar *bar)
     connect(preferences, &QAction::triggered, m_window, &MainWindow::showSettingsWindow);
 
     QMenu *view = bar->addMenu(tr("&View"));
-    QAction *reports = view->addAction(tr("&Reports"));
-    reports->setShortcut(QKeySequence(QStringLiteral("Ctrl+2")));
-    connect(reports, &QAction::triggered, m_window, &MainWindow::showReportsWindow);
+    QAction *reportsAction = view->addAction(tr("&Reports"));
+    reportsAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+2")));
+    connect(reportsAction, &QAction::triggered, m_window, &MainWindow::showReportsWindow);
     QAction *recurring = view->addAction(tr("Re&curring Transactions"));
     recurring->setShortcut(QKeySequence(QStringLiteral("Ctrl+3")));
     connect(recurring, &QAction::triggered, m_window, &MainWindow::showRecurringWindow);

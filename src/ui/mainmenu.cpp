@@ -67,15 +67,14 @@ void MainMenu::addEditAndViewMenus(QMenuBar *bar)
     connect(preferences, &QAction::triggered, m_window, &MainWindow::showSettingsWindow);
 
     QMenu *view = bar->addMenu(tr("&View"));
-    QAction *reportsAction = view->addAction(tr("&Reports"));
-    reportsAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+2")));
-    connect(reportsAction, &QAction::triggered, m_window, &MainWindow::showReportsWindow);
-    QAction *recurring = view->addAction(tr("Re&curring Transactions"));
-    recurring->setShortcut(QKeySequence(QStringLiteral("Ctrl+3")));
-    connect(recurring, &QAction::triggered, m_window, &MainWindow::showRecurringWindow);
-    QAction *categories = view->addAction(tr("C&ategories"));
-    categories->setShortcut(QKeySequence(QStringLiteral("Ctrl+4")));
-    connect(categories, &QAction::triggered, m_window, &MainWindow::showCategoriesWindow);
+    const auto addWindow = [this, view](const QString &text, const char *key, auto show) {
+        QAction *action = view->addAction(text);
+        action->setShortcut(QKeySequence(QString::fromLatin1(key)));
+        connect(action, &QAction::triggered, m_window, show);
+    };
+    addWindow(tr("&Reports"), "Ctrl+2", &MainWindow::showReportsWindow);
+    addWindow(tr("Re&curring Transactions"), "Ctrl+3", &MainWindow::showRecurringWindow);
+    addWindow(tr("C&ategories"), "Ctrl+4", &MainWindow::showCategoriesWindow);
 }
 
 void MainMenu::addAccountMenu(QMenuBar *bar)

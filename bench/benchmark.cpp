@@ -125,7 +125,12 @@ int main(int argc, char **argv)
         QStringLiteral("register-transactions"),
         QStringLiteral("Lines in the register suite's one account (default 50000)."),
         QStringLiteral("n"), QStringLiteral("50000"));
-    parser.addOptions({count, runs, keep, suite, serviceCount, registerCount});
+    const QCommandLineOption household(
+        QStringLiteral("household"),
+        QStringLiteral("Data directory of the window suite's household: generated there once "
+                       "(with --service-transactions lines), reused when it exists."),
+        QStringLiteral("dir"));
+    parser.addOptions({count, runs, keep, suite, serviceCount, registerCount, household});
     parser.process(app);
     const int repetitions = std::max(1, parser.value(runs).toInt());
     const QString which = parser.value(suite);
@@ -141,7 +146,7 @@ int main(int argc, char **argv)
     }
     if (which == QLatin1String("all") || which == QLatin1String("window")) {
         windowScenarios(parser.value(serviceCount).toInt(), repetitions,
-                        QStringLiteral(LEDGERWELL_EXECUTABLE));
+                        QStringLiteral(LEDGERWELL_EXECUTABLE), parser.value(household));
     }
     if (which != QLatin1String("all") && which != QLatin1String("storage")) {
         return 0;

@@ -73,6 +73,19 @@ void registerScenarios(int transactions, int runs)
         paint(screen);
         return screen.model()->rowCount() - 1;
     });
+    // From the entry row to the oldest line and back, as Ctrl+Home and Ctrl+End do.
+    measure("register.jumpToFirst", runs, [&] {
+        screen.view()->scrollToTop();
+        screen.view()->setCurrentIndex(screen.model()->index(0, 0));
+        paint(screen);
+        return screen.model()->rowCount() - 1;
+    });
+    measure("register.jumpToEntry", runs, [&] {
+        screen.scrollToEntryRow();
+        paint(screen);
+        return screen.model()->rowCount() - 1;
+    });
+    const int beforePaging = residentKiB("VmRSS:");
     measure("register.scrollAllPages", 1, [&] {
         QScrollBar *bar = screen.view()->verticalScrollBar();
         int pages = 0;
@@ -83,6 +96,8 @@ void registerScenarios(int transactions, int runs)
         }
         return pages;
     });
+    std::printf("%-32s %8d %10.1f\n", "register.pagingGrowthKiB",
+                residentKiB("VmRSS:") - beforePaging, 0.0);
     // The peak includes generating the data in this process; the resident figure is the
     // program with the account open.
     std::printf("%-32s %8d %10.1f\n", "register.residentKiB", residentKiB("VmRSS:"), 0.0);

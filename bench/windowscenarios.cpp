@@ -71,20 +71,31 @@ void startup(const QString &programPath, const QString &dataDir, int runs)
 
 } // namespace
 
-void windowScenarios(int transactions, int runs, const QString &programPath)
+void windowScenarios(int transactions, int runs, const QString &programPath,
+                     const QString &householdDir)
 {
     QTemporaryDir dir;
-    const QString dataDir = dir.filePath(QStringLiteral("data"));
+    const QString dataDir =
+        householdDir.isEmpty() ? dir.filePath(QStringLiteral("data")) : householdDir;
     qputenv("LEDGERWELL_DATA_DIR", dataDir.toUtf8());
+    const bool reuse = QFile::exists(dataDir + QStringLiteral("/ledgerwell.db"));
     QString account;
     {
         AppState state;
         if (!state.initialize()) {
             return;
         }
-        account = DataGenerator().generate(state.database(), transactions).accountIds.first();
+        if (reuse) {
+            account = state.accountRepository()->findAll().value(0).id;
+        } else {
+            account = DataGenerator().generate(state.database(), transactions).accountIds.first();
+        }
     }
     startup(programPath, dataDir, runs);
+    if (!householdDir.isEmpty()) {
+        // The imports below would change the reused household.
+        return;
+    }
 
     AppState state;
     state.initialize();

@@ -122,6 +122,24 @@ QDate TransactionRepository::earliestDate(const QString &accountId) const
     return date.isValid() ? date : QDate::currentDate();
 }
 
+std::optional<RegisterRow> TransactionRepository::openingLine(const QString &accountId) const
+{
+    const qint64 balance = startingBalance(accountId);
+    if (balance == 0) {
+        return std::nullopt;
+    }
+    // Accounts stored with a starting balance (sample data, backups, pulled accounts) show it as
+    // a first line that exists only in the register, never in the table.
+    RegisterRow opening;
+    opening.transaction.payee = QStringLiteral("Opening Balance");
+    opening.transaction.amount = balance;
+    opening.transaction.cleared = true;
+    opening.transaction.reconciled = true;
+    opening.transaction.date = earliestDate(accountId);
+    opening.runningBalance = balance;
+    return opening;
+}
+
 QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId) const
 {
     QList<RegisterRow> rows =
@@ -129,24 +147,149 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId)
                                       "t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date "
                                       "ASC, t.created_at ASC"),
                    {accountId}, mapRow);
-    qint64 balance = startingBalance(accountId);
-    if (balance != 0) {
-        // Accounts stored with a starting balance (sample data, backups, pulled accounts) show it
-        // as a first line that exists only here, never in the table.
-        RegisterRow opening;
-        opening.transaction.payee = QStringLiteral("Opening Balance");
-        opening.transaction.amount = balance;
-        opening.transaction.cleared = true;
-        opening.transaction.reconciled = true;
-        opening.transaction.date = earliestDate(accountId);
-        opening.runningBalance = balance;
-        rows.prepend(opening);
+    const std::optional<RegisterRow> opening = openingLine(accountId);
+    qint64 balance = opening ? opening->runningBalance : 0;
+    for (RegisterRow &row : rows) {
+        balance += row.transaction.amount;
+        row.runningBalance = balance;
     }
-    for (auto it = rows.begin() + (balance != 0 ? 1 : 0); it != rows.end(); ++it) {
-        balance += it->transaction.amount;
-        it->runningBalance = balance;
+    if (opening) {
+        rows.prepend(*opening);
     }
     return rows;
+}
+
+RegisterTotals TransactionRepository::registerTotals(const QString &accountId) const
+{
+    return m_sql
+        .one(QStringLiteral("SELECT COUNT(*), TOTAL(amount) FROM transactions WHERE account_id = "
+                            "? AND deleted_at IS NULL"),
+             {accountId},
+             [](const QSqlQuery &q) {
+                 return RegisterTotals{q.value(0).toInt(), qint64(q.value(1).toLongLong())};
+             })
+        .value_or(RegisterTotals{});
+}
+
+namespace {
+
+// The register order is the account index's own order: date, creation time, then the index's
+// remaining columns (cleared, amount) and rowid, its hidden last key. The walks below name that
+// order in full so that SQLite reads the index in place: ordering ties by anything else would
+// make it sort every run of equal dates again, ten times slower. A known line is named by its
+// rowid alone; SQLite reads its place in that order from the row itself.
+const char *const kLive = "FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS NULL";
+const char *const kFrom =
+    " AND (t.date, t.created_at, t.cleared, t.amount, t.rowid) >= (SELECT k.date, k.created_at, "
+    "k.cleared, k.amount, k.rowid FROM transactions k WHERE k.rowid = ?)";
+const char *const kBefore =
+    " AND (t.date, t.created_at, t.cleared, t.amount, t.rowid) < (SELECT k.date, k.created_at, "
+    "k.cleared, k.amount, k.rowid FROM transactions k WHERE k.rowid = ?)";
+const char *const kOrder = " ORDER BY t.date, t.created_at, t.cleared, t.amount";
+const char *const kReversed =
+    " ORDER BY t.date DESC, t.created_at DESC, t.cleared DESC, t.amount DESC";
+
+RegisterKey mapKey(const QSqlQuery &q)
+{
+    return RegisterKey{q.value(0).toString(), q.value(1).toString(), q.value(2).toLongLong()};
+}
+
+// The bound of a walk: none for the key before every line (an empty date).
+void bound(QString &sql, QVariantList &values, const char *clause, const RegisterKey &key)
+{
+    if (!key.date.isEmpty()) {
+        sql += QLatin1String(clause);
+        values << key.rowid;
+    }
+}
+
+} // namespace
+
+std::optional<RegisterKey> TransactionRepository::registerKeyAfter(const QString &accountId,
+                                                                   const RegisterKey &from,
+                                                                   int skip) const
+{
+    QString sql = QStringLiteral("SELECT t.date, t.created_at, t.rowid ") + QLatin1String(kLive);
+    QVariantList values{accountId};
+    bound(sql, values, kFrom, from);
+    sql += QLatin1String(kOrder) + QStringLiteral(" LIMIT 1 OFFSET ?");
+    return m_sql.one(sql, values << skip, mapKey);
+}
+
+std::optional<RegisterKey>
+TransactionRepository::registerKeyBefore(const QString &accountId,
+                                         const std::optional<RegisterKey> &before, int skip) const
+{
+    QString sql = QStringLiteral("SELECT t.date, t.created_at, t.rowid ") + QLatin1String(kLive);
+    QVariantList values{accountId};
+    bound(sql, values, kBefore, before.value_or(RegisterKey{}));
+    sql += QLatin1String(kReversed) + QStringLiteral(" LIMIT 1 OFFSET ?");
+    return m_sql.one(sql, values << skip, mapKey);
+}
+
+qint64 TransactionRepository::registerSum(const QString &accountId, const RegisterKey &from,
+                                          const std::optional<RegisterKey> &to) const
+{
+    QString sql = QStringLiteral("SELECT TOTAL(t.amount) ") + QLatin1String(kLive);
+    QVariantList values{accountId};
+    bound(sql, values, kFrom, from);
+    bound(sql, values, kBefore, to.value_or(RegisterKey{}));
+    return m_sql
+        .one(sql, values, [](const QSqlQuery &q) { return qint64(q.value(0).toLongLong()); })
+        .value_or(0);
+}
+
+int TransactionRepository::registerCount(const QString &accountId, const RegisterKey &from,
+                                         const RegisterKey &to) const
+{
+    QString sql = QStringLiteral("SELECT COUNT(*) ") + QLatin1String(kLive);
+    QVariantList values{accountId};
+    bound(sql, values, kFrom, from);
+    bound(sql, values, kBefore, to);
+    return m_sql.one(sql, values, [](const QSqlQuery &q) { return q.value(0).toInt(); })
+        .value_or(0);
+}
+
+RegisterStretch TransactionRepository::registerRowsFrom(const QString &accountId,
+                                                        const RegisterKey &from, int limit) const
+{
+    // One line more than asked for: its key is where the next stretch begins.
+    RegisterStretch stretch;
+    const QList<std::pair<RegisterRow, RegisterKey>> lines = m_sql.list(
+        QStringLiteral("SELECT %1, c.name AS category_name, t.date, t.created_at, t.rowid FROM "
+                       "transactions t LEFT JOIN categories c ON t.category_id = c.id WHERE "
+                       "t.account_id = ? AND t.deleted_at IS NULL")
+                .arg(kColumns) +
+            (from.date.isEmpty() ? QString() : QString::fromLatin1(kFrom)) + QLatin1String(kOrder) +
+            QStringLiteral(" LIMIT ?"),
+        QVariantList{accountId} +
+            (from.date.isEmpty() ? QVariantList() : QVariantList{from.rowid}) +
+            QVariantList{limit + 1},
+        [](const QSqlQuery &q) {
+            return std::pair(mapRow(q), RegisterKey{q.value(kCategoryNameColumn + 1).toString(),
+                                                    q.value(kCategoryNameColumn + 2).toString(),
+                                                    q.value(kCategoryNameColumn + 3).toLongLong()});
+        });
+    stretch.rows.reserve(std::min<qsizetype>(limit, lines.size()));
+    for (const auto &[row, key] : lines) {
+        if (stretch.rows.size() < limit) {
+            stretch.rows.append(row);
+        } else {
+            stretch.next = key;
+        }
+    }
+    return stretch;
+}
+
+std::optional<RegisterKey> TransactionRepository::registerKeyOf(const QString &accountId,
+                                                                const QString &id) const
+{
+    return m_sql.one(QStringLiteral("SELECT date, created_at, rowid FROM transactions WHERE id = "
+                                    "? AND account_id = ? AND deleted_at IS NULL"),
+                     {id, accountId}, [](const QSqlQuery &q) {
+                         return RegisterKey{q.value(0).toString(), q.value(1).toString(),
+                                            q.value(2).toLongLong()};
+                     });
 }
 
 QList<Transaction> TransactionRepository::findUnreconciled(const QString &accountId) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "registerkey.h"
 #include "registerrow.h"
 #include "searchfilter.h"
 #include "sqlrunner.h"
@@ -33,6 +34,33 @@ public:
     // Oldest first, with running balances; a synthetic "Opening Balance" line leads when the
     // account has a starting balance.
     QList<RegisterRow> registerRows(const QString &accountId) const;
+    // The register read a block at a time. The synthetic "Opening Balance" line of an account
+    // stored with a starting balance, else nothing.
+    std::optional<RegisterRow> openingLine(const QString &accountId) const;
+    // The live lines of the account, counted and added up from the account index alone.
+    RegisterTotals registerTotals(const QString &accountId) const;
+    // Keys of the account's live lines, found by walking the account index from a known line:
+    // `skip` lines on from `from` (inclusive), or `skip` + 1 lines back from `before`
+    // (exclusive; no key = from the end). Empty when the walk leaves the account. A key with
+    // an empty date stands before every line.
+    std::optional<RegisterKey> registerKeyAfter(const QString &accountId, const RegisterKey &from,
+                                                int skip) const;
+    std::optional<RegisterKey> registerKeyBefore(const QString &accountId,
+                                                 const std::optional<RegisterKey> &before,
+                                                 int skip) const;
+    // The amounts, or the number, of the live lines from `from` (inclusive) up to `to`
+    // (exclusive; no key, or a key with an empty date, = to the end), from the account index
+    // alone.
+    qint64 registerSum(const QString &accountId, const RegisterKey &from,
+                       const std::optional<RegisterKey> &to) const;
+    int registerCount(const QString &accountId, const RegisterKey &from,
+                      const RegisterKey &to) const;
+    // Up to `limit` lines in register order from `from` on (inclusive), running balances 0,
+    // and the key of the line after them.
+    RegisterStretch registerRowsFrom(const QString &accountId, const RegisterKey &from,
+                                     int limit) const;
+    // The register key of a live line of this account.
+    std::optional<RegisterKey> registerKeyOf(const QString &accountId, const QString &id) const;
     QList<Transaction> findUnreconciled(const QString &accountId) const;
     // `text` goes to FTS5 unchanged; an empty text searches by the filter alone. Newest first,
     // at most kSearchLimit rows, running balances 0.

@@ -7,6 +7,8 @@
 #include <QBrush>
 #include <QFont>
 
+#include <algorithm>
+
 namespace {
 
 QFont amountFont()
@@ -27,7 +29,7 @@ RegisterModel::RegisterModel(QObject *parent)
 
 int RegisterModel::rowCount(const QModelIndex &) const
 {
-    return int(m_rows.size()) + 1;
+    return m_lines.size() + 1;
 }
 
 int RegisterModel::columnCount(const QModelIndex &) const
@@ -78,25 +80,28 @@ bool RegisterModel::isEntryRow(int row) const
 
 int RegisterModel::entryRow() const
 {
-    return m_newestFirst ? 0 : int(m_rows.size());
+    return m_newestFirst ? 0 : m_lines.size();
 }
 
-const RegisterRow &RegisterModel::rowAt(int row) const
+int RegisterModel::positionOf(int row) const
 {
-    return m_rows.at(m_newestFirst ? row - 1 : row);
+    // Newest first, view row 1 is the newest line and the entry row maps past the end.
+    return m_newestFirst ? m_lines.size() - row : row;
+}
+
+RegisterRow RegisterModel::rowAt(int row) const
+{
+    const RegisterRow *line = m_lines.lineAt(positionOf(row));
+    return line ? *line : RegisterRow{};
 }
 
 int RegisterModel::rowOfTransaction(const QString &id) const
 {
-    if (id.isEmpty()) {
+    const int position = m_lines.positionOf(id);
+    if (position < 0) {
         return -1;
     }
-    for (qsizetype i = 0; i < m_rows.size(); ++i) {
-        if (m_rows[i].transaction.id == id) {
-            return int(m_newestFirst ? i + 1 : i);
-        }
-    }
-    return -1;
+    return m_newestFirst ? m_lines.size() - position : position;
 }
 
 bool RegisterModel::showsBuffer(int row) const
@@ -117,11 +122,8 @@ QVariant RegisterModel::data(const QModelIndex &index, int role) const
             return value;
         }
     }
-    const int position = m_newestFirst ? row - 1 : row;
-    if (position < 0 || position >= m_rows.size()) {
-        return {};
-    }
-    return storedData(m_rows[position], column, role);
+    const RegisterRow *line = m_lines.lineAt(positionOf(row));
+    return line ? storedData(*line, column, role) : QVariant();
 }
 
 QVariant RegisterModel::bufferData(int row, int column, int role) const
@@ -276,7 +278,22 @@ void RegisterModel::setEntryText(int column, const QString &text)
 void RegisterModel::setRows(const QList<RegisterRow> &rows, bool newestFirst)
 {
     beginResetModel();
-    m_rows = rows;
+    QList<RegisterRow> oldestFirst = rows;
+    if (newestFirst) {
+        std::reverse(oldestFirst.begin(), oldestFirst.end());
+    }
+    m_lines.setRows(std::move(oldestFirst));
+    m_newestFirst = newestFirst;
+    m_editingRow = -1;
+    clearEntry();
+    endResetModel();
+}
+
+void RegisterModel::setAccount(const TransactionRepository *repository, const QString &accountId,
+                               bool newestFirst)
+{
+    beginResetModel();
+    m_lines.setAccount(repository, accountId);
     m_newestFirst = newestFirst;
     m_editingRow = -1;
     clearEntry();

@@ -2,6 +2,7 @@
 
 #include "data/currency.h"
 #include "data/registerrow.h"
+#include "registerwindow.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -9,6 +10,8 @@
 // The check register of one account: one line per transaction in date order with its running
 // balance, and the always-present blank entry row on which a new transaction is typed. The line
 // being entered or edited shows the entry buffer (what the user typed) until it is committed.
+class TransactionRepository;
+
 class RegisterModel final : public QAbstractTableModel
 {
     Q_OBJECT
@@ -55,9 +58,15 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
 
-    // `rows` oldest first, or already reversed when `newestFirst`.
+    // `rows` oldest first, or already reversed when `newestFirst`; held whole (search results).
     void setRows(const QList<RegisterRow> &rows, bool newestFirst);
-    const QList<RegisterRow> &rows() const { return m_rows; }
+    // The live lines of an account, read from `repository` a block at a time as they are shown.
+    void setAccount(const TransactionRepository *repository, const QString &accountId,
+                    bool newestFirst);
+    // The stored lines (the opening line included), without the entry row.
+    int lineCount() const { return m_lines.size(); }
+    // The balance after the newest line; the starting balance when the account has no lines.
+    qint64 endingBalance() const { return m_lines.endingBalance(); }
     bool newestFirst() const { return m_newestFirst; }
     void setTwoLine(bool twoLine);
     bool twoLine() const { return m_twoLine; }
@@ -68,8 +77,9 @@ public:
     void loadEntryFrom(const Transaction &transaction, const QString &categoryName);
     bool isEntryRow(int row) const;
     int entryRow() const;
-    // The stored line at a view row (never the entry row).
-    const RegisterRow &rowAt(int row) const;
+    // The stored line at a view row (never the entry row); a copy, since the line may live in a
+    // block that a later read replaces.
+    RegisterRow rowAt(int row) const;
     // -1 when no stored line has this id (an empty id never matches).
     int rowOfTransaction(const QString &id) const;
 
@@ -88,11 +98,13 @@ public:
 
 private:
     bool showsBuffer(int row) const;
+    // The oldest-first position of a view row (out of range for the entry row).
+    int positionOf(int row) const;
     QVariant bufferData(int row, int column, int role) const;
     QVariant storedData(const RegisterRow &line, int column, int role) const;
     QString storedText(const RegisterRow &line, int column) const;
 
-    QList<RegisterRow> m_rows;
+    RegisterWindow m_lines;
     bool m_newestFirst = false;
     bool m_twoLine = false;
     int m_editingRow = -1;

@@ -194,18 +194,14 @@ void RegisterScreen::reload()
     const QString topId = idAt(top);
     const QString currentId = idAt(current);
 
-    QList<RegisterRow> rows = m_state->transactionRepository()->registerRows(m_accountId);
     PreferencesRepository *preferences = m_state->preferencesRepository();
     applyTwoLine(preferences->getBool(QStringLiteral("registerTwoLine"), false));
     const bool newestFirst = preferences->getBool(QStringLiteral("registerNewestFirst"), false);
-    if (newestFirst) {
-        std::reverse(rows.begin(), rows.end());
-    }
-    m_model->setRows(rows, newestFirst);
+    // The model counts the lines and reads them a block at a time as they are shown.
+    m_model->setAccount(m_state->transactionRepository(), m_accountId, newestFirst);
 
-    const qint64 balance = rows.isEmpty()
-                               ? (account ? account->startingBalance : 0)
-                               : (newestFirst ? rows.first() : rows.last()).runningBalance;
+    const qint64 balance = m_model->lineCount() == 0 ? (account ? account->startingBalance : 0)
+                                                     : m_model->endingBalance();
     showBalance(balance);
 
     const auto restore = [this](const QString &id, const QModelIndex &remembered) {

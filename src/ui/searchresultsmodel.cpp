@@ -55,7 +55,7 @@ QVariant SearchResultsModel::data(const QModelIndex &index, int role) const
     const bool amount = index.column() == RegisterModel::PaymentColumn ||
                         index.column() == RegisterModel::DepositColumn;
     if (amount && role == Qt::DisplayRole && !m_results->isEntryRow(index.row())) {
-        const Transaction &t = m_results->rowAt(index.row()).transaction;
+        const Transaction t = m_results->rowAt(index.row()).transaction;
         const bool shown = (index.column() == RegisterModel::PaymentColumn) == (t.amount < 0);
         const Currency currency = m_currencies.value(t.accountId, Currency::USD);
         return shown ? formatAmount(t.amount < 0 ? -t.amount : t.amount, currency) : QString();

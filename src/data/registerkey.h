@@ -1,0 +1,33 @@
+#pragma once
+
+#include "registerrow.h"
+
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+
+#include <optional>
+
+// A live line of a register, named by its rowid; its date and creation time come along for
+// judging where it lies. The register order itself is the account index's, which SQLite
+// compares. A key with an empty date stands before every line.
+struct RegisterKey
+{
+    QString date;
+    QString createdAt;
+    qint64 rowid = 0;
+};
+
+// Lines read in register order from a key on, and the key of the line that follows them.
+struct RegisterStretch
+{
+    QList<RegisterRow> rows;
+    std::optional<RegisterKey> next;
+};
+
+// The live lines of an account: how many, and their amounts added up.
+struct RegisterTotals
+{
+    int count = 0;
+    qint64 sum = 0;
+};

@@ -7,11 +7,12 @@
 #include <QAbstractTableModel>
 #include <QList>
 
+class TransactionRepository;
+
 // The check register of one account: one line per transaction in date order with its running
 // balance, and the always-present blank entry row on which a new transaction is typed. The line
 // being entered or edited shows the entry buffer (what the user typed) until it is committed.
-class TransactionRepository;
-
+// The lines of an account are read a block at a time as the view shows them (RegisterWindow).
 class RegisterModel final : public QAbstractTableModel
 {
     Q_OBJECT

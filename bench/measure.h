@@ -5,9 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <vector>
-
 #include <sys/resource.h>
+#include <vector>
 
 // CPU time of this process and of the children it has waited for, in milliseconds. On a machine
 // shared with other work the wall time swells with the wait for a core; the CPU time does not.

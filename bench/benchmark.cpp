@@ -1,4 +1,5 @@
 // Prints one line per scenario: name, rows (or items), median milliseconds.
+#include "backupwindowscenario.h"
 #include "data/database.h"
 #include "data/transactionrepository.h"
 #include "datagenerator.h"
@@ -115,7 +116,8 @@ int main(int argc, char **argv)
                                   QStringLiteral("file"));
     const QCommandLineOption suite(
         QStringLiteral("suite"),
-        QStringLiteral("storage, services, register, window, reports or all (default)."),
+        QStringLiteral("storage, services, register, window, reports, backupwindow or all "
+                       "(default)."),
         QStringLiteral("name"), QStringLiteral("all"));
     const QCommandLineOption serviceCount(
         QStringLiteral("service-transactions"),
@@ -147,6 +149,9 @@ int main(int argc, char **argv)
     if (which == QLatin1String("all") || which == QLatin1String("window")) {
         windowScenarios(parser.value(serviceCount).toInt(), repetitions,
                         QStringLiteral(LEDGERWELL_EXECUTABLE), parser.value(household));
+    }
+    if (which == QLatin1String("all") || which == QLatin1String("backupwindow")) {
+        backupWindowScenario(parser.value(serviceCount).toInt(), QStringLiteral(LEDGERWELL_CLI));
     }
     if (which != QLatin1String("all") && which != QLatin1String("storage")) {
         return 0;

@@ -31,3 +31,12 @@ struct RegisterTotals
     int count = 0;
     qint64 sum = 0;
 };
+
+// What the register's heading shows beside the balance: the cleared lines added up, the lines
+// dated today or earlier added up, and whether any line lies after today.
+struct RegisterBalances
+{
+    qint64 cleared = 0;
+    qint64 throughToday = 0;
+    bool hasFuture = false;
+};

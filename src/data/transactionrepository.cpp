@@ -171,6 +171,23 @@ RegisterTotals TransactionRepository::registerTotals(const QString &accountId) c
         .value_or(RegisterTotals{});
 }
 
+RegisterBalances TransactionRepository::registerBalances(const QString &accountId,
+                                                        const QDate &today) const
+{
+    const QString day = DateTimes::dateToText(today);
+    return m_sql
+        .one(QStringLiteral("SELECT COALESCE(SUM(CASE WHEN cleared THEN amount END), 0), "
+                            "COALESCE(SUM(CASE WHEN date <= ? THEN amount END), 0), "
+                            "COUNT(CASE WHEN date > ? THEN 1 END) FROM transactions WHERE "
+                            "account_id = ? AND deleted_at IS NULL"),
+             {day, day, accountId},
+             [](const QSqlQuery &q) {
+                 return RegisterBalances{q.value(0).toLongLong(), q.value(1).toLongLong(),
+                                         q.value(2).toInt() > 0};
+             })
+        .value_or(RegisterBalances{});
+}
+
 namespace {
 
 // The register order is the account index's own order: date, creation time, then the index's

@@ -39,6 +39,9 @@ public:
     std::optional<RegisterRow> openingLine(const QString &accountId) const;
     // The live lines of the account, counted and added up from the account index alone.
     RegisterTotals registerTotals(const QString &accountId) const;
+    // Answered from the account index alone (no table rows read), so the heading costs no more
+    // than the count does on a large account.
+    RegisterBalances registerBalances(const QString &accountId, const QDate &today) const;
     // Keys of the account's live lines, found by walking the account index from a known line:
     // `skip` lines on from `from` (inclusive), or `skip` + 1 lines back from `before`
     // (exclusive; no key = from the end). Empty when the walk leaves the account. A key with

@@ -9,9 +9,11 @@
 #include "linecommitter.h"
 #include "payeeautofill.h"
 #include "registerdelegate.h"
+#include "registerheader.h"
 #include "registerkeys.h"
 #include "registermodel.h"
 #include "registertableview.h"
+#include "services/settingsservice.h"
 #include "services/transactionservice.h"
 #include "themecolors.h"
 
@@ -21,21 +23,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
-
-QFont scaledFont(int delta, bool bold)
-{
-    QFont font = QApplication::font();
-    font.setPointSizeF(std::max(7.0, font.pointSizeF() + delta));
-    if (bold) {
-        font.setWeight(QFont::DemiBold);
-    }
-    return font;
-}
 
 QWidget *payeeMemoEditorOf(QWidget *widget)
 {
@@ -68,27 +59,11 @@ RegisterScreen::~RegisterScreen() = default;
 void RegisterScreen::buildLayout()
 {
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 24, 24, 24);
-    auto *header = new QHBoxLayout;
-    m_nameLabel = new QLabel(this);
-    m_nameLabel->setFont(scaledFont(8, true));
-    m_balanceLabel = new QLabel(this);
-    m_balanceLabel->setFont(scaledFont(4, true));
-    m_balanceLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_reconcileButton = new QPushButton(tr("Reconcile"), this);
-    m_reconcileButton->setFocusPolicy(Qt::ClickFocus);
-    connect(m_reconcileButton, &QPushButton::clicked, this,
+    layout->setContentsMargins(8, 12, 8, 8);
+    m_header = new RegisterHeader(this);
+    connect(m_header, &RegisterHeader::reconcileClicked, this,
             [this] { emit reconcileRequested(m_accountId); });
-    header->addWidget(m_nameLabel);
-    header->addStretch();
-    header->addWidget(m_balanceLabel);
-    header->addWidget(m_reconcileButton);
-    layout->addLayout(header);
-    m_subtitleLabel = new QLabel(this);
-    m_subtitleLabel->setFont(scaledFont(-2, false));
-    m_subtitleLabel->setStyleSheet(QStringLiteral("color: %1;").arg(ThemeColors::muted().name()));
-    m_subtitleLabel->hide();
-    layout->addWidget(m_subtitleLabel);
+    layout->addWidget(m_header);
     layout->addSpacing(8);
     m_view = new RegisterTableView(this, this);
     layout->addWidget(m_view, 1);
@@ -101,9 +76,12 @@ void RegisterScreen::buildLayout()
                             this);
     help->setStyleSheet(
         QStringLiteral("color: %1; padding: 2px 4px;").arg(QStringLiteral("#5A7A6E")));
-    bottom->addWidget(m_statusLabel);
-    bottom->addStretch();
-    bottom->addWidget(help);
+    // On a narrow window the key list wraps instead of holding the window wide.
+    help->setWordWrap(true);
+    help->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_statusLabel->setWordWrap(true);
+    bottom->addWidget(m_statusLabel, 1);
+    bottom->addWidget(help, 2);
     layout->addLayout(bottom);
 }
 
@@ -112,6 +90,10 @@ void RegisterScreen::configureView()
     m_view->setModel(m_model);
     m_view->setItemDelegate(m_delegate);
     m_view->sizeColumns();
+    m_view->setUserWidths(m_state->settingsService()->registerColumnWidths());
+    connect(m_view, &RegisterTableView::userWidthsChanged, this, [this](const QList<int> &widths) {
+        m_state->settingsService()->setRegisterColumnWidths(widths);
+    });
     auto *keys = new RegisterKeys(this);
     m_view->installEventFilter(keys);
     m_view->viewport()->installEventFilter(keys);
@@ -132,7 +114,7 @@ QString RegisterScreen::statusText() const
 
 QString RegisterScreen::balanceText() const
 {
-    return m_balanceLabel->text();
+    return m_header->balanceText();
 }
 
 void RegisterScreen::showStatus(const QString &text, int milliseconds)
@@ -158,12 +140,14 @@ void RegisterScreen::applyTwoLine(bool twoLine)
     m_view->viewport()->update();
 }
 
-void RegisterScreen::showBalance(qint64 balance)
+void RegisterScreen::showBalances(qint64 startingBalance)
 {
-    m_balanceLabel->setText(formatMoney(balance, m_currency));
-    const QColor color =
-        balance < 0 ? ThemeColors::negativeAmount() : ThemeColors::positiveAmount();
-    m_balanceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(color.name()));
+    const qint64 ending = m_model->lineCount() == 0 ? startingBalance : m_model->endingBalance();
+    const RegisterBalances sums =
+        m_state->transactionRepository()->registerBalances(m_accountId, QDate::currentDate());
+    const std::optional<qint64> today =
+        sums.hasFuture ? std::optional<qint64>(startingBalance + sums.throughToday) : std::nullopt;
+    m_header->showBalances(ending, startingBalance + sums.cleared, today, m_currency);
 }
 
 void RegisterScreen::reload()
@@ -173,13 +157,11 @@ void RegisterScreen::reload()
     }
     const std::optional<Account> account = m_state->accountRepository()->findById(m_accountId);
     if (account) {
-        m_nameLabel->setText(account->name);
         QString subtitle = account->institution;
         if (!subtitle.isEmpty() && !account->accountNumberLast4.isEmpty()) {
             subtitle += QStringLiteral("  \u00B7  *%1").arg(account->accountNumberLast4);
         }
-        m_subtitleLabel->setText(subtitle);
-        m_subtitleLabel->setVisible(!subtitle.isEmpty());
+        m_header->setAccount(account->name, subtitle);
     }
     m_currency = account ? account->currency : Currency::USD;
     m_model->setCurrency(m_currency);
@@ -199,10 +181,8 @@ void RegisterScreen::reload()
     const bool newestFirst = preferences->getBool(QStringLiteral("registerNewestFirst"), false);
     // The model counts the lines and reads them a block at a time as they are shown.
     m_model->setAccount(m_state->transactionRepository(), m_accountId, newestFirst);
-
-    const qint64 balance = m_model->lineCount() == 0 ? (account ? account->startingBalance : 0)
-                                                     : m_model->endingBalance();
-    showBalance(balance);
+    showBalances(account ? account->startingBalance : 0);
+    m_view->fitColumns();
 
     const auto restore = [this](const QString &id, const QModelIndex &remembered) {
         int row = m_model->rowOfTransaction(id);

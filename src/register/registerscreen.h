@@ -11,6 +11,7 @@ class AppState;
 class QLabel;
 class QPushButton;
 class RegisterDelegate;
+class RegisterHeader;
 class RegisterModel;
 class RegisterTableView;
 
@@ -53,6 +54,7 @@ public:
     RegisterTableView *view() const { return m_view; }
     QString statusText() const;
     QString balanceText() const;
+    RegisterHeader *header() const { return m_header; }
     void setQuestion(Question question) { m_question = std::move(question); }
 
 signals:
@@ -76,7 +78,7 @@ private:
     void moveToField(int column, bool openEditor, bool focusMemo);
     bool hasOpenEditor() const;
     void applyTwoLine(bool twoLine);
-    void showBalance(qint64 balance);
+    void showBalances(qint64 startingBalance);
     void onClicked(const QModelIndex &index);
     // A category typed but not chosen becomes a known one, or a new one when the user says so;
     // false (the text stays in its field) when the user declines.
@@ -92,10 +94,7 @@ private:
     RegisterModel *m_model;
     RegisterDelegate *m_delegate;
     RegisterTableView *m_view = nullptr;
-    QLabel *m_nameLabel = nullptr;
-    QLabel *m_subtitleLabel = nullptr;
-    QLabel *m_balanceLabel = nullptr;
+    RegisterHeader *m_header = nullptr;
     QLabel *m_statusLabel = nullptr;
-    QPushButton *m_reconcileButton = nullptr;
     Question m_question;
 };

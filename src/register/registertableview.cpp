@@ -6,7 +6,12 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
+
+#include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -38,18 +43,167 @@ RegisterTableView::RegisterTableView(RegisterScreen *screen, QWidget *parent)
 void RegisterTableView::sizeColumns()
 {
     QHeaderView *header = horizontalHeader();
-    const std::pair<int, int> fixed[] = {
-        {RegisterModel::DateColumn, 130},    {RegisterModel::CheckColumn, 60},
-        {RegisterModel::PaymentColumn, 100}, {RegisterModel::DepositColumn, 100},
-        {RegisterModel::ClearedColumn, 35},  {RegisterModel::BalanceColumn, 110}};
-    for (const auto &[column, width] : fixed) {
-        header->setSectionResizeMode(column, QHeaderView::Fixed);
-        header->resizeSection(column, width);
+    header->setStretchLastSection(false);
+    header->setMinimumSectionSize(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 2);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setTextElideMode(Qt::ElideRight);
+    connect(header, &QHeaderView::sectionResized, this, [this](int logical) {
+        if (!m_fitting) {
+            m_userResized = logical;
+        }
+    });
+    header->viewport()->installEventFilter(this);
+    fitColumns();
+}
+
+void RegisterTableView::setUserWidths(const QList<int> &widths)
+{
+    m_userWidths = widths;
+    m_userWidths.resize(RegisterModel::ColumnCount, 0);
+    fitColumns();
+}
+
+int RegisterTableView::contentWidth(const QString &text, const QFont &font) const
+{
+    // The item view's text margins on both sides and the grid's pixel.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return QFontMetrics(font).horizontalAdvance(text) + 2 * margin + 4;
+}
+
+QList<ColumnFit::Column> RegisterTableView::columnSpecs() const
+{
+    auto *registerModel = qobject_cast<RegisterModel *>(model());
+    QList<ColumnFit::Column> columns(RegisterModel::ColumnCount);
+    if (!registerModel) {
+        return columns;
     }
-    for (const int column :
-         {RegisterModel::PayeeColumn, RegisterModel::CategoryColumn, RegisterModel::MemoColumn}) {
-        header->setSectionResizeMode(column, QHeaderView::Stretch);
+    // The widest amounts of this register, never narrower than 9,999.99.
+    qint64 widestAmount = 999999;
+    qint64 widestBalance = 999999;
+    bool negativeBalance = false;
+    for (const RegisterRow &line : registerModel->rows()) {
+        widestAmount = std::max(widestAmount, std::abs(line.transaction.amount));
+        widestBalance = std::max(widestBalance, std::abs(line.runningBalance));
+        negativeBalance = negativeBalance || line.runningBalance < 0;
     }
+    QFont amountFont(QStringLiteral("monospace"));
+    amountFont.setPointSizeF(QApplication::font().pointSizeF());
+    amountFont.setStyleHint(QFont::Monospace);
+    const QString amount = registerModel->amountText(widestAmount);
+    const QString balance = (negativeBalance ? QStringLiteral("-") : QString()) +
+                            registerModel->amountText(widestBalance);
+    const std::pair<int, int> contents[] = {
+        {RegisterModel::DateColumn, contentWidth(QStringLiteral("12/28/2026"), font())},
+        {RegisterModel::CheckColumn, contentWidth(QStringLiteral("99999"), font())},
+        {RegisterModel::PaymentColumn, contentWidth(amount, amountFont)},
+        {RegisterModel::DepositColumn, contentWidth(amount, amountFont)},
+        {RegisterModel::ClearedColumn, contentWidth(QStringLiteral("R"), font())},
+        {RegisterModel::BalanceColumn, contentWidth(balance, amountFont)}};
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        ColumnFit::Column &spec = columns[column];
+        spec.minimum = horizontalHeader()->sectionSizeHint(column);
+        spec.hidden = isColumnHidden(column);
+        spec.flexible = column == RegisterModel::PayeeColumn ||
+                        column == RegisterModel::CategoryColumn ||
+                        column == RegisterModel::MemoColumn;
+        spec.preferred = m_userWidths.value(column);
+    }
+    for (const auto &[column, width] : contents) {
+        columns[column].natural = width;
+    }
+    // The text columns' shares until the user sets their own: Payee and Category first.
+    const std::pair<int, int> weights[] = {{RegisterModel::PayeeColumn, 5},
+                                           {RegisterModel::CategoryColumn, 4},
+                                           {RegisterModel::MemoColumn, 2}};
+    for (const auto &[column, weight] : weights) {
+        if (columns[column].preferred <= 0) {
+            columns[column].preferred = weight * 50;
+        }
+    }
+    return columns;
+}
+
+QSize RegisterTableView::minimumSizeHint() const
+{
+    int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    const QList<ColumnFit::Column> columns = columnSpecs();
+    for (int column = 0; column < int(columns.size()); ++column) {
+        const ColumnFit::Column &spec = columns[column];
+        // Payee and category keep room for about ten characters; the memo may shrink to its
+        // header.
+        const int readable =
+            column == RegisterModel::PayeeColumn || column == RegisterModel::CategoryColumn
+                ? fontMetrics().averageCharWidth() * 10
+                : 0;
+        if (!spec.hidden) {
+            width += std::max(spec.minimum, spec.flexible ? readable : spec.natural);
+        }
+    }
+    return {width, QTableView::minimumSizeHint().height()};
+}
+
+void RegisterTableView::fitColumns()
+{
+    if (!model() || m_fitting) {
+        return;
+    }
+    m_fittedWidth = viewport()->width();
+    const QList<int> widths = ColumnFit::fit(columnSpecs(), m_fittedWidth);
+    m_fitting = true;
+    for (int column = 0; column < int(widths.size()); ++column) {
+        if (!isColumnHidden(column) && horizontalHeader()->sectionSize(column) != widths[column]) {
+            horizontalHeader()->resizeSection(column, widths[column]);
+        }
+    }
+    m_fitting = false;
+}
+
+// A column the user dragged keeps its new width; the text columns share the rest again.
+void RegisterTableView::takeUserResize()
+{
+    const int column = std::exchange(m_userResized, -1);
+    if (column < 0 || column >= RegisterModel::ColumnCount) {
+        return;
+    }
+    const QList<ColumnFit::Column> columns = columnSpecs();
+    QList<int> widths;
+    for (int i = 0; i < RegisterModel::ColumnCount; ++i) {
+        widths << (isColumnHidden(i) ? 0 : horizontalHeader()->sectionSize(i));
+    }
+    const int width = widths[column];
+    const QList<int> weights =
+        ColumnFit::weightsAfterResize(columns, widths, column, width, viewport()->width());
+    m_userWidths.resize(RegisterModel::ColumnCount, 0);
+    for (int i = 0; i < RegisterModel::ColumnCount; ++i) {
+        if (columns[i].flexible) {
+            m_userWidths[i] = weights[i] > 0 ? weights[i] : m_userWidths[i];
+        } else if (i == column) {
+            m_userWidths[i] = width;
+        }
+    }
+    fitColumns();
+    emit userWidthsChanged(m_userWidths);
+}
+
+bool RegisterTableView::viewportEvent(QEvent *event)
+{
+    const bool result = QTableView::viewportEvent(event);
+    // Not while the user drags a column's edge, nor when only the height changed.
+    if (event->type() == QEvent::Resize && m_userResized < 0 &&
+        viewport()->width() != m_fittedWidth) {
+        fitColumns();
+    }
+    return result;
+}
+
+bool RegisterTableView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == horizontalHeader()->viewport() && event->type() == QEvent::MouseButtonRelease &&
+        m_userResized >= 0) {
+        // After the header has finished the drag (or the double click) itself.
+        QTimer::singleShot(0, this, &RegisterTableView::takeUserResize);
+    }
+    return QTableView::eventFilter(watched, event);
 }
 
 int RegisterTableView::nextField(int column, bool forward) const

@@ -7,6 +7,7 @@ const QString SettingsService::kTheme = QStringLiteral("theme");
 const QString SettingsService::kWeekStartDay = QStringLiteral("weekStartDay");
 const QString SettingsService::kRegisterTwoLine = QStringLiteral("registerTwoLine");
 const QString SettingsService::kRegisterNewestFirst = QStringLiteral("registerNewestFirst");
+const QString SettingsService::kRegisterColumnWidths = QStringLiteral("registerColumnWidths");
 
 SettingsService::SettingsService(PreferencesRepository *preferences, QObject *parent)
     : QObject(parent)
@@ -58,4 +59,25 @@ bool SettingsService::registerNewestFirst() const
 bool SettingsService::setRegisterNewestFirst(bool on)
 {
     return m_preferences->setBool(kRegisterNewestFirst, on);
+}
+
+QList<int> SettingsService::registerColumnWidths() const
+{
+    QList<int> widths;
+    const QString text = m_preferences->get(kRegisterColumnWidths, QString());
+    for (const QString &part : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int width = part.trimmed().toInt(&ok);
+        widths << (ok && width > 0 && width < 100000 ? width : 0);
+    }
+    return widths;
+}
+
+bool SettingsService::setRegisterColumnWidths(const QList<int> &widths)
+{
+    QStringList parts;
+    for (const int width : widths) {
+        parts << QString::number(std::max(0, width));
+    }
+    return m_preferences->set(kRegisterColumnWidths, parts.join(QLatin1Char(',')));
 }

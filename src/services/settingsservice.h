@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -17,6 +18,7 @@ public:
     static const QString kWeekStartDay;
     static const QString kRegisterTwoLine;
     static const QString kRegisterNewestFirst;
+    static const QString kRegisterColumnWidths;
 
     explicit SettingsService(PreferencesRepository *preferences, QObject *parent = nullptr);
 
@@ -31,6 +33,9 @@ public:
     bool setRegisterTwoLine(bool on);
     bool registerNewestFirst() const;
     bool setRegisterNewestFirst(bool on);
+    // The register's column widths the user chose, one per column, 0 where none was chosen.
+    QList<int> registerColumnWidths() const;
+    bool setRegisterColumnWidths(const QList<int> &widths);
 
 private:
     PreferencesRepository *m_preferences;

@@ -14,6 +14,7 @@ namespace {
 
 const QString kBackground = QStringLiteral("#152420");
 const QString kMuted = QStringLiteral("#8FAF9F");
+constexpr int kMinimumWidth = 180;
 
 QString listStyle()
 {
@@ -40,7 +41,8 @@ AccountSidebar::AccountSidebar(QWidget *parent)
     layout->setSpacing(0);
     m_view->setModel(m_model);
     m_view->setItemDelegate(new SidebarDelegate(m_view));
-    m_view->setMinimumWidth(260);
+    // Narrower than its usual 280 only when the window is: the register's columns need the room.
+    m_view->setMinimumWidth(kMinimumWidth);
     m_view->setFocusPolicy(Qt::NoFocus);
     m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -70,7 +72,7 @@ AccountSidebar::AccountSidebar(QWidget *parent)
             .arg(kBackground, kMuted, QStringLiteral("#1E3028")));
     layout->addWidget(m_view, 1);
     layout->addWidget(m_total);
-    setMinimumWidth(260);
+    setMinimumWidth(kMinimumWidth);
     setMaximumWidth(500);
 }
 

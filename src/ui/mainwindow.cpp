@@ -29,6 +29,7 @@
 #include "toolwindows.h"
 #include "transactionformdialog.h"
 #include "welcomescreen.h"
+#include "windowgeometry.h"
 
 #include <QCloseEvent>
 #include <QListView>
@@ -59,10 +60,7 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     , m_runDialog(Prompts::modal())
 {
     setWindowTitle(tr("Varnaby Ledgerwell"));
-    const QByteArray geometry = QSettings().value(kGeometryKey).toByteArray();
-    if (geometry.isEmpty() || !restoreGeometry(geometry)) {
-        resize(1280, 900);
-    }
+    WindowGeometry::restore(this, QSettings().value(kGeometryKey).toByteArray(), QSize(1280, 900));
     new MainMenu(m_state, this);
     buildPages();
     m_statusBar = new StatusBar(this);

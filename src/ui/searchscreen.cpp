@@ -67,13 +67,17 @@ SearchScreen::SearchScreen(AppState *state, QWidget *parent)
     filters->addWidget(m_account);
     filters->addWidget(new QLabel(tr("Category:"), this));
     filters->addWidget(m_category);
-    filters->addWidget(m_dateRange);
-    filters->addWidget(m_from);
-    filters->addWidget(new QLabel(tr("to"), this));
-    filters->addWidget(m_to);
-    filters->addWidget(m_cleared);
     filters->addStretch();
     layout->addLayout(filters);
+    // The dates on a row of their own, so that the window fits a small screen.
+    auto *dates = new QHBoxLayout;
+    dates->addWidget(m_dateRange);
+    dates->addWidget(m_from);
+    dates->addWidget(new QLabel(tr("to"), this));
+    dates->addWidget(m_to);
+    dates->addWidget(m_cleared);
+    dates->addStretch();
+    layout->addLayout(dates);
 
     m_view->setModel(m_shown);
     m_view->setAlternatingRowColors(true);

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
+#include <QScrollArea>
 #include <QSettings>
 #include <QStackedWidget>
 
@@ -82,7 +83,13 @@ SettingsScreen::SettingsScreen(AppState *state, ThemeManager *theme, QWidget *pa
             m_styledPages << page;
         }
     }
-    layout->addWidget(m_pages, 1);
+    // On a small screen (or at a large scale factor) the pages scroll rather than push the
+    // window's buttons off the screen.
+    auto *scroll = new QScrollArea(this);
+    scroll->setWidget(m_pages);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    layout->addWidget(scroll, 1);
     connect(m_navigation, &QListWidget::currentRowChanged, m_pages,
             &QStackedWidget::setCurrentIndex);
     connect(m_dataSync, &DataSyncPage::dataRestored, this, &SettingsScreen::deletedAccountRestored);

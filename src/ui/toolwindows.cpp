@@ -1,5 +1,7 @@
 #include "toolwindows.h"
 
+#include "windowgeometry.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -49,14 +51,7 @@ void ToolWindows::place(QWidget *window, const QSize &defaultSize) const
 
 void ToolWindows::keepInside(QWidget *window) const
 {
-    const QRect frame = window->frameGeometry();
-    const QRect inside = clamped(frame, availableArea());
-    if (inside == frame) {
-        return;
-    }
-    const QSize decoration = frame.size() - window->size();
-    window->resize(inside.size() - decoration);
-    window->move(inside.topLeft());
+    WindowGeometry::keepInside(window, availableArea());
 }
 
 QRect ToolWindows::availableArea() const
@@ -70,15 +65,7 @@ QRect ToolWindows::availableArea() const
 
 QRect ToolWindows::clamped(const QRect &frame, const QRect &available)
 {
-    if (!available.isValid()) {
-        return frame;
-    }
-    QRect result(frame.topLeft(), frame.size().boundedTo(available.size()));
-    result.moveLeft(std::clamp(result.left(), available.left(),
-                               available.left() + available.width() - result.width()));
-    result.moveTop(std::clamp(result.top(), available.top(),
-                              available.top() + available.height() - result.height()));
-    return result;
+    return WindowGeometry::clamped(frame, available);
 }
 
 bool ToolWindows::eventFilter(QObject *watched, QEvent *event)

@@ -17,6 +17,7 @@
 #include <QUrlQuery>
 
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -258,7 +259,11 @@ void SyncEngine::handlePullReply(bool success, int status, const QJsonObject &bo
     }
     ++m_pullPages;
     ++m_counts.pages;
-    emit pullProgress(m_counts.pages, 0);
+    int rows = 0;
+    for (int count : std::as_const(m_counts.pulled)) {
+        rows += count;
+    }
+    emit pullProgress(m_counts.pages, rows);
     const QString serverTime = body.value(QStringLiteral("server_time")).toString();
     if (body.value(QStringLiteral("has_more")).toBool(false) && m_pullPages < kMaxPullPages) {
         pullChanges(serverTime);

@@ -74,7 +74,8 @@ signals:
     void syncCompleted();
     void syncFailed(const QString &error);
     void dataChanged();
-    // Progress of the running cycle: pushed changes of all pending, or pulled pages so far.
+    // Progress of the running cycle: pushed changes of all pending, or pulled pages and rows
+    // so far.
     void pushProgress(int done, int total);
     void pullProgress(int pages, int rows);
 

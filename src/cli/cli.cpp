@@ -154,16 +154,7 @@ int Cli::run(const QStringList &arguments)
                    : fail(args.first() + QStringLiteral(" takes no arguments"), BadArguments);
     }
     if (args.first() == QLatin1String("sync")) {
-        const QStringList rest = args.mid(1);
-        if (rest == QStringList{QStringLiteral("--help")} ||
-            rest == QStringList{QStringLiteral("-h")}) {
-            print(SyncCommand::help());
-            return Ok;
-        }
-        if (!rest.isEmpty() && rest != QStringList{QStringLiteral("--full")}) {
-            return fail(QStringLiteral("sync takes only --full"), BadArguments);
-        }
-        return SyncCommand(m_json).run(!rest.isEmpty());
+        return SyncCommand(m_json).run(args.mid(1));
     }
     const QCommandLineOption account = valueOption("account", "Account name or id.", "account");
     const QList<Command> commands = {

@@ -89,7 +89,21 @@ int SyncCommand::finish(bool ok, const QJsonObject &json, const QString &text) c
     return ok ? 0 : 1;
 }
 
-int SyncCommand::run(bool full)
+int SyncCommand::run(const QStringList &arguments)
+{
+    if (arguments == QStringList{QStringLiteral("--help")} ||
+        arguments == QStringList{QStringLiteral("-h")}) {
+        write(stdout, help());
+        return 0;
+    }
+    if (!arguments.isEmpty() && arguments != QStringList{QStringLiteral("--full")}) {
+        write(stderr, QStringLiteral("ledgerwell-cli: sync takes only --full\n"));
+        return 2;
+    }
+    return sync(!arguments.isEmpty());
+}
+
+int SyncCommand::sync(bool full)
 {
     AppState state;
     if (!state.initialize()) {

@@ -6,6 +6,7 @@
 #include "server/serverconfig.h"
 #include "server/servercontext.h"
 #include "server/storage.h"
+#include "server/syncroutes.h"
 #include "server/usercommand.h"
 #include "server/userroutes.h"
 
@@ -30,6 +31,7 @@ int serve(const ServerConfig &config, const Storage &storage, QTextStream &out, 
     RealmRoutes::add(app, context);
     UserRoutes::add(app, context);
     DeviceRoutes::add(app, context);
+    SyncRoutes::add(app, context);
     const quint16 port = app.listen(config.address, config.port);
     if (port == 0) {
         err << "ledgerwell-server: cannot listen on " << config.address.toString() << ':'

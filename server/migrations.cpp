@@ -34,6 +34,18 @@ const QList<QStringList> &steps()
                            "TEXT NOT NULL DEFAULT '', last_sync_at TEXT NOT NULL DEFAULT '', "
                            "created_at TEXT NOT NULL, UNIQUE (user_id, device_fingerprint))"),
         },
+        {
+            // Synced rows: the latest payload per user, entity type and client id.
+            QStringLiteral("CREATE TABLE sync_rows (user_id TEXT NOT NULL REFERENCES users(id) "
+                           "ON DELETE CASCADE, entity_type TEXT NOT NULL, client_id TEXT NOT "
+                           "NULL, server_id TEXT NOT NULL UNIQUE, version INTEGER NOT NULL, "
+                           "deleted INTEGER NOT NULL DEFAULT 0, payload TEXT NOT NULL, change_seq "
+                           "BIGINT NOT NULL, updated_at TEXT NOT NULL, PRIMARY KEY (user_id, "
+                           "entity_type, client_id))"),
+            QStringLiteral("CREATE INDEX sync_rows_changes ON sync_rows (user_id, change_seq)"),
+            QStringLiteral("CREATE TABLE sync_sequence (value BIGINT NOT NULL)"),
+            QStringLiteral("INSERT INTO sync_sequence (value) VALUES (0)"),
+        },
     };
     return all;
 }

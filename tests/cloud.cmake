@@ -54,3 +54,20 @@ if(TARGET ledgerwell-server)
             ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
     endforeach()
 endif()
+
+# The sync engine and the server's sync API: edge cases against a scripted server where a status
+# must be forced, and two installations kept in step through a real ledgerwell-server (SQLite and
+# PostgreSQL).
+if(TARGET ledgerwell-server)
+    ledgerwell_add_test_area(sync
+        MAIN support/main_core.cpp
+        SOURCES
+            account/scriptedserver.cpp
+            account/syncengine_test.cpp
+            account/syncinstallation.cpp
+            account/synctwoinstallations_test.cpp
+        CLASSES SyncEngineTest SyncTwoInstallationsTest
+        LIBS ledgerwell_serverprocess
+    )
+    set_tests_properties(sync.SyncTwoInstallationsTest PROPERTIES TIMEOUT 900)
+endif()

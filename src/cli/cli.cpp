@@ -16,6 +16,7 @@
 #include "services/reportservice.h"
 #include "services/reporttable.h"
 #include "services/sampledataservice.h"
+#include "synccommand.h"
 #include "terminalprogress.h"
 
 #include <QCommandLineParser>
@@ -128,6 +129,7 @@ QString Cli::usage()
         "  post-due                                   post the due automatic recurring entries\n"
         "  sample load|clear\n"
         "  sign-in | sign-out | whoami                the cloud account (see AUTH_BASE_URL)\n"
+        "  sync [--full]                              sync with the server (see SYNC_API_URL)\n"
         "\n"
         "Run 'ledgerwell-cli COMMAND --help' for a command's options.\n");
 }
@@ -150,6 +152,9 @@ int Cli::run(const QStringList &arguments)
         return args.size() == 1
                    ? CloudCommands(m_json).run(args.first())
                    : fail(args.first() + QStringLiteral(" takes no arguments"), BadArguments);
+    }
+    if (args.first() == QLatin1String("sync")) {
+        return SyncCommand(m_json).run(args.mid(1));
     }
     const QCommandLineOption account = valueOption("account", "Account name or id.", "account");
     const QList<Command> commands = {

@@ -114,8 +114,8 @@ bool AccountRepository::restore(const QString &id)
 {
     const QString now = DateTimes::nowText();
     return notify(m_sql.write(
-        QStringLiteral(
-            "UPDATE accounts SET deleted_at=NULL, sync_status='pending', updated_at=? WHERE id=?"),
+        QStringLiteral("UPDATE accounts SET deleted_at=NULL, sync_status='pending', updated_at=?, "
+                       "version = version + 1 WHERE id=?"),
         {now, id}, "AccountRepository::restore failed:"));
 }
 
@@ -125,8 +125,10 @@ bool AccountRepository::updateSortOrders(const QList<QPair<QString, int>> &order
     return notify(m_sql.inTransaction([&] {
         for (const auto &[id, order] : orders) {
             if (!m_sql.write(
-                    QStringLiteral("UPDATE accounts SET sort_order=?, updated_at=? WHERE id=?"),
-                    {order, now, id}, nullptr)) {
+                    QStringLiteral(
+                        "UPDATE accounts SET sort_order=?, updated_at=?, sync_status='pending', "
+                        "version = version + 1 WHERE id=? AND sort_order != ?"),
+                    {order, now, id, order}, nullptr)) {
                 return false;
             }
         }

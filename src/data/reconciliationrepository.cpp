@@ -107,6 +107,11 @@ bool ReconciliationRepository::update(const Reconciliation &r)
         values, "ReconciliationRepository::update failed:"));
 }
 
+bool ReconciliationRepository::softDelete(const QString &id)
+{
+    return notify(m_table.softDelete(id));
+}
+
 int ReconciliationRepository::softDeleteByAccount(const QString &accountId, bool *ok)
 {
     const int changed = m_table.softDeleteByAccount(accountId, ok);

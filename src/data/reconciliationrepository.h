@@ -29,6 +29,8 @@ public:
     // Unset creation and update times are stored as now.
     bool insert(const Reconciliation &reconciliation);
     bool update(const Reconciliation &reconciliation);
+    // One reconciliation, for a deletion that arrives from another device.
+    bool softDelete(const QString &id);
     int softDeleteByAccount(const QString &accountId, bool *ok = nullptr);
     int restoreByAccount(const QString &accountId, const QString &deletedSince, bool *ok = nullptr);
     bool markSynced(const QString &id, const QString &serverId);

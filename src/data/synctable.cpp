@@ -24,27 +24,29 @@ bool SyncTable::softDelete(const QString &id, bool logFailure) const
     const QString time = DateTimes::nowText();
     const QByteArray failureText = failure("softDelete");
     return m_sql.write(
-        statement("UPDATE %1 SET deleted_at=?, sync_status='pending', updated_at=? WHERE id=?"),
+        statement("UPDATE %1 SET deleted_at=?, sync_status='pending', updated_at=?, version = "
+                  "version + 1 WHERE id=?"),
         {time, time, id}, logFailure ? failureText.constData() : nullptr);
 }
 
 int SyncTable::softDeleteByAccount(const QString &accountId, bool *ok) const
 {
     const QString time = DateTimes::nowText();
-    return m_sql.writeCount(statement("UPDATE %1 SET deleted_at = ?, updated_at = ?, sync_status "
-                                      "= 'pending' WHERE account_id = ? AND deleted_at IS NULL"),
-                            {time, time, accountId}, failure("softDeleteByAccount").constData(),
-                            ok);
+    return m_sql.writeCount(
+        statement("UPDATE %1 SET deleted_at = ?, updated_at = ?, sync_status "
+                  "= 'pending', version = version + 1 WHERE account_id = ? AND deleted_at IS NULL"),
+        {time, time, accountId}, failure("softDeleteByAccount").constData(), ok);
 }
 
 int SyncTable::restoreByAccount(const QString &accountId, const QString &deletedSince,
                                 bool *ok) const
 {
-    return m_sql.writeCount(statement("UPDATE %1 SET deleted_at = NULL, updated_at = ?, "
-                                      "sync_status = 'pending' WHERE account_id = ? AND "
-                                      "deleted_at >= ?"),
-                            {DateTimes::nowText(), accountId, deletedSince},
-                            failure("restoreByAccount").constData(), ok);
+    return m_sql.writeCount(
+        statement("UPDATE %1 SET deleted_at = NULL, updated_at = ?, "
+                  "sync_status = 'pending', version = version + 1 WHERE account_id = ? AND "
+                  "deleted_at >= ?"),
+        {DateTimes::nowText(), accountId, deletedSince}, failure("restoreByAccount").constData(),
+        ok);
 }
 
 bool SyncTable::markSynced(const QString &id, const QString &serverId) const

@@ -446,7 +446,7 @@ int TransactionRepository::renamePayee(const QString &from, const QString &to, b
     // newer") and the sync compare; SQLite's datetime('now') text would not read back.
     const int changed = m_sql.writeCount(
         QStringLiteral("UPDATE transactions SET payee = ?, updated_at = ?, sync_status = "
-                       "'pending' WHERE payee = ? AND deleted_at IS NULL"),
+                       "'pending', version = version + 1 WHERE payee = ? AND deleted_at IS NULL"),
         {to, DateTimes::nowText(), from}, "TransactionRepository::renamePayee failed:", ok);
     notify(changed > 0, QString());
     return changed;

@@ -127,6 +127,7 @@ bool AccountService::edit(Account edited, qint64 opening, const QDate &asOf)
     const bool legacy = current.transactionId.isEmpty() && stored->startingBalance != 0;
     edited.startingBalance = legacy ? opening : stored->startingBalance;
     edited.createdAt = stored->createdAt;
+    edited.version = stored->version + 1;
     edited.updatedAt = DateTimes::nowUtc();
     edited.syncStatus = SyncStatus::Pending;
     const bool ok = m_database->inTransaction([&] {

@@ -185,6 +185,9 @@ bool CategoryService::edit(Category category)
     if (!checkParent(category)) {
         return false;
     }
+    if (const auto stored = m_categories->findById(category.id)) {
+        category.version = stored->version + 1;
+    }
     category.updatedAt = DateTimes::nowUtc();
     category.syncStatus = SyncStatus::Pending;
     return m_categories->update(category) || fail(tr("The category could not be saved"));

@@ -40,6 +40,7 @@ std::optional<Reconciliation> ReconciliationService::finish(const Statement &sta
             }
             t->cleared = true;
             t->reconciled = true;
+            t->version += 1;
             t->updatedAt = now;
             t->syncStatus = SyncStatus::Pending;
             if (!m_transactions->update(*t)) {

@@ -73,6 +73,9 @@ bool RecurringService::edit(RecurringTransaction entry)
     if (!isStorableAmount(entry.amount)) {
         return fail(tr("The amount is too large"));
     }
+    if (const auto stored = m_recurring->findById(entry.id)) {
+        entry.version = stored->version + 1;
+    }
     entry.updatedAt = DateTimes::nowUtc();
     entry.syncStatus = SyncStatus::Pending;
     if (!m_recurring->update(entry)) {
@@ -115,6 +118,7 @@ QDate RecurringService::advance(const QDate &date, Frequency frequency)
 void RecurringService::advanceEntry(RecurringTransaction &entry) const
 {
     entry.nextDueDate = advance(entry.nextDueDate, entry.frequency);
+    entry.version += 1;
     entry.updatedAt = DateTimes::nowUtc();
     entry.syncStatus = SyncStatus::Pending;
     if (entry.endDate && entry.nextDueDate > *entry.endDate) {
@@ -147,6 +151,7 @@ bool RecurringService::confirm(const QString &id)
                                << entry->id << entry->payee << entry->nextDueDate
                                << "— quarantining (deactivating)";
         entry->isActive = false;
+        entry->version += 1;
         entry->updatedAt = DateTimes::nowUtc();
         entry->syncStatus = SyncStatus::Pending;
         if (m_recurring->update(*entry)) {
@@ -228,6 +233,7 @@ void RecurringService::quarantine(const QString &id, const char *reason)
         << "— auto-deactivating. Reason:" << reason
         << QStringLiteral("nextDueDate=") + entry->nextDueDate.toString(Qt::ISODate);
     entry->isActive = false;
+    entry->version += 1;
     entry->updatedAt = DateTimes::nowUtc();
     entry->syncStatus = SyncStatus::Pending;
     if (m_recurring->update(*entry)) {

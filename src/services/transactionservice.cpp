@@ -205,8 +205,10 @@ bool TransactionService::toggleCleared(const QString &id)
     if (!t || t->deletedAt) {
         return fail(tr("The transaction no longer exists"));
     }
-    // Reconciled mark and version stay: only the cleared mark flips.
+    // Only the cleared mark flips; the version rises like any change so that another
+    // device's edit of the same line cannot silently undo it.
     t->cleared = !t->cleared;
+    t->version += 1;
     t->updatedAt = DateTimes::nowUtc();
     t->syncStatus = SyncStatus::Pending;
     const bool ok = m_database->inTransaction([&] { return m_transactions->update(*t); });

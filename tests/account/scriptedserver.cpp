@@ -65,5 +65,10 @@ void ScriptedServer::serve(QTcpSocket *socket)
     }
     socket->write("HTTP/1.1 " + QByteArray::number(answer.status) +
                   " X\r\nContent-Type: application/json\r\nContent-Length: " +
-                  QByteArray::number(answer.body.size()) + "\r\n\r\n" + answer.body);
+                  QByteArray::number(answer.body.size()) + "\r\n\r\n" +
+                  (answer.cutAfter < 0 ? answer.body : answer.body.left(answer.cutAfter)));
+    if (answer.cutAfter >= 0) {
+        socket->flush();
+        socket->disconnectFromHost();
+    }
 }

@@ -26,6 +26,7 @@ public:
         int status = 200;
         QByteArray body;
         bool silent = false; // never answer
+        int cutAfter = -1;   // send only this many bytes of the body, then hang up
     };
 
     ScriptedServer();

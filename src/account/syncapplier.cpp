@@ -1,0 +1,139 @@
+#include "account/syncapplier.h"
+
+#include "account/syncpayload.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/database.h"
+#include "data/identifiers.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/transactionrepository.h"
+
+#include <QLoggingCategory>
+#include <QSqlQuery>
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcApply, "ledgerwell.sync")
+
+bool saneDate(const QDate &date)
+{
+    return date.isValid() && date.year() >= 2000;
+}
+
+QString dateText(const QJsonObject &row, const char *key)
+{
+    return row.value(QLatin1String(key)).toString();
+}
+
+} // namespace
+
+QString SyncApplier::lookupLocalIdByServerId(const QString &table, const QString &serverId) const
+{
+    QSqlQuery query(m_repos.database->database());
+    query.prepare(QStringLiteral("SELECT id FROM %1 WHERE server_id = ?").arg(table));
+    query.addBindValue(serverId);
+    if (!query.exec() || !query.next()) {
+        return QString();
+    }
+    return query.value(0).toString();
+}
+
+template <typename Repository>
+QString SyncApplier::resolveId(Repository *repository, const QString &table, const QJsonObject &row)
+{
+    const QString clientId = row.value(QStringLiteral("client_id")).toString();
+    if (!clientId.isEmpty() && repository->findById(clientId)) {
+        return clientId;
+    }
+    const QString serverId = row.value(QStringLiteral("id")).toString();
+    if (!serverId.isEmpty()) {
+        const QString local = lookupLocalIdByServerId(table, serverId);
+        if (!local.isEmpty()) {
+            return local;
+        }
+    }
+    return clientId.isEmpty() ? Identifiers::newId() : clientId;
+}
+
+template <typename Record, typename Repository>
+void SyncApplier::apply(Repository *repository, const QString &table, const QJsonObject &row)
+{
+    Record record;
+    record.id = resolveId(repository, table, row);
+    SyncPayload::decode(row, record);
+    const auto local = repository->findById(record.id);
+    const bool deleted = SyncPayload::isDeleted(row);
+    if (!local) {
+        if (deleted) {
+            ++m_counts.ignored;
+            return;
+        }
+        repository->insert(record);
+        ++m_counts.applied;
+        return;
+    }
+    if (record.version < local->version) {
+        ++m_counts.ignored;
+        return;
+    }
+    repository->update(record);
+    ++m_counts.applied;
+    if (deleted && !local->deletedAt) {
+        repository->softDelete(record.id);
+        ++m_counts.deletions;
+    }
+}
+
+void SyncApplier::applyAccount(const QJsonObject &row)
+{
+    apply<Account>(m_repos.accounts, QStringLiteral("accounts"), row);
+}
+
+void SyncApplier::applyCategory(const QJsonObject &row)
+{
+    apply<Category>(m_repos.categories, QStringLiteral("categories"), row);
+}
+
+void SyncApplier::applyRecurring(const QJsonObject &row)
+{
+    const QDate due = SyncPayload::date(row.value(QStringLiteral("next_due_date")));
+    if (!saneDate(due)) {
+        qCWarning(lcApply) << "applyRecurring: skipping server record with broken nextDueDate:"
+                           << row.value(QStringLiteral("client_id")).toString()
+                           << row.value(QStringLiteral("payee")).toString()
+                           << dateText(row, "next_due_date");
+        ++m_counts.skipped;
+        return;
+    }
+    apply<RecurringTransaction>(m_repos.recurring, QStringLiteral("recurring_transactions"), row);
+}
+
+void SyncApplier::applyTransactionChange(const QJsonObject &row)
+{
+    const QDate date = SyncPayload::date(row.value(QStringLiteral("date")));
+    if (!saneDate(date)) {
+        qCWarning(lcApply) << "applyTransactionChange: skipping server record with broken date:"
+                           << row.value(QStringLiteral("client_id")).toString()
+                           << row.value(QStringLiteral("payee")).toString()
+                           << dateText(row, "date");
+        ++m_counts.skipped;
+        return;
+    }
+    apply<Transaction>(m_repos.transactions, QStringLiteral("transactions"), row);
+}
+
+void SyncApplier::applyReconciliation(const QJsonObject &row)
+{
+    const QDate date = SyncPayload::date(row.value(QStringLiteral("statement_date")));
+    if (!saneDate(date)) {
+        qCWarning(lcApply)
+            << "applyReconciliation: skipping server record with broken statementDate:"
+            << row.value(QStringLiteral("client_id")).toString() << dateText(row, "statement_date");
+        ++m_counts.skipped;
+        return;
+    }
+    // A deletion made on another device is applied here too (the repository has a single-row
+    // soft delete for it), so a reconciliation removed there does not linger here.
+    apply<Reconciliation>(m_repos.reconciliations, QStringLiteral("reconciliations"), row);
+}

@@ -1,0 +1,362 @@
+#include "account/syncengine.h"
+
+#include "account/apiclient.h"
+#include "account/syncpayload.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/database.h"
+#include "data/preferencesrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/transactionrepository.h"
+
+#include <QLoggingCategory>
+#include <QSignalBlocker>
+#include <QSqlQuery>
+#include <QTimer>
+#include <QUrlQuery>
+
+#include <array>
+#include <utility>
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcSync, "ledgerwell.sync")
+
+const QString kCursorKey = QStringLiteral("lastSyncTimestamp");
+
+template <typename Record>
+void appendChanges(QJsonArray &queue, const QString &type, const QList<Record> &rows)
+{
+    for (const Record &row : rows) {
+        queue.append(SyncPayload::change(type, row.id, row.version, row.deletedAt.has_value(),
+                                         SyncPayload::encode(row)));
+    }
+}
+
+} // namespace
+
+SyncEngine::SyncEngine(VarnAccount::ApiClient *api, const SyncRepositories &repositories,
+                       QObject *parent)
+    : QObject(parent)
+    , m_api(api)
+    , m_repos(repositories)
+    , m_autoTimer(new QTimer(this))
+    , m_debounceTimer(new QTimer(this))
+{
+    m_debounceTimer->setSingleShot(true);
+    m_debounceTimer->setInterval(kDebounceMs);
+    connect(m_autoTimer, &QTimer::timeout, this, &SyncEngine::syncNow);
+    connect(m_debounceTimer, &QTimer::timeout, this, &SyncEngine::syncNow);
+    connect(m_api, &VarnAccount::ApiClient::authenticationRequired, this,
+            [this] { setState(Error); });
+}
+
+QString SyncEngine::stateText(SyncState state)
+{
+    switch (state) {
+    case Idle:
+        return tr("Synced");
+    case Syncing:
+        return tr("Syncing...");
+    case Error:
+        return tr("Sync error");
+    case Offline:
+        return tr("Offline");
+    }
+    return tr("Unknown");
+}
+
+void SyncEngine::setState(SyncState state)
+{
+    if (m_state == state) {
+        return;
+    }
+    m_state = state;
+    emit stateChanged(state);
+}
+
+void SyncEngine::fail(const QString &error)
+{
+    m_lastError = error;
+    m_queue = QJsonArray();
+    setState(Error);
+    emit syncFailed(error);
+}
+
+void SyncEngine::startAutoSync(int intervalMs)
+{
+    m_autoTimer->start(intervalMs);
+    syncNow();
+}
+
+void SyncEngine::stopAutoSync()
+{
+    m_autoTimer->stop();
+}
+
+void SyncEngine::scheduleSync()
+{
+    m_debounceTimer->start();
+}
+
+void SyncEngine::forceFullSync()
+{
+    m_repos.accounts->markAllPendingForResync();
+    m_repos.categories->markAllPendingForResync();
+    m_repos.recurring->markAllPendingForResync();
+    m_repos.transactions->markAllPendingForResync();
+    m_repos.reconciliations->markAllPendingForResync();
+    m_repos.preferences->remove(kCursorKey);
+    syncNow();
+}
+
+void SyncEngine::syncNow()
+{
+    if (m_syncAllowed && !m_syncAllowed()) {
+        m_resync = false;
+        setState(Idle);
+        return;
+    }
+    if (m_state == Syncing) {
+        m_resync = true;
+        return;
+    }
+    m_resync = false;
+    m_counts = Counts();
+    m_echoPending = false;
+    setState(Syncing);
+    pushChanges();
+}
+
+void SyncEngine::pushChanges()
+{
+    QJsonArray queue;
+    appendChanges(queue, QStringLiteral("account"), m_repos.accounts->findPending());
+    appendChanges(queue, QStringLiteral("category"), m_repos.categories->findPending());
+    appendChanges(queue, QStringLiteral("recurring"), m_repos.recurring->findPending());
+    appendChanges(queue, QStringLiteral("transaction"), m_repos.transactions->findPending());
+    appendChanges(queue, QStringLiteral("reconciliation"), m_repos.reconciliations->findPending());
+    if (queue.isEmpty()) {
+        startPull();
+        return;
+    }
+    qCInfo(lcSync) << "Pushing" << queue.size() << "changes (in batches of" << kPushBatchSize
+                   << ")";
+    m_queue = queue;
+    m_queueStart = 0;
+    m_pushTotal = int(queue.size());
+    pushNextBatch();
+}
+
+void SyncEngine::pushNextBatch()
+{
+    if (m_queueStart >= m_queue.size()) {
+        m_queue = QJsonArray();
+        startPull();
+        return;
+    }
+    const int size = int(qMin<qsizetype>(kPushBatchSize, m_queue.size() - m_queueStart));
+    QJsonArray batch;
+    for (int i = 0; i < size; ++i) {
+        batch.append(m_queue.at(m_queueStart + i));
+    }
+    m_queueStart += size;
+    qCInfo(lcSync) << "Push batch:" << size << "changes," << m_queue.size() - m_queueStart
+                   << "remaining";
+    m_api->post(QStringLiteral("/sync/push"), {{QStringLiteral("changes"), batch}},
+                [this](bool success, int status, const QJsonObject &body) {
+                    handlePushReply(success, status, body);
+                });
+}
+
+void SyncEngine::handlePushReply(bool success, int status, const QJsonObject &body)
+{
+    if (!success) {
+        fail(tr("Push failed (HTTP %1)").arg(status));
+        return;
+    }
+    int ok = 0;
+    int errors = 0;
+    const QJsonArray results = body.value(QStringLiteral("results")).toArray();
+    // One commit for the batch's marks rather than one per row.
+    m_repos.database->inTransaction([&] {
+        for (const QJsonValue &value : results) {
+            ++(markResult(value.toObject()) ? ok : errors);
+        }
+        return true;
+    });
+    if (errors > 0) {
+        qCWarning(lcSync) << "Push batch:" << ok << "ok," << errors
+                          << "errors — failed records remain pending for next sync";
+    }
+    emit pushProgress(int(m_queueStart), m_pushTotal);
+    pushNextBatch();
+}
+
+bool SyncEngine::markResult(const QJsonObject &result)
+{
+    const QString type = result.value(QStringLiteral("entity_type")).toString();
+    const QString id = result.value(QStringLiteral("entity_id")).toString();
+    const QString status = result.value(QStringLiteral("status")).toString();
+    if (status != QLatin1String("ok")) {
+        qCWarning(lcSync) << "Push result not ok — leaving record pending:" << type << id
+                          << "status=" << status
+                          << "message=" << result.value(QStringLiteral("message")).toString();
+        ++m_counts.rejected[type];
+        return false;
+    }
+    ++m_counts.pushed[type];
+    const QString serverId = result.value(QStringLiteral("server_id")).toString();
+    if (type == QLatin1String("account")) {
+        m_repos.accounts->markSynced(id, serverId);
+    } else if (type == QLatin1String("category")) {
+        m_repos.categories->markSynced(id, serverId);
+    } else if (type == QLatin1String("recurring")) {
+        m_repos.recurring->markSynced(id, serverId);
+    } else if (type == QLatin1String("transaction")) {
+        m_repos.transactions->markSynced(id, serverId);
+    } else if (type == QLatin1String("reconciliation")) {
+        m_repos.reconciliations->markSynced(id, serverId);
+    }
+    return true;
+}
+
+void SyncEngine::startPull()
+{
+    m_pullPages = 0;
+    pullChanges(m_repos.preferences->get(kCursorKey, QString()));
+}
+
+void SyncEngine::pullChanges(const QString &since)
+{
+    QUrlQuery query;
+    if (!since.isEmpty()) {
+        query.addQueryItem(QStringLiteral("since"), since);
+    }
+    query.addQueryItem(QStringLiteral("limit"), QString::number(kPullPageSize));
+    m_api->get(
+        QStringLiteral("/sync/pull"),
+        [this](bool success, int status, const QJsonObject &body) {
+            handlePullReply(success, status, body);
+        },
+        query);
+}
+
+void SyncEngine::handlePullReply(bool success, int status, const QJsonObject &body)
+{
+    if (!success) {
+        fail(tr("Pull failed (HTTP %1)").arg(status));
+        return;
+    }
+    if (!applyPage(body)) {
+        fail(tr("Pulled changes could not be saved: %1")
+                 .arg(m_repos.database->lastFailure().text()));
+        return;
+    }
+    if (body.contains(QStringLiteral("integrity"))) {
+        checkIntegrity(body.value(QStringLiteral("integrity")).toObject());
+    }
+    ++m_pullPages;
+    ++m_counts.pages;
+    int rows = 0;
+    for (int count : std::as_const(m_counts.pulled)) {
+        rows += count;
+    }
+    emit pullProgress(m_counts.pages, rows);
+    const QString serverTime = body.value(QStringLiteral("server_time")).toString();
+    if (body.value(QStringLiteral("has_more")).toBool(false) && m_pullPages < kMaxPullPages) {
+        pullChanges(serverTime);
+        return;
+    }
+    finishCycle();
+}
+
+bool SyncEngine::applyPage(const QJsonObject &body)
+{
+    // Rows refer to rows the server may deliver on a later page (an account edited after its
+    // transactions were written travels after them), so references are not enforced while
+    // pulled rows are written.
+    QSqlQuery pragma(m_repos.database->database());
+    pragma.exec(QStringLiteral("PRAGMA foreign_keys=OFF"));
+    SyncApplier applier(m_repos);
+    const QSignalBlocker accounts(m_repos.accounts);
+    const QSignalBlocker categories(m_repos.categories);
+    const QSignalBlocker recurring(m_repos.recurring);
+    const QSignalBlocker transactions(m_repos.transactions);
+    const QSignalBlocker reconciliations(m_repos.reconciliations);
+    const QSignalBlocker preferences(m_repos.preferences);
+    const QJsonValue recurringRows = body.contains(QStringLiteral("recurring_transactions"))
+                                         ? body.value(QStringLiteral("recurring_transactions"))
+                                         : body.value(QStringLiteral("recurring"));
+    const std::array<std::pair<QString, QJsonArray>, 5> arrays = {{
+        {QStringLiteral("account"), body.value(QStringLiteral("accounts")).toArray()},
+        {QStringLiteral("category"), body.value(QStringLiteral("categories")).toArray()},
+        {QStringLiteral("recurring"), recurringRows.toArray()},
+        {QStringLiteral("transaction"), body.value(QStringLiteral("transactions")).toArray()},
+        {QStringLiteral("reconciliation"), body.value(QStringLiteral("reconciliations")).toArray()},
+    }};
+    const QString serverTime = body.value(QStringLiteral("server_time")).toString();
+    const bool ok = m_repos.database->inTransaction([&] {
+        for (const auto &[type, rows] : arrays) {
+            for (const QJsonValue &row : rows) {
+                applyRow(applier, type, row.toObject());
+                // A row the database refuses is skipped, but a database that fails (full disk,
+                // locked file) fails the page: nothing of it stays and the cursor stays put.
+                if (Database::isFatal(m_repos.database->lastFailure())) {
+                    return false;
+                }
+            }
+            m_counts.pulled[type] += int(rows.size());
+        }
+        // The cursor is stored with the rows it covers: a program stopped half way through a
+        // pull resumes from the last page it really has.
+        return serverTime.isEmpty() || m_repos.preferences->set(kCursorKey, serverTime);
+    });
+    pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+    m_echoPending = m_echoPending || applier.counts().deletions > 0;
+    return ok;
+}
+
+void SyncEngine::applyRow(SyncApplier &applier, const QString &type, const QJsonObject &row)
+{
+    if (type == QLatin1String("account")) {
+        applier.applyAccount(row);
+    } else if (type == QLatin1String("category")) {
+        applier.applyCategory(row);
+    } else if (type == QLatin1String("recurring")) {
+        applier.applyRecurring(row);
+    } else if (type == QLatin1String("transaction")) {
+        applier.applyTransactionChange(row);
+    } else {
+        applier.applyReconciliation(row);
+    }
+}
+
+void SyncEngine::checkIntegrity(const QJsonObject &integrity)
+{
+    const int server = integrity.value(QStringLiteral("category_count")).toInt(0);
+    if (server < 1) {
+        return;
+    }
+    const int local = m_repos.categories->count();
+    if (local != server) {
+        qCWarning(lcSync) << "Category count mismatch: local=" << local << "server=" << server
+                          << "(informational only — use Force Full Sync if data appears wrong)";
+    }
+}
+
+void SyncEngine::finishCycle()
+{
+    setState(Idle);
+    emit syncCompleted();
+    emit dataChanged();
+    if (m_resync) {
+        m_resync = false;
+        QTimer::singleShot(0, this, &SyncEngine::syncNow);
+    } else if (m_echoPending) {
+        // Deletions received from another device were stamped pending here; send them back
+        // without waiting for the next automatic cycle.
+        scheduleSync();
+    }
+}

@@ -252,12 +252,15 @@ bool Database::inTransaction(const std::function<bool()> &body)
     m_transactionFailed = false;
     const bool ok = body() && !m_transactionFailed;
     m_transactionDepth = 0;
-    if (ok && m_db.commit()) {
+    // COMMIT as a statement of its own: the driver's commit() drops SQLite's error code, and a
+    // full disk often shows only here, when the pages are written.
+    QSqlQuery commit(m_db);
+    if (ok && commit.exec(QStringLiteral("COMMIT"))) {
         return true;
     }
     if (ok) {
-        m_lastFailure = m_db.lastError();
-        qCWarning(lcData) << "Database::inTransaction commit failed:" << m_db.lastError().text();
+        m_lastFailure = commit.lastError();
+        qCWarning(lcData) << "Database::inTransaction commit failed:" << commit.lastError().text();
     } else {
         qCInfo(lcData) << "Database::inTransaction rolled back";
     }

@@ -92,7 +92,7 @@ public:
     {
         if (m_index && (m_ids.contains(id) || m_ids.size() >= kRowsPerFlush)) {
             if (!m_index->flush()) {
-                return false;
+                return fail(m_index->lastError());
             }
             m_ids.clear();
         }
@@ -107,16 +107,26 @@ public:
     }
 
     // Indexes what is left and puts the index trigger back.
-    bool finish() { return !m_index || m_index->finish(); }
+    bool finish() { return !m_index || m_index->finish() || fail(m_index->lastError()); }
+
+    // Why the writer's own last statement failed (a full disk, say); invalid when none did.
+    QSqlError error() const { return m_error; }
 
 private:
     bool exec(const QString &sql)
     {
         QSqlQuery query(m_db);
-        return query.exec(sql);
+        return query.exec(sql) || fail(query.lastError());
+    }
+
+    bool fail(const QSqlError &error)
+    {
+        m_error = error;
+        return false;
     }
 
     QSqlDatabase m_db;
+    QSqlError m_error;
     std::optional<DeferredSearchIndex> m_index;
     QSet<QString> m_ids;
 };
@@ -314,9 +324,9 @@ BackupService::ImportResult BackupService::importBackup(const QByteArray &archiv
         result = ImportResult();
         result.rolledBack = true;
         result.cancelled = m_cancelRequested;
+        // A failure at the commit (a full disk shows there) has no row to blame.
         result.errors << (m_cancelRequested     ? tr("Import cancelled; nothing was changed.")
-                          : m_failure.isEmpty() ? tr("The backup could not be imported; nothing "
-                                                     "was changed.")
+                          : m_failure.isEmpty() ? describeFailure()
                                                 : m_failure);
         result.errors << rowErrors;
         qCWarning(lcBackup).noquote() << "Backup import rolled back:" << result.errors.first();
@@ -363,7 +373,7 @@ bool BackupService::importTable(const ZipReader &zip, const QStringList &names, 
         }
         const QJsonObject row = table.hasSyncColumns ? resetSyncFields(document) : document;
         if (!writer.beginRow(row.value(QStringLiteral("id")).toString())) {
-            return stop(describeFailure());
+            return stop(describeFailure(writer.error()));
         }
         const RowOutcome outcome = importRow(name, row, mode);
         if (outcome == RowOutcome::Refused) {
@@ -378,15 +388,15 @@ bool BackupService::importTable(const ZipReader &zip, const QStringList &names, 
             ++(outcome == RowOutcome::Written ? counts.imported : counts.skipped);
         }
         if (!writer.endRow(outcome == RowOutcome::Written)) {
-            return stop(describeFailure());
+            return stop(describeFailure(writer.error()));
         }
     }
-    return writer.finish() || stop(describeFailure());
+    return writer.finish() || stop(describeFailure(writer.error()));
 }
 
-QString BackupService::describeFailure() const
+QString BackupService::describeFailure(const QSqlError &error) const
 {
-    return Database::describe(m_sql.lastFailure(),
+    return Database::describe(error.isValid() ? error : m_sql.lastFailure(),
                               tr("The backup could not be imported; nothing was changed."));
 }
 

@@ -104,7 +104,8 @@ private:
     bool isUntouchedDefault(const QString &table, const QString &id);
     QByteArray exportArchive(bool salvage);
     bool stop(const QString &reason);
-    QString describeFailure() const;
+    // `error` when valid, else the last statement that failed, in words for the user.
+    QString describeFailure(const QSqlError &error = QSqlError()) const;
     static QJsonObject resetSyncFields(QJsonObject document);
     const QSet<QString> &columnsOf(const QString &table);
     bool importTable(const ZipReader &zip, const QStringList &names, int table, ImportMode mode,

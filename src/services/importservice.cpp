@@ -116,7 +116,11 @@ public:
     bool finish()
     {
         emit m_service->importProgress(m_total, m_total);
-        return m_searchIndex.finish();
+        if (!m_searchIndex.finish()) {
+            m_service->m_database->noteFailure(m_searchIndex.lastError());
+            return false;
+        }
+        return true;
     }
 
     // A write that failed: the import stops and rolls back.

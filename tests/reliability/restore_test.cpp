@@ -43,8 +43,8 @@ void RestoreTest::rename(Database *database, const QString &id, const QString &n
     CategoryService service(database, &categories);
     std::optional<Category> category = categories.findById(id);
     QVERIFY(category);
-    // Timestamps count milliseconds: the edit must come after the seeding.
-    QThread::msleep(5);
+    // Timestamps count whole seconds: the edit must fall in a later second than the seeding.
+    QThread::msleep(1100);
     category->name = name;
     QVERIFY(service.edit(*category));
 }
@@ -76,7 +76,7 @@ void RestoreTest::untouchedDefaultYieldsToTheBackup()
     QVERIFY(!archive.isEmpty());
 
     // A fresh install seeds the same defaults, later than the user's edit in the backup.
-    QThread::msleep(5);
+    QThread::msleep(1100);
     TestDatabase target;
     QVERIFY(target.isReady());
     CategoryRepository targetCategories(target.database());

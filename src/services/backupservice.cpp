@@ -454,7 +454,9 @@ BackupService::RowOutcome BackupService::importRow(const QString &table,
             values, nullptr));
     }
     const QString incoming = document.value(QStringLiteral("updated_at")).toString();
-    const bool yields = mode == ImportMode::Overwrite || isUntouchedDefault(table, id);
+    // The same row as here (a backup of this very file) is nothing to take over.
+    const bool yields =
+        mode == ImportMode::Overwrite || (incoming != *local && isUntouchedDefault(table, id));
     if (!yields &&
         (mode == ImportMode::SkipExisting || (!incoming.isEmpty() && !(incoming > *local)))) {
         return RowOutcome::Skipped;

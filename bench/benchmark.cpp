@@ -3,6 +3,7 @@
 #include "data/database.h"
 #include "data/transactionrepository.h"
 #include "datagenerator.h"
+#include "importscaling.h"
 #include "measure.h"
 #include "rawsqlite.h"
 #include "registerscenarios.h"
@@ -116,7 +117,7 @@ int main(int argc, char **argv)
                                   QStringLiteral("file"));
     const QCommandLineOption suite(
         QStringLiteral("suite"),
-        QStringLiteral("storage, services, register, window, reports, backupwindow or all "
+        QStringLiteral("storage, services, import, register, window, reports, backupwindow or all "
                        "(default)."),
         QStringLiteral("name"), QStringLiteral("all"));
     const QCommandLineOption serviceCount(
@@ -139,6 +140,9 @@ int main(int argc, char **argv)
     if (which == QLatin1String("all") || which == QLatin1String("services")) {
         serviceScenarios(parser.value(serviceCount).toInt(), repetitions,
                          QStringLiteral(LEDGERWELL_CLI));
+    }
+    if (which == QLatin1String("all") || which == QLatin1String("import")) {
+        importScaling(QStringLiteral(LEDGERWELL_CLI));
     }
     if (which == QLatin1String("all") || which == QLatin1String("register")) {
         registerScenarios(parser.value(registerCount).toInt(), repetitions);

@@ -3,6 +3,7 @@
 #include "app/appstate.h"
 #include "app/datadirectory.h"
 #include "app/messagehandler.h"
+#include "ui/damageguard.h"
 #include "ui/importscreen.h"
 #include "ui/mainwindow.h"
 
@@ -163,6 +164,7 @@ int Application::run()
     }
     m_mainWindow = new MainWindow(m_appState);
     m_mainWindow->show();
+    new DamageGuard(m_appState, m_mainWindow);
     if (!m_fileToImport.isEmpty()) {
         m_mainWindow->showImportWindow();
         m_mainWindow->importScreen()->chooseFile(m_fileToImport);

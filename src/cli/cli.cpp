@@ -2,8 +2,12 @@
 
 #include "app/appstate.h"
 #include "app/datadirectory.h"
+#include "checkcommand.h"
+#include "cliusage.h"
+#include "clioutput.h"
 #include "cloudcommands.h"
 #include "data/accountrepository.h"
+#include "data/database.h"
 #include "data/datetimes.h"
 #include "data/identifiers.h"
 #include "data/money.h"
@@ -24,64 +28,21 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSaveFile>
 
 #include <cstdio>
 #include <functional>
+
+using CliOutput::print;
 
 namespace {
 
 const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
 
-void print(const QString &text)
-{
-    std::fputs(text.toLocal8Bit().constData(), stdout);
-    std::fflush(stdout);
-}
-
 QCommandLineOption valueOption(const char *name, const char *description, const char *valueName)
 {
     return QCommandLineOption(QString::fromLatin1(name), QString::fromLatin1(description),
                               QString::fromLatin1(valueName));
-}
-
-QJsonObject countersJson(const ImportResult &r)
-{
-    return {{QStringLiteral("imported"), r.imported},
-            {QStringLiteral("duplicates"), r.duplicates},
-            {QStringLiteral("unparseable"), r.unparseable},
-            {QStringLiteral("metadataSkipped"), r.metadataSkipped},
-            {QStringLiteral("unmappedSkipped"), r.unmappedSkipped}};
-}
-
-QString countersText(const ImportResult &r)
-{
-    return QStringLiteral("Imported: %1\nDuplicates: %2\nUnparseable: %3\nMetadata skipped: %4\n"
-                          "Unmapped skipped: %5\n")
-        .arg(r.imported)
-        .arg(r.duplicates)
-        .arg(r.unparseable)
-        .arg(r.metadataSkipped)
-        .arg(r.unmappedSkipped);
-}
-
-QString tableText(const ReportTable &table)
-{
-    QString text = table.headers.join(QLatin1Char('\t')) + QLatin1Char('\n');
-    for (const QStringList &row : table.rows) {
-        text += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
-    }
-    return text;
-}
-
-QJsonObject tableJson(const QString &name, const ReportTable &table)
-{
-    QJsonArray rows;
-    for (const QStringList &row : table.rows) {
-        rows.append(QJsonArray::fromStringList(row));
-    }
-    return {{QStringLiteral("report"), name},
-            {QStringLiteral("headers"), QJsonArray::fromStringList(table.headers)},
-            {QStringLiteral("rows"), rows}};
 }
 
 std::optional<int> intValue(const QCommandLineParser &parser, const QString &name)
@@ -105,42 +66,13 @@ struct Cli::Command
 Cli::Cli() = default;
 Cli::~Cli() = default;
 
-QString Cli::usage()
-{
-    return QStringLiteral(
-        "Usage: ledgerwell-cli [--json] COMMAND [ARGUMENTS]\n"
-        "\n"
-        "Works on the Ledgerwell database in $LEDGERWELL_DATA_DIR or the per-user data folder.\n"
-        "\n"
-        "Commands:\n"
-        "  accounts                                   list accounts with their balances\n"
-        "  add-account NAME [--type T] [--currency C] [--opening-balance AMOUNT\n"
-        "             [--as-of yyyy-MM-dd]]       AMOUNT in the account's currency\n"
-        "  import-qif FILE [--account NAME|ID] [--map SOURCE=ACCOUNT ...]\n"
-        "  import-csv FILE --account NAME|ID --date-col N --payee-col N --amount-col N\n"
-        "             [--memo-col N] [--category-col N] [--date-format F] [--no-header]\n"
-        "  export-backup FILE\n"
-        "  import-backup FILE [--mode skip|overwrite|newer]\n"
-        "  report NAME [--from D] [--to D] [--account NAME|ID] [--csv FILE]\n"
-        "             NAME: category-spending, payee-summary, tax-report, cash-flow,\n"
-        "                   year-over-year (with --from2 D --to2 D), account-summary\n"
-        "             dates as yyyy-MM-dd; by default the whole history up to today\n"
-        "             [--exclude-transfers] leaves transfers between accounts out\n"
-        "  post-due                                   post the due automatic recurring entries\n"
-        "  sample load|clear\n"
-        "  sign-in | sign-out | whoami                the cloud account (see AUTH_BASE_URL)\n"
-        "  sync [--full]                              sync with the server (see SYNC_API_URL)\n"
-        "\n"
-        "Run 'ledgerwell-cli COMMAND --help' for a command's options.\n");
-}
-
 int Cli::run(const QStringList &arguments)
 {
     QStringList args = arguments.mid(1);
     m_json = args.removeAll(QStringLiteral("--json")) > 0;
     if (args.isEmpty() || args.first() == QLatin1String("--help") ||
         args.first() == QLatin1String("-h")) {
-        print(usage());
+        print(CliUsage::text());
         return args.isEmpty() ? BadArguments : Ok;
     }
     if (CloudCommands::handles(args.first())) {
@@ -155,6 +87,9 @@ int Cli::run(const QStringList &arguments)
     }
     if (args.first() == QLatin1String("sync")) {
         return SyncCommand(m_json).run(args.mid(1));
+    }
+    if (args.first() == QLatin1String("check")) {
+        return CheckCommand(m_json).run(args.mid(1), databasePath());
     }
     const QCommandLineOption account = valueOption("account", "Account name or id.", "account");
     const QList<Command> commands = {
@@ -180,11 +115,17 @@ int Cli::run(const QStringList &arguments)
           valueOption("amount-col", "Amount column.", "n"),
           valueOption("memo-col", "Memo column.", "n"),
           valueOption("category-col", "Category column.", "n"),
+          valueOption("deposit-col", "Deposit column (the amount column is then money out).", "n"),
           valueOption("date-format", "Date format, e.g. M/d/yyyy (the default).", "format"),
           QCommandLineOption(QStringLiteral("no-header"),
                              QStringLiteral("The first row is data."))},
          &Cli::importCsv},
-        {"export-backup", "FILE", 1, {}, &Cli::exportBackup},
+        {"export-backup",
+         "FILE",
+         1,
+         {QCommandLineOption(QStringLiteral("salvage"),
+                             QStringLiteral("Write what a damaged data file still holds."))},
+         &Cli::exportBackup},
         {"import-backup",
          "FILE",
          1,
@@ -231,7 +172,15 @@ int Cli::run(const QStringList &arguments)
         if (!openData()) {
             return fail(QStringLiteral("cannot open the database in %1").arg(dataDirectory()));
         }
-        return (this->*command.handler)(parser);
+        const int code = (this->*command.handler)(parser);
+        // A read that broke off part-way (a damaged page) made what was printed incomplete.
+        const QSqlError unread = m_state->database()->readFailure();
+        if (code == Ok && unread.isValid()) {
+            return fail(QStringLiteral("%1 (%2); run 'ledgerwell-cli check'")
+                            .arg(Database::describe(unread, QStringLiteral("a read failed")),
+                                 unread.text()));
+        }
+        return code;
     }
     return fail(QStringLiteral("unknown command '%1' (see --help)").arg(args.first()),
                 BadArguments);
@@ -240,7 +189,13 @@ int Cli::run(const QStringList &arguments)
 bool Cli::openData()
 {
     m_state = std::make_unique<AppState>();
-    return m_state->initialize();
+    if (!m_state->initialize()) {
+        return false;
+    }
+    QObject::connect(m_state->database(), &Database::waitingForLock, [] {
+        CliOutput::note(QStringLiteral("waiting for another Ledgerwell process\u2026"));
+    });
+    return true;
 }
 
 int Cli::fail(const QString &message, ExitCode code)
@@ -388,8 +343,9 @@ int Cli::importQif(QCommandLineParser &parser)
     QObject::connect(service, &ImportService::importProgress,
                      [&](int current, int total) { progress.update(current, total); });
     const ImportResult result = service->importQif(path, mapping, *defaultAccount);
-    return result.error.isEmpty() ? done(countersJson(result), countersText(result))
-                                  : fail(result.error);
+    return result.error.isEmpty()
+               ? done(CliOutput::countersJson(result), CliOutput::countersText(result))
+               : fail(result.error);
 }
 
 int Cli::importCsv(QCommandLineParser &parser)
@@ -422,7 +378,8 @@ int Cli::importCsv(QCommandLineParser &parser)
         !column("payee-col", mapping.payeeColumn, true) ||
         !column("amount-col", mapping.amountColumn, true) ||
         !column("memo-col", mapping.memoColumn, false) ||
-        !column("category-col", mapping.categoryColumn, false)) {
+        !column("category-col", mapping.categoryColumn, false) ||
+        !column("deposit-col", mapping.depositColumn, false)) {
         return fail(QStringLiteral("import-csv needs --date-col, --payee-col and --amount-col as "
                                    "column numbers from 0"),
                     BadArguments);
@@ -439,8 +396,9 @@ int Cli::importCsv(QCommandLineParser &parser)
     QObject::connect(service, &ImportService::importProgress,
                      [&](int current, int total) { progress.update(current, total); });
     const ImportResult result = service->importCsv(path, *account, mapping);
-    return result.error.isEmpty() ? done(countersJson(result), countersText(result))
-                                  : fail(result.error);
+    return result.error.isEmpty()
+               ? done(CliOutput::countersJson(result), CliOutput::countersText(result))
+               : fail(result.error);
 }
 
 int Cli::exportBackup(QCommandLineParser &parser)
@@ -450,14 +408,29 @@ int Cli::exportBackup(QCommandLineParser &parser)
     TerminalProgress progress(QStringLiteral("Exporting"));
     QObject::connect(service, &BackupService::progress,
                      [&](int current, int total) { progress.update(current, total); });
-    const QByteArray archive = service->exportBackup();
-    QFile file(path);
-    if (archive.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(archive) != archive.size() || !file.flush()) {
-        return fail(QStringLiteral("cannot write %1").arg(path));
+    const bool salvage = parser.isSet(QStringLiteral("salvage"));
+    const QByteArray archive = salvage ? service->exportReadable() : service->exportBackup();
+    if (salvage) {
+        m_state->database()->clearReadFailure(); // what could not be read is listed below
     }
-    return done({{QStringLiteral("file"), path}, {QStringLiteral("bytes"), archive.size()}},
-                QStringLiteral("Wrote %1 (%2 bytes)\n").arg(path).arg(archive.size()));
+    if (archive.isEmpty()) {
+        return fail(service->exportError());
+    }
+    // Written beside the target and renamed over it once on disk: a full disk or any other
+    // failure leaves an older backup of that name untouched and no partial file behind.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(archive) != archive.size() ||
+        !file.commit()) {
+        return fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+    }
+    for (const QString &problem : service->exportProblems()) {
+        CliOutput::note(QStringLiteral("not saved: %1").arg(problem));
+    }
+    return done(
+        {{QStringLiteral("file"), path},
+         {QStringLiteral("bytes"), archive.size()},
+         {QStringLiteral("unreadable"), QJsonArray::fromStringList(service->exportProblems())}},
+        QStringLiteral("Wrote %1 (%2 bytes)\n").arg(path).arg(archive.size()));
 }
 
 int Cli::importBackup(QCommandLineParser &parser)
@@ -567,7 +540,7 @@ int Cli::report(QCommandLineParser &parser)
             return fail(QStringLiteral("cannot write %1").arg(file.fileName()));
         }
     }
-    return done(tableJson(name, table), tableText(table));
+    return done(CliOutput::tableJson(name, table), CliOutput::tableText(table));
 }
 
 int Cli::postDue(QCommandLineParser &)

@@ -49,7 +49,6 @@ private:
     std::optional<QString> accountOption(const QCommandLineParser &parser);
     int fail(const QString &message, ExitCode code = Failed);
     int done(const QJsonObject &json, const QString &text);
-    static QString usage();
 
     std::unique_ptr<AppState> m_state;
     bool m_json = false;

@@ -244,7 +244,7 @@ bool Database::inTransaction(const std::function<bool()> &body)
     }
     m_lastFailure = QSqlError();
     QSqlQuery begin(m_db);
-    if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+    if (!beginImmediate(begin)) {
         m_lastFailure = begin.lastError();
         qCWarning(lcData) << "Database::inTransaction could not begin:" << begin.lastError().text();
         return false;
@@ -253,12 +253,15 @@ bool Database::inTransaction(const std::function<bool()> &body)
     m_transactionFailed = false;
     const bool ok = body() && !m_transactionFailed;
     m_transactionDepth = 0;
-    if (ok && m_db.commit()) {
+    // COMMIT as a statement of its own: the driver's commit() drops SQLite's error code, and a
+    // full disk often shows only here, when the pages are written.
+    QSqlQuery commit(m_db);
+    if (ok && commit.exec(QStringLiteral("COMMIT"))) {
         return true;
     }
     if (ok) {
-        m_lastFailure = m_db.lastError();
-        qCWarning(lcData) << "Database::inTransaction commit failed:" << m_db.lastError().text();
+        m_lastFailure = commit.lastError();
+        qCWarning(lcData) << "Database::inTransaction commit failed:" << commit.lastError().text();
     } else {
         qCInfo(lcData) << "Database::inTransaction rolled back";
     }
@@ -277,6 +280,36 @@ int primaryCode(const QSqlError &error)
 }
 
 } // namespace
+
+// Tries for the write lock without waiting first, so that a wait can be announced; then waits
+// for it as every statement does.
+bool Database::beginImmediate(QSqlQuery &begin)
+{
+    QSqlQuery pragma(m_db);
+    pragma.exec(QStringLiteral("PRAGMA busy_timeout=0"));
+    bool ok = begin.exec(QStringLiteral("BEGIN IMMEDIATE"));
+    pragma.exec(QStringLiteral("PRAGMA busy_timeout=%1").arg(kBusyTimeoutMs));
+    if (!ok && primaryCode(begin.lastError()) == 5) { // SQLITE_BUSY
+        qCInfo(lcData) << "Waiting for another process's write lock";
+        emit waitingForLock();
+        ok = begin.exec(QStringLiteral("BEGIN IMMEDIATE"));
+    }
+    return ok;
+}
+
+void Database::noteReadFailure(const QSqlError &error)
+{
+    if (!error.isValid()) {
+        return;
+    }
+    qCCritical(lcData).noquote() << "A read failed:" << error.text();
+    const bool first = !m_readFailure.isValid();
+    m_readFailure = error;
+    if (first) {
+        emit readFailed(
+            describe(error, tr("Part of the data file could not be read (%1).").arg(error.text())));
+    }
+}
 
 bool Database::isFatal(const QSqlError &error)
 {

@@ -40,6 +40,12 @@ public:
     // began (kept by SqlRunner and inTransaction), for telling the user why a write failed.
     QSqlError lastFailure() const { return m_lastFailure; }
     void noteFailure(const QSqlError &error) { m_lastFailure = error; }
+    // A read that failed or broke off part-way (a damaged page, say): what its caller got is
+    // incomplete. Kept until cleared, logged, and announced by readFailed().
+    QSqlError readFailure() const { return m_readFailure; }
+    void noteReadFailure(const QSqlError &error);
+    void clearReadFailure() { m_readFailure = QSqlError(); }
+
     // Errors after which nothing more should be written in this transaction: a full disk, an I/O
     // error, a read-only or damaged file, a lock held too long.
     static bool isFatal(const QSqlError &error);
@@ -74,12 +80,17 @@ public:
     static QStringList splitStatements(const QString &sql);
 
 signals:
+    // A write transaction found another process holding the write lock and now waits for it
+    // (up to kBusyTimeoutMs).
+    void waitingForLock();
+    void readFailed(const QString &message);
     void migrationApplied(int version, const QString &name);
     void migrationError(int version, const QString &error);
 
 private:
     bool applyMigration(int version, const QString &name, const QString &sql);
     bool refuseForeignFile();
+    bool beginImmediate(QSqlQuery &begin);
     int currentVersion();
 
     QString m_connectionName;
@@ -88,6 +99,7 @@ private:
     QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
     QString m_errorText;
     QSqlError m_lastFailure;
+    QSqlError m_readFailure;
     int m_transactionDepth = 0;
     bool m_transactionFailed = false;
 };

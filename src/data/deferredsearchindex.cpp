@@ -30,6 +30,7 @@ bool DeferredSearchIndex::exec(const QString &sql)
 {
     QSqlQuery query(m_db);
     if (!query.exec(sql)) {
+        m_lastError = query.lastError();
         qCWarning(lcData) << "DeferredSearchIndex failed:" << query.lastError().text();
         return false;
     }
@@ -66,6 +67,7 @@ bool DeferredSearchIndex::flush()
     query.addBindValue(m_indexedUpTo);
     query.addBindValue(upTo);
     if (upTo < 0 || !query.exec()) {
+        m_lastError = query.lastError();
         qCWarning(lcData) << "DeferredSearchIndex flush failed:" << query.lastError().text();
         return false;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 
 // Bulk inserts into transactions without indexing each row's text as it goes: inside an open
@@ -28,6 +29,9 @@ public:
     // could not be written: roll the transaction back.
     bool finish();
 
+    // Why the last statement failed (a full disk, say).
+    QSqlError lastError() const { return m_lastError; }
+
     // The trigger exactly as the schema creates it.
     static QString insertTriggerSql();
 
@@ -36,6 +40,7 @@ private:
     qint64 maxRowid();
 
     QSqlDatabase m_db;
+    QSqlError m_lastError;
     qint64 m_indexedUpTo = 0;
     bool m_active = false;
 };

@@ -77,3 +77,10 @@ QSqlError SqlRunner::lastFailure() const
 {
     return m_database->lastFailure();
 }
+
+void SqlRunner::noteRead(const QSqlQuery &query) const
+{
+    if (query.lastError().isValid()) {
+        m_database->noteReadFailure(query.lastError());
+    }
+}

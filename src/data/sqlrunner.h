@@ -50,6 +50,7 @@ public:
         while (ok && query->next()) {
             result.append(map(*query));
         }
+        noteRead(*query);
         query->finish();
         return result;
     }
@@ -64,6 +65,7 @@ public:
         if (ok && query->next()) {
             result = map(*query);
         }
+        noteRead(*query);
         query->finish();
         return result;
     }
@@ -72,6 +74,9 @@ public:
     bool inTransaction(const std::function<bool()> &body) const;
 
 private:
+    // A read that failed is not an empty answer: the Database hears of it (see readFailure).
+    void noteRead(const QSqlQuery &query) const;
+
     Database *m_database;
 };
 

@@ -73,7 +73,8 @@ bool AccountService::create(Account account, const QDate &asOf)
         return m_accounts->insert(account) &&
                (opening == 0 || m_transactions->insert(openingLine(account.id, opening, asOf)));
     });
-    return ok || fail(tr("The account could not be saved"));
+    return ok || fail(Database::describe(m_database->lastFailure(),
+                                         tr("The account could not be saved")));
 }
 
 AccountService::OpeningBalance AccountService::openingBalance(const QString &accountId) const
@@ -134,7 +135,8 @@ bool AccountService::edit(Account edited, qint64 opening, const QDate &asOf)
         return m_accounts->update(edited) &&
                (legacy || writeOpeningBalance(edited, current, opening, asOf));
     });
-    return ok || fail(tr("The account could not be saved"));
+    return ok || fail(Database::describe(m_database->lastFailure(),
+                                         tr("The account could not be saved")));
 }
 
 std::optional<AccountService::Counts> AccountService::remove(const QString &accountId)
@@ -190,5 +192,6 @@ std::optional<AccountService::Counts> AccountService::restore(const QString &acc
 bool AccountService::updateSortOrders(const QList<QPair<QString, int>> &orders)
 {
     const bool ok = m_database->inTransaction([&] { return m_accounts->updateSortOrders(orders); });
-    return ok || fail(tr("The account order could not be saved"));
+    return ok || fail(Database::describe(m_database->lastFailure(),
+                                         tr("The account order could not be saved")));
 }

@@ -3,6 +3,7 @@
 #include "data/database.h"
 #include "data/datetimes.h"
 #include "data/deferredsearchindex.h"
+#include "data/money.h"
 #include "zipreader.h"
 #include "zipwriter.h"
 
@@ -13,6 +14,7 @@
 #include <QSqlRecord>
 
 #include <array>
+#include <cmath>
 
 Q_LOGGING_CATEGORY(lcBackup, "ledgerwell.backup")
 
@@ -37,6 +39,23 @@ constexpr std::array<BackupTable, 6> kTables{{
 }};
 
 const QString kManifest = QStringLiteral("manifest.json");
+
+// The columns that hold money; a row with a value beyond what the program stores is refused,
+// since sums over it would overflow.
+const QStringList kAmountColumns = {QStringLiteral("amount"), QStringLiteral("starting_balance"),
+                                    QStringLiteral("statement_balance"),
+                                    QStringLiteral("reconciled_balance")};
+
+bool hasStorableAmounts(const QJsonObject &document)
+{
+    for (const QString &column : kAmountColumns) {
+        const QJsonValue value = document.value(column);
+        if (value.isDouble() && !(std::fabs(value.toDouble()) <= double(kMaxStoredAmount))) {
+            return false;
+        }
+    }
+    return true;
+}
 constexpr int kRowsPerFlush = 1000;
 
 QVariant bindable(const QJsonValue &value)
@@ -73,7 +92,7 @@ public:
     {
         if (m_index && (m_ids.contains(id) || m_ids.size() >= kRowsPerFlush)) {
             if (!m_index->flush()) {
-                return false;
+                return fail(m_index->lastError());
             }
             m_ids.clear();
         }
@@ -88,16 +107,26 @@ public:
     }
 
     // Indexes what is left and puts the index trigger back.
-    bool finish() { return !m_index || m_index->finish(); }
+    bool finish() { return !m_index || m_index->finish() || fail(m_index->lastError()); }
+
+    // Why the writer's own last statement failed (a full disk, say); invalid when none did.
+    QSqlError error() const { return m_error; }
 
 private:
     bool exec(const QString &sql)
     {
         QSqlQuery query(m_db);
-        return query.exec(sql);
+        return query.exec(sql) || fail(query.lastError());
+    }
+
+    bool fail(const QSqlError &error)
+    {
+        m_error = error;
+        return false;
     }
 
     QSqlDatabase m_db;
+    QSqlError m_error;
     std::optional<DeferredSearchIndex> m_index;
     QSet<QString> m_ids;
 };
@@ -131,7 +160,20 @@ BackupService::BackupService(Database *database, QObject *parent)
 
 QByteArray BackupService::exportBackup()
 {
+    return exportArchive(false);
+}
+
+QByteArray BackupService::exportReadable()
+{
+    return exportArchive(true);
+}
+
+QByteArray BackupService::exportArchive(bool salvage)
+{
     m_cancelRequested = false;
+    m_salvage = salvage;
+    m_exportError.clear();
+    m_exportProblems.clear();
     int total = 0;
     for (const BackupTable &table : kTables) {
         total += m_sql
@@ -149,6 +191,13 @@ QByteArray BackupService::exportBackup()
                                     QString::fromLatin1(table.folder), done, total));
     }
     if (m_cancelRequested) {
+        m_exportError = tr("The export was cancelled.");
+        return {};
+    }
+    if (!m_salvage && !m_exportProblems.isEmpty()) {
+        m_exportError = tr("The data file could not be read whole, so no backup was written: "
+                           "%1. Check the data file (ledgerwell-cli check).")
+                            .arg(m_exportProblems.first());
         return {};
     }
     zip.addFile(kManifest, QJsonDocument(manifest).toJson(QJsonDocument::Indented));
@@ -171,10 +220,11 @@ int BackupService::exportTable(ZipWriter &zip, const QString &table, const QStri
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT * FROM %1").arg(table))) {
         qCWarning(lcBackup) << "BackupService export query failed:" << query.lastError().text();
+        m_exportProblems << tr("%1: %2").arg(table, query.lastError().text());
         return 0;
     }
     int count = 0;
-    while (!m_cancelRequested && query.next()) {
+    while (!m_cancelRequested && (m_salvage || m_exportProblems.isEmpty()) && query.next()) {
         const QJsonObject document = rowToJson(query);
         const QString name = QStringLiteral("%1/%2.json")
                                  .arg(folder, document.value(QStringLiteral("id")).toString());
@@ -182,6 +232,13 @@ int BackupService::exportTable(ZipWriter &zip, const QString &table, const QStri
             ++count;
         }
         reportProgress(++done, total);
+    }
+    // next() also ends at a page that cannot be read: that is a failure, not the last row.
+    if (query.lastError().isValid()) {
+        qCWarning(lcBackup) << "BackupService export broke off:" << table
+                            << query.lastError().text();
+        m_exportProblems
+            << tr("%1 after %2 rows: %3").arg(table).arg(count).arg(query.lastError().text());
     }
     return count;
 }
@@ -267,9 +324,9 @@ BackupService::ImportResult BackupService::importBackup(const QByteArray &archiv
         result = ImportResult();
         result.rolledBack = true;
         result.cancelled = m_cancelRequested;
+        // A failure at the commit (a full disk shows there) has no row to blame.
         result.errors << (m_cancelRequested     ? tr("Import cancelled; nothing was changed.")
-                          : m_failure.isEmpty() ? tr("The backup could not be imported; nothing "
-                                                     "was changed.")
+                          : m_failure.isEmpty() ? describeFailure()
                                                 : m_failure);
         result.errors << rowErrors;
         qCWarning(lcBackup).noquote() << "Backup import rolled back:" << result.errors.first();
@@ -316,10 +373,12 @@ bool BackupService::importTable(const ZipReader &zip, const QStringList &names, 
         }
         const QJsonObject row = table.hasSyncColumns ? resetSyncFields(document) : document;
         if (!writer.beginRow(row.value(QStringLiteral("id")).toString())) {
-            return stop(describeFailure());
+            return stop(describeFailure(writer.error()));
         }
         const RowOutcome outcome = importRow(name, row, mode);
-        if (outcome == RowOutcome::Failed) {
+        if (outcome == RowOutcome::Refused) {
+            result.errors << tr("%1: the amount is larger than Ledgerwell can hold").arg(entry);
+        } else if (outcome == RowOutcome::Failed) {
             const QSqlError error = m_sql.lastFailure();
             if (Database::isFatal(error)) {
                 return stop(describeFailure());
@@ -329,15 +388,15 @@ bool BackupService::importTable(const ZipReader &zip, const QStringList &names, 
             ++(outcome == RowOutcome::Written ? counts.imported : counts.skipped);
         }
         if (!writer.endRow(outcome == RowOutcome::Written)) {
-            return stop(describeFailure());
+            return stop(describeFailure(writer.error()));
         }
     }
-    return writer.finish() || stop(describeFailure());
+    return writer.finish() || stop(describeFailure(writer.error()));
 }
 
-QString BackupService::describeFailure() const
+QString BackupService::describeFailure(const QSqlError &error) const
 {
-    return Database::describe(m_sql.lastFailure(),
+    return Database::describe(error.isValid() ? error : m_sql.lastFailure(),
                               tr("The backup could not be imported; nothing was changed."));
 }
 
@@ -376,6 +435,9 @@ BackupService::RowOutcome BackupService::importRow(const QString &table,
             return RowOutcome::Skipped;
         }
     }
+    if (!hasStorableAmounts(document)) {
+        return RowOutcome::Refused;
+    }
     const auto local =
         m_sql.one(QStringLiteral("SELECT id, updated_at FROM %1 WHERE id = ?").arg(table), {id},
                   [](const QSqlQuery &q) { return q.value(1).toString(); });
@@ -391,11 +453,12 @@ BackupService::RowOutcome BackupService::importRow(const QString &table,
                 .arg(table, members.join(QLatin1String(", ")), marks.join(QLatin1String(", "))),
             values, nullptr));
     }
-    if (mode == ImportMode::SkipExisting) {
-        return RowOutcome::Skipped;
-    }
     const QString incoming = document.value(QStringLiteral("updated_at")).toString();
-    if (mode == ImportMode::KeepNewer && !incoming.isEmpty() && !(incoming > *local)) {
+    // The same row as here (a backup of this very file) is nothing to take over.
+    const bool yields =
+        mode == ImportMode::Overwrite || (incoming != *local && isUntouchedDefault(table, id));
+    if (!yields &&
+        (mode == ImportMode::SkipExisting || (!incoming.isEmpty() && !(incoming > *local)))) {
         return RowOutcome::Skipped;
     }
     QStringList assignments;
@@ -409,4 +472,17 @@ BackupService::RowOutcome BackupService::importRow(const QString &table,
     return outcome(m_sql.write(QStringLiteral("UPDATE %1 SET %2 WHERE id = ?")
                                    .arg(table, assignments.join(QLatin1String(", "))),
                                values, nullptr));
+}
+
+bool BackupService::isUntouchedDefault(const QString &table, const QString &id)
+{
+    if (table != QLatin1String("categories")) {
+        return false;
+    }
+    return m_sql
+        .one(QStringLiteral("SELECT 1 FROM categories WHERE id = ? AND is_default = 1 AND "
+                            "version = 1 AND server_id IS NULL AND updated_at = created_at AND "
+                            "deleted_at IS NULL"),
+             {id}, [](const QSqlQuery &) { return true; })
+        .value_or(false);
 }

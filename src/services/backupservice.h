@@ -64,8 +64,14 @@ public:
 
     explicit BackupService(Database *database, QObject *parent = nullptr);
 
-    // The whole archive; empty when cancel() was called during the export.
+    // The whole archive; empty when cancel() was called or a table could not be read whole
+    // (exportError() says why): a backup that silently lacks rows is worse than none.
     QByteArray exportBackup();
+    // What a damaged data file still holds: a table that breaks off part-way keeps the rows
+    // read before the break, and exportProblems() lists what was lost.
+    QByteArray exportReadable();
+    QString exportError() const { return m_exportError; }
+    QStringList exportProblems() const { return m_exportProblems; }
     // One database transaction: every row or, after a cancel or a failure that leaves nothing
     // safe to write (a full disk, say), none (every count 0, the reason first in `errors`).
     // Rows a table refuses on their own are left out and listed in `errors`.
@@ -86,6 +92,7 @@ private:
     {
         Written,
         Skipped, // present and kept, or not a row of ours
+        Refused, // an amount beyond what the program stores
         Failed
     };
     static RowOutcome outcome(bool written)
@@ -93,8 +100,12 @@ private:
         return written ? RowOutcome::Written : RowOutcome::Failed;
     }
     RowOutcome importRow(const QString &table, const QJsonObject &document, ImportMode mode);
+    // A default category as seeded, never edited nor synced: the backup's row of that id wins.
+    bool isUntouchedDefault(const QString &table, const QString &id);
+    QByteArray exportArchive(bool salvage);
     bool stop(const QString &reason);
-    QString describeFailure() const;
+    // `error` when valid, else the last statement that failed, in words for the user.
+    QString describeFailure(const QSqlError &error = QSqlError()) const;
     static QJsonObject resetSyncFields(QJsonObject document);
     const QSet<QString> &columnsOf(const QString &table);
     bool importTable(const ZipReader &zip, const QStringList &names, int table, ImportMode mode,
@@ -104,4 +115,7 @@ private:
     QHash<QString, QSet<QString>> m_columns;
     bool m_cancelRequested = false;
     QString m_failure;
+    QString m_exportError;
+    QStringList m_exportProblems;
+    bool m_salvage = false;
 };

@@ -1,7 +1,8 @@
 #include "importservice.h"
 
 #include "categoryservice.h"
-#include "csvparser.h"
+#include "csvamount.h"
+#include "csvstream.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
@@ -11,13 +12,18 @@
 #include "data/money.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "duplicateindex.h"
 #include "qifparser.h"
 #include "textdecoder.h"
+#include "textfilereader.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QSqlDatabase>
+
+#include <memory>
+#include <utility>
 
 Q_LOGGING_CATEGORY(lcImport, "ledgerwell.import")
 
@@ -25,14 +31,36 @@ namespace {
 
 constexpr int kProgressStep = 100;
 
+// The file's text, read a piece at a time; a line too long to keep is replaced by a marker that
+// makes its record unparseable, so that one giant line cannot take all the memory.
 std::optional<QString> readText(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcImport) << "Cannot open import file" << path << file.errorString();
+    TextFileReader reader(path);
+    if (!reader.open()) {
+        qCWarning(lcImport) << "Cannot open import file" << path << reader.errorString();
         return std::nullopt;
     }
-    return TextDecoder::decode(file.readAll());
+    QString text;
+    qsizetype lineStart = 0;
+    bool dropping = false;
+    for (QString piece = reader.read(); !piece.isEmpty(); piece = reader.read()) {
+        for (const QChar c : std::as_const(piece)) {
+            if (c == u'\n' || c == u'\r') {
+                text.append(c);
+                lineStart = text.size();
+                dropping = false;
+            } else if (dropping) {
+                continue;
+            } else if (text.size() - lineStart >= CsvStream::kMaxRecordChars) {
+                text.truncate(lineStart);
+                text.append(QChar(QifParser::kOverlongLine));
+                dropping = true;
+            } else {
+                text.append(c);
+            }
+        }
+    }
+    return text;
 }
 
 // A transfer to another account is not linked on import; the memo keeps its name instead.
@@ -49,6 +77,16 @@ QString withTransferTag(const QString &memo, const QString &transferAccount)
 qint64 inCurrency(qint64 hundredths, bool cents)
 {
     return cents ? hundredths : qRound64(double(hundredths) / 100.0);
+}
+
+// A record whose amount or a split's amount is beyond what the program stores is not imported.
+bool isStorable(const QifTransaction &qif, bool cents)
+{
+    bool storable = isStorableAmount(inCurrency(qif.amount, cents));
+    for (const QifSplit &split : qif.splits) {
+        storable = storable && isStorableAmount(inCurrency(split.amount, cents));
+    }
+    return storable;
 }
 
 } // namespace
@@ -78,7 +116,11 @@ public:
     bool finish()
     {
         emit m_service->importProgress(m_total, m_total);
-        return m_searchIndex.finish();
+        if (!m_searchIndex.finish()) {
+            m_service->m_database->noteFailure(m_searchIndex.lastError());
+            return false;
+        }
+        return true;
     }
 
     // A write that failed: the import stops and rolls back.
@@ -150,17 +192,20 @@ public:
 
     bool knowsCategory(const QString &name) const { return m_categoryIds.contains(name); }
 
-    QSet<QString> &keysFor(const QString &accountId)
+    // The account's duplicate keys, read on first use; nullptr (and the run failed) when they
+    // could not be read.
+    DuplicateIndex *keysFor(const QString &accountId)
     {
         auto it = m_keys.find(accountId);
         if (it == m_keys.end()) {
-            QSet<QString> keys;
-            for (const Transaction &t : m_service->m_transactions->findByAccount(accountId)) {
-                keys.insert(duplicateKey(t.date, t.amount, t.payee));
+            auto keys = std::make_shared<DuplicateIndex>(m_service->m_database, accountId);
+            if (!keys->load()) {
+                fail();
+                return nullptr;
             }
             it = m_keys.insert(accountId, keys);
         }
-        return *it;
+        return it->get();
     }
 
     Transaction newTransaction(const QString &accountId, const QDate &date, const QString &payee,
@@ -186,7 +231,7 @@ private:
     QHash<QString, QString> m_categoryIds;
     QString m_transfersId;
     QHash<QString, bool> m_hasCents;
-    QHash<QString, QSet<QString>> m_keys;
+    QHash<QString, std::shared_ptr<DuplicateIndex>> m_keys;
     int m_total = 0;
     bool m_failed = false;
 };
@@ -258,11 +303,17 @@ bool ImportService::importQifRecord(Run &run, const QifTransaction &qif,
         ++run.result.unmappedSkipped;
         return true;
     }
-    QSet<QString> &keys = run.keysFor(target);
+    DuplicateIndex *keys = run.keysFor(target);
+    if (!keys) {
+        return false;
+    }
     const bool cents = run.hasCents(target);
     const qint64 amount = inCurrency(qif.amount, cents);
-    const QString key = duplicateKey(qif.date, amount, qif.payee);
-    if (keys.contains(key)) {
+    if (!isStorable(qif, cents)) {
+        ++run.result.unparseable;
+        return true;
+    }
+    if (keys->contains(qif.date, amount, qif.payee)) {
         ++run.result.duplicates;
         return true;
     }
@@ -290,7 +341,7 @@ bool ImportService::importQifRecord(Run &run, const QifTransaction &qif,
         }
     }
     ++run.result.imported;
-    keys.insert(key);
+    keys->insert(qif.date, amount, qif.payee);
     return true;
 }
 
@@ -321,49 +372,81 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
         qCWarning(lcImport) << "CSV import refused: a required column is not mapped";
         return {};
     }
-    const std::optional<QString> text = readText(path);
-    if (!text) {
+    TextFileReader reader(path);
+    if (!reader.open()) {
+        qCWarning(lcImport) << "Cannot open import file" << path << reader.errorString();
         return {};
     }
-    const QList<QStringList> rows = CsvParser::parse(*text);
-    const int first = mapping.hasHeader ? 1 : 0;
-    Run run(this);
-    const int required =
-        std::max({mapping.dateColumn, mapping.payeeColumn, mapping.amountColumn}) + 1;
-    return write(run, int(std::max<qsizetype>(0, rows.size() - first)), [&] {
-        QSet<QString> &keys = run.keysFor(accountId);
-        int record = 0;
-        for (qsizetype i = first; i < rows.size(); ++i) {
-            const QStringList &row = rows[i];
-            const QDate date = row.size() >= required
-                                   ? QDate::fromString(row[mapping.dateColumn], mapping.dateFormat)
-                                   : QDate();
-            if (!date.isValid()) {
-                ++run.result.unparseable;
-            } else {
-                const QString &payee = row[mapping.payeeColumn];
-                // Amounts are read as typed money; text it cannot read imports as 0.
-                const qint64 amount = parseMoney(row[mapping.amountColumn], mapping.currency);
-                const QString key = duplicateKey(date, amount, payee);
-                if (keys.contains(key)) {
-                    ++run.result.duplicates;
-                } else {
-                    Transaction t = run.newTransaction(accountId, date, payee, amount);
-                    if (mapping.memoColumn >= 0 && mapping.memoColumn < row.size()) {
-                        t.memo = row[mapping.memoColumn];
-                    }
-                    if (mapping.categoryColumn >= 0 && mapping.categoryColumn < row.size()) {
-                        t.categoryId = run.categoryId(row[mapping.categoryColumn]);
-                    }
-                    if (run.failed() || !m_transactions->insert(t)) {
-                        return false;
-                    }
-                    ++run.result.imported;
-                    keys.insert(key);
-                }
-            }
-            run.progress(++record);
-        }
+    // A first pass counts the records, so that the progress knows its total before the first row.
+    int records = 0;
+    readCsv(reader, [&records](const QStringList &, bool) {
+        ++records;
         return true;
     });
+    const int first = mapping.hasHeader ? 1 : 0;
+    Run run(this);
+    return write(run, std::max(0, records - first), [&] {
+        DuplicateIndex *keys = run.keysFor(accountId);
+        if (!keys || !reader.rewind()) {
+            return false;
+        }
+        int record = 0;
+        bool header = mapping.hasHeader;
+        return readCsv(reader, [&](const QStringList &row, bool overlong) {
+            if (std::exchange(header, false)) {
+                return true;
+            }
+            if (!importCsvRow(run, *keys, accountId, mapping, overlong ? QStringList() : row)) {
+                return false;
+            }
+            run.progress(++record);
+            return true;
+        });
+    });
+}
+
+bool ImportService::readCsv(TextFileReader &reader,
+                            const std::function<bool(const QStringList &, bool)> &handler)
+{
+    CsvStream stream(handler);
+    for (QString piece = reader.read(); !piece.isEmpty(); piece = reader.read()) {
+        if (!stream.feed(piece)) {
+            return false;
+        }
+    }
+    return stream.finish();
+}
+
+bool ImportService::importCsvRow(Run &run, DuplicateIndex &keys, const QString &accountId,
+                                 const CsvColumnMapping &mapping, const QStringList &row)
+{
+    const int required =
+        std::max({mapping.dateColumn, mapping.payeeColumn, mapping.amountColumn}) + 1;
+    const QDate date = row.size() >= required
+                           ? QDate::fromString(row[mapping.dateColumn], mapping.dateFormat)
+                           : QDate();
+    const std::optional<qint64> amount =
+        date.isValid() ? CsvAmount::read(row, mapping) : std::nullopt;
+    if (!amount) {
+        ++run.result.unparseable;
+        return true;
+    }
+    const QString &payee = row[mapping.payeeColumn];
+    if (keys.contains(date, *amount, payee)) {
+        ++run.result.duplicates;
+        return true;
+    }
+    Transaction t = run.newTransaction(accountId, date, payee, *amount);
+    if (mapping.memoColumn >= 0 && mapping.memoColumn < row.size()) {
+        t.memo = row[mapping.memoColumn];
+    }
+    if (mapping.categoryColumn >= 0 && mapping.categoryColumn < row.size()) {
+        t.categoryId = run.categoryId(row[mapping.categoryColumn]);
+    }
+    if (run.failed() || !m_transactions->insert(t)) {
+        return false;
+    }
+    ++run.result.imported;
+    keys.insert(date, *amount, payee);
+    return true;
 }

@@ -12,6 +12,8 @@ class AccountRepository;
 class CategoryRepository;
 class Database;
 class CategoryService;
+class DuplicateIndex;
+class TextFileReader;
 class SplitLineRepository;
 class TransactionRepository;
 struct QifTransaction;
@@ -54,6 +56,11 @@ private:
     // Runs `body` (the rows) in one database transaction with the text index deferred; on
     // failure the counters are dropped and the error is set.
     ImportResult write(Run &run, int total, const std::function<bool()> &body);
+    static bool readCsv(TextFileReader &reader,
+                        const std::function<bool(const QStringList &, bool)> &handler);
+    // One data row; an empty row stands for a record too long to read. False when a write failed.
+    bool importCsvRow(Run &run, DuplicateIndex &keys, const QString &accountId,
+                      const CsvColumnMapping &mapping, const QStringList &row);
     bool importQifRecord(Run &run, const QifTransaction &qif,
                          const QHash<QString, QString> &accountMapping,
                          const QString &defaultAccountId);

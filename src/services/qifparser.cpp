@@ -87,6 +87,10 @@ public:
     void line(QChar code, const QString &value)
     {
         m_hasContent = true;
+        if (code == QChar(QifParser::kOverlongLine)) {
+            m_overlong = true;
+            return;
+        }
         switch (m_section) {
         case Section::AccountBlock:
             if (code == u'N') {
@@ -133,7 +137,7 @@ public:
         m_transaction = {};
         m_category = {};
         m_accountName.clear();
-        m_hasContent = m_hasDate = m_hasAmount = false;
+        m_hasContent = m_hasDate = m_hasAmount = m_overlong = false;
     }
 
 private:
@@ -228,7 +232,7 @@ private:
         if (!m_hasContent) {
             return;
         }
-        if (m_hasDate && m_hasAmount) {
+        if (m_hasDate && m_hasAmount && !m_overlong) {
             m_transaction.account = m_currentAccount;
             m_result.transactions.append(m_transaction);
         } else {
@@ -248,6 +252,7 @@ private:
     bool m_hasContent = false;
     bool m_hasDate = false;
     bool m_hasAmount = false;
+    bool m_overlong = false;
 };
 
 bool isInteger(const QString &text)
@@ -343,6 +348,10 @@ std::optional<QDate> readDate(const QString &text, QifDateOrder order)
     }
     if (year < 100) {
         year += year < 70 ? 2000 : 1900;
+    }
+    // QDate takes any year, but a date is stored as yyyy-MM-dd: a fifth digit is a typing slip.
+    if (year > 9999) {
+        return std::nullopt;
     }
     const QDate date(year, month, day);
     return date.isValid() ? std::optional<QDate>(date) : std::nullopt;

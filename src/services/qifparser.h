@@ -8,6 +8,10 @@
 // by "^". A record still open at the end of the file is finished as if "^" followed.
 namespace QifParser {
 
+// Stands in for a line too long to keep (see CsvStream::kMaxRecordChars): the record holding it
+// is counted unparseable.
+constexpr char16_t kOverlongLine = 0xFFFF;
+
 QifParseResult parse(const QString &text, QifDateOrder order = QifDateOrder::Automatic);
 
 // Day first when any D line starts with a number above 12 (13/01/2024), else month first.

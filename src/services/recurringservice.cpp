@@ -62,7 +62,8 @@ bool RecurringService::add(RecurringTransaction entry)
     entry.version = 1;
     entry.syncStatus = SyncStatus::Pending;
     if (!m_recurring->insert(entry)) {
-        return fail(tr("The recurring transaction could not be saved"));
+        return fail(Database::describe(m_database->lastFailure(),
+                                       tr("The recurring transaction could not be saved")));
     }
     emit pendingCountChanged(pendingCount());
     return true;
@@ -79,7 +80,8 @@ bool RecurringService::edit(RecurringTransaction entry)
     entry.updatedAt = DateTimes::nowUtc();
     entry.syncStatus = SyncStatus::Pending;
     if (!m_recurring->update(entry)) {
-        return fail(tr("The recurring transaction could not be saved"));
+        return fail(Database::describe(m_database->lastFailure(),
+                                       tr("The recurring transaction could not be saved")));
     }
     emit pendingCountChanged(pendingCount());
     return true;
@@ -183,7 +185,8 @@ bool RecurringService::confirm(const QString &id)
         return m_recurring->update(*entry);
     });
     if (!ok) {
-        return fail(tr("The transaction could not be saved"));
+        return fail(Database::describe(m_database->lastFailure(),
+                                       tr("The transaction could not be saved")));
     }
     emit pendingCountChanged(pendingCount());
     return true;
@@ -197,7 +200,8 @@ bool RecurringService::skip(const QString &id)
     }
     advanceEntry(*entry);
     if (!m_recurring->update(*entry)) {
-        return fail(tr("The recurring transaction could not be saved"));
+        return fail(Database::describe(m_database->lastFailure(),
+                                       tr("The recurring transaction could not be saved")));
     }
     emit pendingCountChanged(pendingCount());
     return true;

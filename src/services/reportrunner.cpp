@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <mutex>
 
 namespace {
 
@@ -76,7 +77,23 @@ ReportResults ReportRunner::run(const ReportRequest &r)
         },
     };
     if (ReaderPool *readers = pool()) {
-        readers->runAll(jobs, m_database);
+        // A reader that hit a damaged page tells the main connection, whose failure the window
+        // and the command line report.
+        std::mutex lock;
+        QSqlError failure;
+        std::vector<ReaderPool::Job> checked;
+        for (const ReaderPool::Job &job : jobs) {
+            checked.push_back([&, job](Database *db) {
+                job(db);
+                if (db != m_database && db->readFailure().isValid()) {
+                    const std::lock_guard<std::mutex> guard(lock);
+                    failure = db->readFailure();
+                    db->clearReadFailure();
+                }
+            });
+        }
+        readers->runAll(checked, m_database);
+        m_database->noteReadFailure(failure);
     } else {
         for (const auto &job : jobs) {
             job(m_database);

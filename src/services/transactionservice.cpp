@@ -119,7 +119,8 @@ bool TransactionService::add(Transaction transaction)
     }
     stampNew(transaction, DateTimes::nowUtc());
     if (!m_database->inTransaction([&] { return m_transactions->insert(transaction); })) {
-        return fail(tr("The transaction could not be saved"));
+        return fail(Database::describe(m_database->lastFailure(),
+                                       tr("The transaction could not be saved")));
     }
     return true;
 }
@@ -142,7 +143,8 @@ bool TransactionService::addTransfer(Transaction transaction, const QString &tar
     const bool ok = m_database->inTransaction([&] {
         return insertPair(transaction, *source, *target) && m_transactions->insert(transaction);
     });
-    return ok || fail(tr("The transaction could not be saved"));
+    return ok || fail(Database::describe(m_database->lastFailure(),
+                                         tr("The transaction could not be saved")));
 }
 
 bool TransactionService::update(Transaction edited)
@@ -178,7 +180,8 @@ bool TransactionService::update(Transaction edited)
         }
         return m_transactions->update(edited);
     });
-    return ok || fail(tr("The transaction could not be saved"));
+    return ok || fail(Database::describe(m_database->lastFailure(),
+                                         tr("The transaction could not be saved")));
 }
 
 bool TransactionService::remove(const QString &id)
@@ -212,7 +215,8 @@ bool TransactionService::toggleCleared(const QString &id)
     t->updatedAt = DateTimes::nowUtc();
     t->syncStatus = SyncStatus::Pending;
     const bool ok = m_database->inTransaction([&] { return m_transactions->update(*t); });
-    return ok || fail(tr("The transaction could not be saved"));
+    return ok || fail(Database::describe(m_database->lastFailure(),
+                                         tr("The transaction could not be saved")));
 }
 
 std::optional<int> TransactionService::renamePayees(const QStringList &from, const QString &to)

@@ -202,8 +202,8 @@ void ImportServiceTest::csv_data()
     QTest::newRow("short row and bad date")
         << QByteArray("Date,Payee,Amount\n1/5/2024,Shop\n2024-01-05,Shop,1\n") << 0 << 0 << 2 << ""
         << qint64(0);
-    QTest::newRow("letters as amount import as zero")
-        << QByteArray("Date,Payee,Amount\n1/5/2024,Shop,abc\n") << 1 << 0 << 0 << "Shop"
+    QTest::newRow("letters as amount are unparseable, not zero")
+        << QByteArray("Date,Payee,Amount\n1/5/2024,Shop,abc\n1/6/2024,Shop,\n") << 0 << 0 << 2 << ""
         << qint64(0);
     QTest::newRow("quoted line break in payee")
         << QByteArray("Date,Payee,Amount\n1/5/2024,\"Two\nLines\",\"1,234.50\"\n") << 1 << 0 << 0

@@ -13,6 +13,7 @@ struct CsvColumnMapping
     int amountColumn = 2;
     int memoColumn = -1;
     int categoryColumn = -1;
+    int depositColumn = -1;
     bool hasHeader = true;
     QString dateFormat = QStringLiteral("M/d/yyyy");
     // The target account's currency: amounts are read as its money (whole yen for JPY).

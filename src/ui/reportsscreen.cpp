@@ -421,8 +421,8 @@ void ReportsScreen::updateCashFlowChart(const QList<MonthlyCashFlow> &flows, Cur
     auto *x = new QBarCategoryAxis(flow);
     x->append(months);
     x->setLabelsColor(text);
-    if (months.size() > 6) {
-        x->setLabelsAngle(-60); // a year of months side by side does not fit level
+    if (months.size() > 2) {
+        x->setLabelsAngle(-45); // "Nov 2026" side by side fits level for two months only
     }
     flow->addAxis(x, Qt::AlignBottom);
     bars->attachAxis(x);

@@ -182,20 +182,69 @@ bool CategoryService::add(Category &category)
 bool CategoryService::edit(Category category)
 {
     category.name = category.name.trimmed();
+    category.isTaxRelevant = !category.taxCategory.isEmpty();
     if (!checkParent(category)) {
         return false;
     }
+    const QList<Category> subcategories = children(category.id);
+    if (!category.parentId.isEmpty() && !subcategories.isEmpty()) {
+        return fail(
+            tr("\"%1\" has subcategories, so it stays a top-level category").arg(category.name));
+    }
+    const bool saved = m_database->inTransaction([&] {
+        if (!touch(category)) {
+            return false;
+        }
+        for (Category child : subcategories) {
+            if (child.type != category.type) {
+                child.type = category.type;
+                if (!touch(child)) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    });
+    return saved || fail(tr("The category could not be saved"));
+}
+
+bool CategoryService::touch(Category &category)
+{
+    // Every local change raises the version, so that the sync rule sees it as newer.
     if (const auto stored = m_categories->findById(category.id)) {
         category.version = stored->version + 1;
     }
     category.updatedAt = DateTimes::nowUtc();
     category.syncStatus = SyncStatus::Pending;
-    return m_categories->update(category) || fail(tr("The category could not be saved"));
+    return m_categories->update(category);
 }
 
 bool CategoryService::remove(const QString &id)
 {
-    return m_categories->softDelete(id) || fail(tr("The category could not be deleted"));
+    const bool removed = m_database->inTransaction([&] {
+        for (Category child : children(id)) {
+            child.parentId.clear();
+            if (!touch(child)) {
+                return false;
+            }
+        }
+        return m_categories->softDelete(id);
+    });
+    return removed || fail(tr("The category could not be deleted"));
+}
+
+QList<Category> CategoryService::children(const QString &id) const
+{
+    QList<Category> list;
+    if (id.isEmpty()) {
+        return list;
+    }
+    for (const Category &c : m_categories->findAll()) {
+        if (c.parentId == id) {
+            list << c;
+        }
+    }
+    return list;
 }
 
 std::optional<Category> CategoryService::resolve(const QString &text) const

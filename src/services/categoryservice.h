@@ -31,8 +31,15 @@ public:
     // A new category (a new id, times now, pending); false with lastError() when the name is
     // empty or the parent is missing or itself a subcategory.
     bool add(Category &category);
+    // Name, type, parent and tax code in one transaction. A parent's subcategories follow its
+    // type; a category with subcategories stays top-level (the tree has two levels). The tax mark
+    // follows the tax code: a category is tax-relevant exactly when it has one.
     bool edit(Category category);
+    // Soft-deletes the category in one transaction; its subcategories become top-level categories
+    // and keep their transactions.
     bool remove(const QString &id);
+    // The live subcategories of a category, by name.
+    QList<Category> children(const QString &id) const;
 
     // The live category a typed text names: "Name", "Parent > Name" or "Parent:Name", without
     // regard to case; nullopt when none does.
@@ -51,6 +58,8 @@ private:
 
     bool fail(const QString &message);
     bool checkParent(const Category &category);
+    // Writes a changed category: updated now, pending for the next sync.
+    bool touch(Category &category);
 
     Database *m_database;
     CategoryRepository *m_categories;

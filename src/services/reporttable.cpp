@@ -1,6 +1,8 @@
 #include "reporttable.h"
 
+#include "data/displaydates.h"
 #include "data/money.h"
+#include "data/taxcodes.h"
 
 #include <QCoreApplication>
 
@@ -73,10 +75,13 @@ ReportTable ReportTable::taxReport(const QList<TaxLine> &rows)
 {
     ReportTable table{titles({QT_TRANSLATE_NOOP("ReportTable", "Category"),
                               QT_TRANSLATE_NOOP("ReportTable", "Tax Code"),
-                              QT_TRANSLATE_NOOP("ReportTable", "Total")}),
+                              QT_TRANSLATE_NOOP("ReportTable", "Total"),
+                              QT_TRANSLATE_NOOP("ReportTable", "Tax Code Key")}),
                       {}};
+    // People read the code's name; the stored key stays in a column of its own for other tools.
     for (const TaxLine &row : rows) {
-        table.rows.append({row.category, row.taxCategory, money(row.total)});
+        table.rows.append({row.category, TaxCodes::displayName(row.taxCategory), money(row.total),
+                           row.taxCategory});
     }
     return table;
 }
@@ -89,8 +94,8 @@ ReportTable ReportTable::cashFlow(const QList<MonthlyCashFlow> &rows, Currency c
                               QT_TRANSLATE_NOOP("ReportTable", "Net")}),
                       {}};
     for (const MonthlyCashFlow &row : rows) {
-        table.rows.append({row.month, money(row.income, currency), money(row.expenses, currency),
-                           money(row.net, currency)});
+        table.rows.append({DisplayDates::monthKey(row.month), money(row.income, currency),
+                           money(row.expenses, currency), money(row.net, currency)});
     }
     return table;
 }

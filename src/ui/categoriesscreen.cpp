@@ -1,14 +1,15 @@
 #include "categoriesscreen.h"
 
 #include "app/appstate.h"
+#include "categorydialog.h"
 #include "categorytreemodel.h"
 #include "data/categoryrepository.h"
 #include "services/categoryservice.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QTreeView>
@@ -19,13 +20,7 @@ CategoriesScreen::CategoriesScreen(AppState *state, QWidget *parent)
     , m_state(state)
     , m_model(new CategoryTreeModel(this))
     , m_view(new QTreeView(this))
-    , m_input([](QWidget *parentWidget, const QString &title, const QString &label,
-                 const QString &text) -> std::optional<QString> {
-        bool ok = false;
-        const QString value =
-            QInputDialog::getText(parentWidget, title, label, QLineEdit::Normal, text, &ok);
-        return ok ? std::optional<QString>(value) : std::nullopt;
-    })
+    , m_runDialog(Prompts::modal())
     , m_question(Prompts::yesNo())
     , m_warn(Prompts::warning())
 {
@@ -47,9 +42,11 @@ CategoriesScreen::CategoriesScreen(AppState *state, QWidget *parent)
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_view->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_view->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_view->header()->setStretchLastSection(false);
     connect(m_view, &QWidget::customContextMenuRequested, this, &CategoriesScreen::onContextMenu);
+    connect(m_view, &QTreeView::doubleClicked, this, &CategoriesScreen::onEditCategory);
     layout->addWidget(m_view);
     refresh();
 }
@@ -62,18 +59,23 @@ void CategoriesScreen::refresh()
 
 void CategoriesScreen::onCreateCategory()
 {
-    const auto name = m_input(this, tr("New Category"), tr("Category name:"), QString());
-    if (!name || name->trimmed().isEmpty()) {
-        return;
-    }
+    const QList<Category> all = m_state->categoryRepository()->findAll();
     Category category;
-    category.name = name->trimmed();
     category.type = CategoryType::Expense;
-    // Under a selected top-level category; a selected subcategory cannot take children.
-    if (const Category *current = m_model->categoryAt(m_view->currentIndex());
+    // Preset under a selected top-level category, of its type; a selected subcategory cannot
+    // take children, so the preset is then none. The dialog shows either, to be changed.
+    // Only a row the user selected counts: the view's own starting row is no choice.
+    const QModelIndexList selected = m_view->selectionModel()->selectedRows();
+    if (const Category *current = m_model->categoryAt(selected.value(0));
         current && current->parentId.isEmpty()) {
         category.parentId = current->id;
+        category.type = current->type;
     }
+    CategoryDialog dialog(category, all, true, false, this);
+    if (!m_runDialog(&dialog) || !dialog.canAccept()) {
+        return;
+    }
+    category = dialog.category();
     report(m_state->categoryService()->add(category));
     refresh();
 }
@@ -84,14 +86,36 @@ void CategoriesScreen::onEditCategory()
     if (!current) {
         return;
     }
-    Category category = *current;
-    const auto name = m_input(this, tr("Edit Category"), tr("Category name:"), category.name);
-    if (!name || name->trimmed().isEmpty()) {
+    CategoryDialog dialog(*current, m_state->categoryRepository()->findAll(), false,
+                          hasChildren(current->id), this);
+    if (!m_runDialog(&dialog) || !dialog.canAccept()) {
         return;
     }
-    category.name = name->trimmed();
-    report(m_state->categoryService()->edit(category));
+    report(m_state->categoryService()->edit(dialog.category()));
     refresh();
+}
+
+bool CategoriesScreen::hasChildren(const QString &id) const
+{
+    return !m_state->categoryService()->children(id).isEmpty();
+}
+
+QString CategoriesScreen::deleteQuestion(const Category &category) const
+{
+    const QList<Category> children = m_state->categoryService()->children(category.id);
+    if (children.isEmpty()) {
+        return tr("Delete \"%1\"? Transactions using this category will become uncategorized.")
+            .arg(category.name);
+    }
+    QStringList names;
+    for (const Category &child : children) {
+        names << child.name;
+    }
+    return tr("Delete \"%1\"?\n\nIts %n subcategories (%2) become top-level categories and "
+              "keep their transactions. Transactions using \"%1\" itself will become "
+              "uncategorized.",
+              nullptr, int(children.size()))
+        .arg(category.name, QLocale().createSeparatedList(names));
 }
 
 void CategoriesScreen::onDeleteCategory()
@@ -101,10 +125,7 @@ void CategoriesScreen::onDeleteCategory()
         return;
     }
     const QString id = current->id;
-    if (m_question(this, tr("Delete Category"),
-                   tr("Delete \"%1\"? Transactions using this category will become "
-                      "uncategorized.")
-                       .arg(current->name))) {
+    if (m_question(this, tr("Delete Category"), deleteQuestion(*current))) {
         report(m_state->categoryService()->remove(id));
         refresh();
     }

@@ -1,26 +1,23 @@
 #pragma once
 
+#include "data/category.h"
 #include "register/prompts.h"
 
 #include <QWidget>
 
-#include <functional>
-#include <optional>
-
 class AppState;
+class CategoryDialog;
 class CategoryTreeModel;
 class QTreeView;
 
-// The category tree with types and tax codes; create, rename and delete categories.
+// The category tree with types and tax codes; create, edit and delete categories.
 class CategoriesScreen final : public QWidget
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CategoriesScreen)
 
 public:
-    // Asks for a text; nothing when cancelled.
-    using TextInput = std::function<std::optional<QString>(
-        QWidget *parent, const QString &title, const QString &label, const QString &text)>;
+    using DialogRunner = Prompts::DialogRunner;
     using Question = Prompts::Question;
     using Message = Prompts::Message;
 
@@ -29,7 +26,8 @@ public:
     void refresh();
     CategoryTreeModel *model() const { return m_model; }
     QTreeView *view() const { return m_view; }
-    void setTextInput(TextInput input) { m_input = std::move(input); }
+    // Runs the new and edit dialogs; true when accepted.
+    void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
     void setQuestion(Question question) { m_question = std::move(question); }
     void setWarning(Message warning) { m_warn = std::move(warning); }
 
@@ -42,11 +40,14 @@ private:
     void onContextMenu(const QPoint &position);
     // Tells the user why the last category write failed, when it did.
     void report(bool ok);
+    // What deleting `category` does, said before it happens.
+    QString deleteQuestion(const Category &category) const;
+    bool hasChildren(const QString &id) const;
 
     AppState *m_state;
     CategoryTreeModel *m_model;
     QTreeView *m_view;
-    TextInput m_input;
+    DialogRunner m_runDialog;
     Question m_question;
     Message m_warn;
 };

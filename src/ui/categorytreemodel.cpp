@@ -1,5 +1,7 @@
 #include "categorytreemodel.h"
 
+#include "data/taxcodes.h"
+
 #include <QBrush>
 #include <QFont>
 #include <QHash>
@@ -99,7 +101,7 @@ QVariant CategoryTreeModel::data(const QModelIndex &index, int role) const
         case TypeColumn:
             return categoryTypeToText(c.type);
         case TaxColumn:
-            return c.isTaxRelevant ? c.taxCategory : QString();
+            return c.isTaxRelevant ? TaxCodes::displayName(c.taxCategory) : QString();
         default:
             return {};
         }

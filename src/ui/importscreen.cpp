@@ -6,10 +6,14 @@
 #include "data/datetimes.h"
 #include "data/identifiers.h"
 #include "data/transactionrepository.h"
+#include "importpreviewtable.h"
+#include "register/themecolors.h"
 #include "services/accountservice.h"
 #include "services/categoryservice.h"
 #include "services/csvparser.h"
 #include "services/importservice.h"
+#include "services/qifparser.h"
+#include "services/textdecoder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,8 +42,14 @@ enum ColumnCombo
     PayeeCombo,
     AmountCombo,
     MemoCombo,
-    CategoryCombo
+    CategoryCombo,
+    DepositCombo
 };
+
+bool isOptional(int combo)
+{
+    return combo >= MemoCombo;
+}
 
 const QString kBoldTitle = QStringLiteral("QGroupBox { font-weight: bold; }");
 
@@ -102,6 +112,8 @@ QWidget *ImportScreen::buildForm()
     formats->addStretch();
     connect(m_csv, &QRadioButton::toggled, this, &ImportScreen::onFormatChanged);
     m_account = new QComboBox(page);
+    // Amounts are read as the target account's money.
+    connect(m_account, &QComboBox::currentIndexChanged, this, &ImportScreen::updateCsvPreview);
     auto *fileRow = new QHBoxLayout;
     m_fileLabel = new QLabel(page);
     auto *browse = new QPushButton(tr("Browse..."), page);
@@ -115,29 +127,7 @@ QWidget *ImportScreen::buildForm()
     form->addRow(tr("File:"), fileRow);
     layout->addLayout(form);
 
-    m_csvGroup = new QGroupBox(tr("CSV Column Mapping:"), page);
-    // A style sheet's font, unlike setFont, is not inherited by the rows inside the box.
-    m_csvGroup->setStyleSheet(kBoldTitle);
-    auto *csvForm = new QFormLayout(m_csvGroup);
-    const char *labels[] = {QT_TR_NOOP("Date column:"), QT_TR_NOOP("Payee column:"),
-                            QT_TR_NOOP("Amount column:"), QT_TR_NOOP("Memo column:"),
-                            QT_TR_NOOP("Category column:")};
-    for (int i = 0; i < 5; ++i) {
-        m_columns[i] = new QComboBox(m_csvGroup);
-        csvForm->addRow(tr(labels[i]), m_columns[i]);
-    }
-    m_dateFormat = new QComboBox(m_csvGroup);
-    m_dateFormat->addItems({QStringLiteral("MM/dd/yyyy"), QStringLiteral("dd/MM/yyyy"),
-                            QStringLiteral("yyyy-MM-dd"), QStringLiteral("MM/dd/yy"),
-                            QStringLiteral("M/d/yyyy")});
-    m_header = new QCheckBox(tr("First row is header"), m_csvGroup);
-    m_preview = new QTableWidget(m_csvGroup);
-    m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    csvForm->addRow(tr("Date format:"), m_dateFormat);
-    csvForm->addRow(m_header);
-    csvForm->addRow(m_preview);
-    layout->addWidget(m_csvGroup, 1);
-
+    layout->addWidget(buildCsvGroup(page), 1);
     m_qifGroup = new QGroupBox(tr("QIF source accounts:"), page);
     m_qifGroup->setStyleSheet(kBoldTitle);
     auto *qifLayout = new QVBoxLayout(m_qifGroup);
@@ -150,11 +140,69 @@ QWidget *ImportScreen::buildForm()
     m_qifRows->setObjectName(QStringLiteral("qifMapRowsLayout"));
     qifLayout->addLayout(m_qifRows);
     layout->addWidget(m_qifGroup);
+    layout->addWidget(buildQifPreview(page), 1);
+    // Keeps the heading and the form at the top while no preview is shown.
+    layout->addStretch();
 
     auto *import = new QPushButton(tr("Import"), page);
     connect(import, &QPushButton::clicked, this, &ImportScreen::runImport);
     layout->addWidget(import, 0, Qt::AlignRight);
     return page;
+}
+
+QWidget *ImportScreen::buildCsvGroup(QWidget *page)
+{
+    m_csvGroup = new QGroupBox(tr("CSV Column Mapping:"), page);
+    // A style sheet's font, unlike setFont, is not inherited by the rows inside the box.
+    m_csvGroup->setStyleSheet(kBoldTitle);
+    auto *csvLayout = new QVBoxLayout(m_csvGroup);
+    auto *columns = new QHBoxLayout;
+    auto *csvForm = new QFormLayout;
+    auto *moreForm = new QFormLayout;
+    const char *labels[] = {QT_TR_NOOP("Date column:"),     QT_TR_NOOP("Payee column:"),
+                            QT_TR_NOOP("Amount column:"),   QT_TR_NOOP("Memo column:"),
+                            QT_TR_NOOP("Category column:"), QT_TR_NOOP("Deposit column:")};
+    for (int i = 0; i < kColumnCombos; ++i) {
+        m_columns[i] = new QComboBox(m_csvGroup);
+        (i < 3 ? csvForm : moreForm)->addRow(tr(labels[i]), m_columns[i]);
+        connect(m_columns[i], &QComboBox::currentIndexChanged, this,
+                &ImportScreen::updateCsvPreview);
+    }
+    m_columns[DepositCombo]->setToolTip(
+        tr("For files with separate columns for money in and money out: the amount column then "
+           "holds the money out"));
+    m_dateFormat = new QComboBox(m_csvGroup);
+    m_dateFormat->addItems({QStringLiteral("MM/dd/yyyy"), QStringLiteral("dd/MM/yyyy"),
+                            QStringLiteral("yyyy-MM-dd"), QStringLiteral("MM/dd/yy"),
+                            QStringLiteral("M/d/yyyy")});
+    // Only a choice made by hand counts as picked; the file's own guess may change later.
+    connect(m_dateFormat, &QComboBox::activated, this, [this] { m_formatPicked = true; });
+    connect(m_dateFormat, &QComboBox::currentIndexChanged, this, &ImportScreen::updateCsvPreview);
+    m_header = new QCheckBox(tr("First row is header"), m_csvGroup);
+    connect(m_header, &QCheckBox::toggled, this, &ImportScreen::loadCsvPreview);
+    csvForm->addRow(tr("Date format:"), m_dateFormat);
+    moreForm->addRow(m_header);
+    columns->addLayout(csvForm, 1);
+    columns->addSpacing(24);
+    columns->addLayout(moreForm, 1);
+    csvLayout->addLayout(columns);
+    m_formatNote = new QLabel(m_csvGroup);
+    m_formatNote->setWordWrap(true);
+    csvLayout->addWidget(m_formatNote);
+    m_preview = new ImportPreviewTable(m_csvGroup);
+    csvLayout->addWidget(m_preview, 1);
+    return m_csvGroup;
+}
+
+QWidget *ImportScreen::buildQifPreview(QWidget *page)
+{
+    m_qifPreviewGroup = new QGroupBox(tr("First records in the file:"), page);
+    m_qifPreviewGroup->setStyleSheet(kBoldTitle);
+    auto *layout = new QVBoxLayout(m_qifPreviewGroup);
+    m_qifPreview = new ImportPreviewTable(m_qifPreviewGroup);
+    layout->addWidget(m_qifPreview);
+    m_qifPreviewGroup->hide();
+    return m_qifPreviewGroup;
 }
 
 void ImportScreen::reloadAccounts()
@@ -175,16 +223,17 @@ void ImportScreen::reset()
     m_path.clear();
     m_fileLabel->setText(tr("No file selected"));
     m_csv->setChecked(true);
-    for (QComboBox *combo : m_columns) {
-        combo->clear();
+    m_rows.clear();
+    {
+        const QSignalBlocker block(m_header);
+        m_header->setChecked(true);
     }
-    for (const int optional : {MemoCombo, CategoryCombo}) {
-        m_columns[optional]->addItem(tr("(none)"), -1);
-    }
-    m_preview->clear();
-    m_preview->setRowCount(0);
-    m_preview->setColumnCount(0);
-    m_header->setChecked(true);
+    fillColumnCombos();
+    m_formatPicked = false;
+    m_formatNote->clear();
+    m_preview->clearPreview();
+    m_qifPreview->clearPreview();
+    m_qifPreviewGroup->hide();
     clearQifRows();
     m_pages->setCurrentIndex(0);
     onFormatChanged();
@@ -194,6 +243,7 @@ void ImportScreen::onFormatChanged()
 {
     const bool csv = m_csv->isChecked();
     m_csvGroup->setVisible(csv);
+    m_qifPreviewGroup->setVisible(!csv && m_qifPreview->rowCount() > 0);
     if (csv) {
         clearQifRows();
     }
@@ -242,6 +292,7 @@ void ImportScreen::loadFile(const QString &path)
             buildQifRows(scan.accounts);
             m_qifGroup->show();
         }
+        loadQifPreview();
         return;
     }
     loadCsvPreview();
@@ -255,65 +306,123 @@ void ImportScreen::chooseFile(const QString &path)
     loadFile(path);
 }
 
-void ImportScreen::loadCsvPreview()
+void ImportScreen::loadQifPreview()
 {
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    if (!file.open(QIODevice::ReadOnly)) {
         return;
     }
-    const QList<QStringList> rows = CsvParser::parse(QString::fromUtf8(file.readAll()));
-    if (rows.isEmpty()) {
+    // Read as the import reads it, so the preview shows what will be imported.
+    const QifParseResult parsed = QifParser::parse(TextDecoder::decode(file.readAll()));
+    m_qifPreview->showQif(parsed.transactions);
+    m_qifPreviewGroup->setVisible(m_qif->isChecked() && !parsed.transactions.isEmpty());
+}
+
+void ImportScreen::loadCsvPreview()
+{
+    if (m_path.isEmpty() || !m_csv->isChecked()) {
         return;
     }
-    const int columns = int(rows.first().size());
-    for (int combo = 0; combo < 5; ++combo) {
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return;
+    }
+    // The import's own decoder: a Windows-1252 file shows its accents as they will be stored.
+    m_rows = CsvParser::parse(TextDecoder::decode(file.readAll()));
+    if (m_rows.isEmpty()) {
+        return;
+    }
+    fillColumnCombos();
+    guessDateFormat();
+    updateCsvPreview();
+}
+
+void ImportScreen::fillColumnCombos()
+{
+    const QStringList first = m_rows.value(0);
+    const int columns = int(first.size());
+    for (int combo = 0; combo < kColumnCombos; ++combo) {
         const QSignalBlocker block(m_columns[combo]);
         const int keep = m_columns[combo]->currentIndex();
         m_columns[combo]->clear();
-        if (combo == MemoCombo || combo == CategoryCombo) {
+        if (isOptional(combo)) {
             m_columns[combo]->addItem(tr("(none)"), -1);
         }
         for (int i = 0; i < columns; ++i) {
-            m_columns[combo]->addItem(tr("Col %1: %2").arg(i).arg(rows.first().value(i)), i);
+            m_columns[combo]->addItem(tr("Col %1: %2").arg(i).arg(first.value(i)), i);
         }
         m_columns[combo]->setCurrentIndex(
-            std::max(0, std::min(keep, m_columns[combo]->count() - 1)));
+            isOptional(combo) && keep < 0
+                ? 0
+                : std::max(0, std::min(keep, m_columns[combo]->count() - 1)));
     }
     if (columns >= 3) {
         for (int combo = DateCombo; combo <= AmountCombo; ++combo) {
+            const QSignalBlocker block(m_columns[combo]);
             m_columns[combo]->setCurrentIndex(m_columns[combo]->findData(combo));
-        }
-    }
-    guessDateFormat(rows);
-    const int shown = int(std::min<qsizetype>(rows.size(), 5));
-    m_preview->setColumnCount(columns);
-    m_preview->setRowCount(shown);
-    QStringList headers;
-    for (int i = 0; i < columns; ++i) {
-        headers << tr("Col %1").arg(i);
-    }
-    m_preview->setHorizontalHeaderLabels(headers);
-    for (int r = 0; r < shown; ++r) {
-        for (int c = 0; c < rows[r].size() && c < columns; ++c) {
-            m_preview->setItem(r, c, new QTableWidgetItem(rows[r][c]));
         }
     }
 }
 
-void ImportScreen::guessDateFormat(const QList<QStringList> &rows)
+CsvColumnMapping ImportScreen::csvMapping() const
 {
-    const int first = m_header->isChecked() ? 1 : 0;
-    const int column = m_columns[DateCombo]->currentData().toInt();
-    const QString sample = rows.value(first).value(column).trimmed();
-    if (sample.isEmpty() || QDate::fromString(sample, m_dateFormat->currentText()).isValid()) {
-        return; // nothing to go by, or the chosen format already reads the file
+    CsvColumnMapping mapping;
+    mapping.dateColumn = m_columns[DateCombo]->currentData().toInt();
+    mapping.payeeColumn = m_columns[PayeeCombo]->currentData().toInt();
+    mapping.amountColumn = m_columns[AmountCombo]->currentData().toInt();
+    mapping.memoColumn = m_columns[MemoCombo]->currentData().toInt();
+    mapping.categoryColumn = m_columns[CategoryCombo]->currentData().toInt();
+    mapping.depositColumn = m_columns[DepositCombo]->currentData().toInt();
+    mapping.hasHeader = m_header->isChecked();
+    mapping.dateFormat = m_dateFormat->currentText();
+    if (const auto account =
+            m_state->accountRepository()->findById(m_account->currentData().toString())) {
+        mapping.currency = account->currency;
     }
+    return mapping;
+}
+
+void ImportScreen::guessDateFormat()
+{
+    const QString sample = CsvPreview::firstDate(m_rows, csvMapping());
+    if (m_formatPicked || sample.isEmpty() ||
+        QDate::fromString(sample, m_dateFormat->currentText()).isValid()) {
+        return; // the user's own choice, nothing to go by, or the format already reads the file
+    }
+    QStringList formats;
     for (int i = 0; i < m_dateFormat->count(); ++i) {
-        if (QDate::fromString(sample, m_dateFormat->itemText(i)).isValid()) {
-            m_dateFormat->setCurrentIndex(i);
-            return;
-        }
+        formats << m_dateFormat->itemText(i);
     }
+    const int reading = CsvPreview::formatReading(sample, formats);
+    if (reading >= 0) {
+        const QSignalBlocker block(m_dateFormat);
+        m_dateFormat->setCurrentIndex(reading);
+    }
+}
+
+void ImportScreen::updateCsvPreview()
+{
+    if (m_rows.isEmpty()) {
+        return;
+    }
+    const CsvColumnMapping mapping = csvMapping();
+    const QString sample = CsvPreview::firstDate(m_rows, mapping);
+    const bool reads = sample.isEmpty() || QDate::fromString(sample, mapping.dateFormat).isValid();
+    m_formatNote->setText(
+        reads ? tr("Dates are read as %1.").arg(mapping.dateFormat)
+              : tr("Dates are read as %1, which cannot read \"%2\" in the first row: choose "
+                   "another date format.")
+                    .arg(mapping.dateFormat, sample));
+    m_formatNote->setStyleSheet(
+        reads ? QString() : QStringLiteral("color: %1;").arg(ThemeColors::warning().name()));
+    m_preview->showCsv(
+        mapping.hasHeader ? m_rows.first() : QStringList(), int(m_rows.first().size()),
+        CsvPreview::read(m_rows, mapping, ImportPreviewTable::kRows), mapping.currency);
+}
+
+QString ImportScreen::dateFormatNote() const
+{
+    return m_formatNote->text();
 }
 
 void ImportScreen::buildQifRows(const QStringList &sources)
@@ -417,14 +526,7 @@ void ImportScreen::runImport()
     if (qif) {
         result = service->importQif(m_path, qifMapping(), target);
     } else {
-        CsvColumnMapping mapping;
-        mapping.dateColumn = m_columns[DateCombo]->currentData().toInt();
-        mapping.payeeColumn = m_columns[PayeeCombo]->currentData().toInt();
-        mapping.amountColumn = m_columns[AmountCombo]->currentData().toInt();
-        mapping.memoColumn = m_columns[MemoCombo]->currentData().toInt();
-        mapping.categoryColumn = m_columns[CategoryCombo]->currentData().toInt();
-        mapping.hasHeader = m_header->isChecked();
-        mapping.dateFormat = m_dateFormat->currentText();
+        CsvColumnMapping mapping = csvMapping();
         if (const auto account = m_state->accountRepository()->findById(target)) {
             mapping.currency = account->currency;
         }

@@ -11,12 +11,14 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QDialog;
+class ImportPreviewTable;
 class QGroupBox;
 class QLabel;
 class QRadioButton;
 class QStackedWidget;
 class QTableWidget;
 class QVBoxLayout;
+struct CsvColumnMapping;
 struct ImportResult;
 
 // Picks a CSV or QIF file, maps its columns or source accounts, runs the import with a progress
@@ -48,8 +50,13 @@ public:
     QComboBox *accountCombo() const { return m_account; }
     QComboBox *columnCombo(int index) const { return m_columns[index]; }
     QCheckBox *headerBox() const { return m_header; }
-    QTableWidget *preview() const { return m_preview; }
+    // Date, Payee, Amount, Memo, Category, Deposit.
+    static constexpr int kColumnCombos = 6;
+    ImportPreviewTable *preview() const { return m_preview; }
+    ImportPreviewTable *qifPreview() const { return m_qifPreview; }
     QComboBox *dateFormatCombo() const { return m_dateFormat; }
+    // Which date format the preview reads with, and why.
+    QString dateFormatNote() const;
     QList<QComboBox *> qifMappingCombos() const;
     QString summaryText() const;
     int currentPage() const;
@@ -68,9 +75,16 @@ public slots:
 private:
     QWidget *buildForm();
     void onFormatChanged();
+    QWidget *buildCsvGroup(QWidget *page);
+    QWidget *buildQifPreview(QWidget *page);
     void loadCsvPreview();
-    // Picks the first date format that reads the first data row when the chosen one does not.
-    void guessDateFormat(const QList<QStringList> &rows);
+    void loadQifPreview();
+    void fillColumnCombos();
+    // While the user has not picked a date format, takes the first one that reads the first data
+    // row when the default does not. A format the user picked is never changed.
+    void guessDateFormat();
+    void updateCsvPreview();
+    CsvColumnMapping csvMapping() const;
     void buildQifRows(const QStringList &sources);
     void clearQifRows();
     QString askForTargetAccount();
@@ -84,10 +98,15 @@ private:
     QComboBox *m_account = nullptr;
     QLabel *m_fileLabel = nullptr;
     QGroupBox *m_csvGroup = nullptr;
-    QComboBox *m_columns[5] = {};
+    QComboBox *m_columns[kColumnCombos] = {};
     QComboBox *m_dateFormat = nullptr;
+    bool m_formatPicked = false;
+    QLabel *m_formatNote = nullptr;
     QCheckBox *m_header = nullptr;
-    QTableWidget *m_preview = nullptr;
+    ImportPreviewTable *m_preview = nullptr;
+    QList<QStringList> m_rows;
+    QGroupBox *m_qifPreviewGroup = nullptr;
+    ImportPreviewTable *m_qifPreview = nullptr;
     QGroupBox *m_qifGroup = nullptr;
     QVBoxLayout *m_qifRows = nullptr;
     QLabel *m_summary = nullptr;

@@ -40,24 +40,41 @@ PayeeScreen::PayeeScreen(AppState *state, QWidget *parent)
     layout->addLayout(row);
     connect(rename, &QPushButton::clicked, this, &PayeeScreen::onRename);
     connect(merge, &QPushButton::clicked, this, &PayeeScreen::onMerge);
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &PayeeScreen::onSelectionChanged);
     refresh();
 }
 
 void PayeeScreen::refresh()
 {
     m_list->clear();
+    m_rename->clear();
     m_list->addItems(m_state->transactionRepository()->distinctPayees());
 }
 
 QStringList PayeeScreen::selectedPayees() const
 {
-    QStringList payees;
+    return m_selectionOrder;
+}
+
+void PayeeScreen::onSelectionChanged()
+{
+    const QString proposedBefore = m_selectionOrder.value(0);
+    QStringList selected;
     for (int i = 0; i < m_list->count(); ++i) {
         if (m_list->item(i)->isSelected()) {
-            payees << m_list->item(i)->text();
+            selected << m_list->item(i)->text();
         }
     }
-    return payees;
+    m_selectionOrder.removeIf([&](const QString &payee) { return !selected.contains(payee); });
+    for (const QString &payee : selected) {
+        if (!m_selectionOrder.contains(payee)) {
+            m_selectionOrder << payee;
+        }
+    }
+    // A name left from an earlier rename is never proposed: the first selected payee is.
+    if (m_selectionOrder.value(0) != proposedBefore) {
+        m_rename->setText(m_selectionOrder.value(0));
+    }
 }
 
 std::optional<int> PayeeScreen::renameAll(const QStringList &from, const QString &to)

@@ -37,13 +37,17 @@ public slots:
     void onMerge();
 
 private:
+    // The selected payees, the one selected first leading.
     QStringList selectedPayees() const;
+    // Keeps the selection order and proposes the first selected payee as the new name.
+    void onSelectionChanged();
     // The number of lines renamed; nullopt (and a warning shown) when nothing could be renamed.
     std::optional<int> renameAll(const QStringList &from, const QString &to);
 
     AppState *m_state;
     QListWidget *m_list;
     QLineEdit *m_rename;
+    QStringList m_selectionOrder;
     Question m_question;
     Information m_inform;
     Information m_warn;

@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
+#include "data/displaydates.h"
 #include "data/money.h"
 #include "data/reconciliationrepository.h"
 #include "data/transactionrepository.h"
@@ -44,6 +45,11 @@ QFrame *line(QWidget *parent)
     frame->setFrameShape(QFrame::HLine);
     frame->setFrameShadow(QFrame::Sunken);
     return frame;
+}
+
+QString clearedMark(bool ticked)
+{
+    return ticked ? QStringLiteral("C") : QString();
 }
 
 } // namespace
@@ -238,8 +244,7 @@ void ReconciliationScreen::reloadCandidates()
         connect(box, &QCheckBox::toggled, this,
                 [this, row](bool checked) { onTransactionToggled(row, checked); });
         m_table->setCellWidget(row, 0, box);
-        m_table->setItem(row, 1,
-                         new QTableWidgetItem(t.date.toString(QStringLiteral("MM/dd/yyyy"))));
+        m_table->setItem(row, 1, new QTableWidgetItem(DisplayDates::shortDate(t.date)));
         m_table->setItem(row, 2, new QTableWidgetItem(t.payee));
         auto *amount = new QTableWidgetItem(money(t.amount));
         amount->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -247,7 +252,7 @@ void ReconciliationScreen::reloadCandidates()
             amount->setForeground(ThemeColors::negativeAmount());
         }
         m_table->setItem(row, 3, amount);
-        m_table->setItem(row, 4, new QTableWidgetItem(t.cleared ? QStringLiteral("C") : QString()));
+        m_table->setItem(row, 4, new QTableWidgetItem(clearedMark(m_ticks.last())));
     }
     updateDifference();
 }
@@ -263,6 +268,10 @@ void ReconciliationScreen::onTransactionToggled(int row, bool ticked)
 {
     if (row >= 0 && row < m_ticks.size()) {
         m_ticks[row] = ticked;
+        // A line ticked in this session reads as cleared, like one cleared before.
+        if (QTableWidgetItem *mark = m_table->item(row, 4)) {
+            mark->setText(clearedMark(ticked));
+        }
         updateDifference();
     }
 }

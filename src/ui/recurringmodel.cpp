@@ -1,6 +1,8 @@
 #include "recurringmodel.h"
 
 #include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/displaydates.h"
 #include "data/money.h"
 #include "register/themecolors.h"
 
@@ -26,6 +28,36 @@ int RecurringModel::columnCount(const QModelIndex &parent) const
 bool RecurringModel::isDue(const RecurringTransaction &entry)
 {
     return entry.isActive && entry.nextDueDate <= QDate::currentDate();
+}
+
+bool RecurringModel::isOverdue(const RecurringTransaction &entry)
+{
+    return entry.isActive && entry.nextDueDate < QDate::currentDate();
+}
+
+QColor RecurringModel::dueColor(const RecurringTransaction &entry)
+{
+    return isOverdue(entry) ? ThemeColors::warning() : QColor(0, 136, 0);
+}
+
+QString RecurringModel::categoryName(const QString &id) const
+{
+    if (id.isEmpty() || !m_categories) {
+        return {};
+    }
+    auto it = m_categoryNames.constFind(id);
+    if (it == m_categoryNames.constEnd()) {
+        QString name;
+        if (const auto category = m_categories->findById(id); category && !category->deletedAt) {
+            name = category->name;
+            if (const auto parent = m_categories->findById(category->parentId);
+                parent && !parent->deletedAt) {
+                name = parent->name + QStringLiteral(" > ") + name;
+            }
+        }
+        it = m_categoryNames.insert(id, name);
+    }
+    return *it;
 }
 
 QString RecurringModel::accountName(const QString &id) const
@@ -54,12 +86,14 @@ QVariant RecurringModel::data(const QModelIndex &index, int role) const
             return accountName(e.accountId);
         case PayeeColumn:
             return e.payee;
+        case CategoryColumn:
+            return categoryName(e.categoryId);
         case AmountColumn:
             return formatMoney(e.amount, Currency::USD);
         case FrequencyColumn:
             return frequencyToText(e.frequency);
         case NextDueColumn:
-            return QLocale().toString(e.nextDueDate, QLocale::ShortFormat);
+            return DisplayDates::shortDate(e.nextDueDate);
         case AutoColumn:
             return e.autoPost ? tr("Yes") : tr("No");
         case StatusColumn:
@@ -76,7 +110,7 @@ QVariant RecurringModel::data(const QModelIndex &index, int role) const
             return QBrush(ThemeColors::negativeAmount());
         }
         if (index.column() == NextDueColumn && isDue(e)) {
-            return QBrush(QColor(0, 136, 0));
+            return QBrush(dueColor(e));
         }
         if (index.column() == StatusColumn && !e.isActive) {
             return QBrush(Qt::gray);
@@ -95,6 +129,8 @@ QVariant RecurringModel::headerData(int section, Qt::Orientation orientation, in
         return tr("Account");
     case PayeeColumn:
         return tr("Payee");
+    case CategoryColumn:
+        return tr("Category");
     case AmountColumn:
         return tr("Amount");
     case FrequencyColumn:
@@ -115,5 +151,6 @@ void RecurringModel::setEntries(const QList<RecurringTransaction> &entries)
     beginResetModel();
     m_entries = entries;
     m_accountNames.clear();
+    m_categoryNames.clear();
     endResetModel();
 }

@@ -4,6 +4,7 @@
 #include "data/datetimes.h"
 #include "recurringformdialog.h"
 #include "recurringmodel.h"
+#include "register/themecolors.h"
 #include "services/recurringservice.h"
 
 #include <QHBoxLayout>
@@ -13,6 +14,8 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 RecurringScreen::RecurringScreen(AppState *state, QWidget *parent)
     : QWidget(parent)
@@ -45,6 +48,7 @@ RecurringScreen::RecurringScreen(AppState *state, QWidget *parent)
     header->addWidget(confirmAll);
     header->addWidget(add);
     layout->addLayout(header);
+    m_model->setCategories(state->categoryRepository());
     m_view->setModel(m_model);
     m_view->setAlternatingRowColors(true);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -65,14 +69,18 @@ RecurringScreen::RecurringScreen(AppState *state, QWidget *parent)
 
 void RecurringScreen::refresh()
 {
-    m_model->setEntries(m_state->recurringService()->listAll());
+    const QList<RecurringTransaction> entries = m_state->recurringService()->listAll();
+    m_model->setEntries(entries);
     const int due = m_state->recurringService()->pendingCount();
     if (due < 1) {
         m_due->clear();
         return;
     }
     m_due->setText(tr("(%1 due)").arg(due));
-    m_due->setStyleSheet(QStringLiteral("color: #008800;"));
+    // Green while everything due is due today; the warning colour once a payment is late.
+    const bool overdue = std::any_of(entries.begin(), entries.end(), &RecurringModel::isOverdue);
+    m_dueColor = overdue ? ThemeColors::warning() : QColor(0, 136, 0);
+    m_due->setStyleSheet(QStringLiteral("color: %1;").arg(m_dueColor.name()));
 }
 
 QString RecurringScreen::dueText() const

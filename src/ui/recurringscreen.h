@@ -2,6 +2,7 @@
 
 #include "register/prompts.h"
 
+#include <QColor>
 #include <QWidget>
 
 class AppState;
@@ -27,6 +28,7 @@ public:
     RecurringModel *model() const { return m_model; }
     QTableView *view() const { return m_view; }
     QString dueText() const;
+    QColor dueColor() const { return m_dueColor; }
     void setQuestion(Question question) { m_question = std::move(question); }
     void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
     void setWarning(Message warning) { m_warn = std::move(warning); }
@@ -52,6 +54,7 @@ private:
     RecurringModel *m_model;
     QTableView *m_view;
     QLabel *m_due;
+    QColor m_dueColor;
     Question m_question;
     DialogRunner m_runDialog;
     Message m_warn;

@@ -3,6 +3,10 @@
 #include "app/appstate.h"
 #include "app/weekstart.h"
 #include "data/accountrepository.h"
+#include "data/displaydates.h"
+#include "moneyaxis.h"
+#include "pielegend.h"
+#include "piesummary.h"
 #include "register/themecolors.h"
 #include "reportpresets.h"
 #include "services/reportrunner.h"
@@ -13,6 +17,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCalendarWidget>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -24,12 +29,15 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPieSeries>
+#include <QPieSlice>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QTabWidget>
 #include <QValueAxis>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -38,7 +46,7 @@ constexpr int kMaxPieSlices = 8;
 QDateEdit *dateEdit(QWidget *parent)
 {
     auto *edit = new QDateEdit(parent);
-    edit->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    edit->setDisplayFormat(DisplayDates::kShortFormat);
     edit->setCalendarPopup(true);
     edit->calendarWidget()->setFirstDayOfWeek(QLocale().firstDayOfWeek());
     return edit;
@@ -46,7 +54,7 @@ QDateEdit *dateEdit(QWidget *parent)
 
 QString shortDate(const QDate &date)
 {
-    return QLocale().toString(date, QLocale::ShortFormat);
+    return DisplayDates::shortDate(date);
 }
 
 QTableWidget *reportTable(QWidget *parent)
@@ -58,7 +66,10 @@ QTableWidget *reportTable(QWidget *parent)
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(36);
     table->setShowGrid(false);
+    table->setWordWrap(false);
     table->horizontalHeader()->setStretchLastSection(false);
+    // Names and amounts are read whole; the first column takes what is left.
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     return table;
 }
 
@@ -70,6 +81,7 @@ QChartView *chartView(QWidget *parent)
     view->setMinimumWidth(320);
     view->chart()->setBackgroundVisible(false);
     view->chart()->legend()->setAlignment(Qt::AlignBottom);
+    view->chart()->setMargins(QMargins(4, 4, 4, 4));
     return view;
 }
 
@@ -126,10 +138,21 @@ ReportsScreen::ReportsScreen(AppState *state, QWidget *parent, std::function<QDa
     }
     m_spendingChart = chartView(this);
     m_cashFlowChart = chartView(this);
-    m_tabs->addTab(withChart(m_tables[CategoryTab], m_spendingChart), tr("Category Spending"));
+    m_spendingLegend = new PieLegend(this);
+    auto *spendingPanel = new QWidget(this);
+    auto *spendingLayout = new QVBoxLayout(spendingPanel);
+    spendingLayout->setContentsMargins(0, 0, 0, 0);
+    spendingLayout->addWidget(m_spendingChart, 3);
+    spendingLayout->addWidget(m_spendingLegend, 2);
+    m_tabs->addTab(withChart(m_tables[CategoryTab], spendingPanel), tr("Category Spending"));
     m_tabs->addTab(m_tables[PayeeTab], tr("Payee Summary"));
     m_tabs->addTab(m_tables[TaxTab], tr("Tax Report"));
-    m_tabs->addTab(withChart(m_tables[CashFlowTab], m_cashFlowChart), tr("Cash Flow"));
+    QWidget *cashFlow = withChart(m_tables[CashFlowTab], m_cashFlowChart);
+    // Four short columns need less room than a dozen months of bars.
+    static_cast<QSplitter *>(cashFlow)->setStretchFactor(0, 2);
+    static_cast<QSplitter *>(cashFlow)->setStretchFactor(1, 3);
+    m_tabs->addTab(cashFlow, tr("Cash Flow"));
+    m_tables[TaxTab]->setObjectName(QStringLiteral("taxTable"));
     m_tabs->addTab(buildComparisonTab(), tr("Year-over-Year"));
     m_tabs->addTab(m_tables[AccountTab], tr("Account Summary"));
     layout->addWidget(m_tabs, 1);
@@ -149,7 +172,7 @@ ReportsScreen::ReportsScreen(AppState *state, QWidget *parent, std::function<QDa
 
 ReportsScreen::~ReportsScreen() = default;
 
-QWidget *ReportsScreen::withChart(QTableWidget *table, QChartView *chart)
+QWidget *ReportsScreen::withChart(QTableWidget *table, QWidget *chart)
 {
     auto *splitter = new QSplitter(Qt::Horizontal, this);
     splitter->addWidget(table);
@@ -298,7 +321,7 @@ void ReportsScreen::fill(Tab tab, const ReportTable &report)
     for (int r = 0; r < report.rows.size(); ++r) {
         for (int c = 0; c < report.rows[r].size(); ++c) {
             auto *item = new QTableWidgetItem(report.rows[r][c]);
-            const bool text = c == 0 || (tab == TaxTab && c == 1) || (tab == AccountTab && c == 1);
+            const bool text = c == 0 || (tab == TaxTab && c != 2) || (tab == AccountTab && c == 1);
             const bool count = tab == PayeeTab && c == 2;
             if (!text && !count) {
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -307,6 +330,10 @@ void ReportsScreen::fill(Tab tab, const ReportTable &report)
         }
     }
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    if (tab == TaxTab) {
+        // The stored key is for the exported file; the table shows the code's name.
+        table->setColumnHidden(3, true);
+    }
 }
 
 void ReportsScreen::runReport()
@@ -332,33 +359,44 @@ void ReportsScreen::runReport()
     fill(CashFlowTab, ReportTable::cashFlow(results.cashFlow, currency));
     fill(ComparisonTab, ReportTable::yearOverYear(results.comparison, currency));
     fill(AccountTab, ReportTable::accountSummary(results.accountSummary));
-    updateCharts(results.categorySpending, results.cashFlow);
+    updateCharts(results.categorySpending, results.cashFlow, currency);
 }
 
 void ReportsScreen::updateCharts(const QList<CategoryAmount> &rows,
-                                 const QList<MonthlyCashFlow> &flows)
+                                 const QList<MonthlyCashFlow> &flows, Currency currency)
+{
+    updateSpendingChart(PieSummary::build(rows, kMaxPieSlices, tr("Other")), currency);
+    updateCashFlowChart(flows, currency);
+}
+
+void ReportsScreen::updateSpendingChart(const QList<PieSlice> &slices, Currency currency)
 {
     const QColor text = palette().color(QPalette::WindowText);
-
     QChart *spending = m_spendingChart->chart();
     spending->removeAllSeries();
     auto *pie = new QPieSeries(spending);
-    qint64 other = 0;
-    for (int i = 0; i < rows.size(); ++i) {
-        if (i < kMaxPieSlices) {
-            pie->append(rows[i].name, double(-rows[i].amount) / 100.0);
-        } else {
-            other += -rows[i].amount;
+    pie->setPieSize(0.62);
+    for (const PieSlice &slice : slices) {
+        QPieSlice *item = pie->append(slice.name, double(slice.amount));
+        item->setColor(slice.color);
+        item->setBorderColor(palette().color(QPalette::Base));
+        // Only the large slices carry their name; the legend names every one.
+        if (slice.share >= PieSummary::kLabelledShare) {
+            item->setLabelVisible(true);
+            item->setLabelColor(text);
+            item->setLabelArmLengthFactor(0.08);
         }
     }
-    if (other > 0) {
-        pie->append(tr("Other"), double(other) / 100.0);
-    }
     spending->addSeries(pie);
+    spending->legend()->hide();
     spending->setTitle(tr("Spending by category"));
     spending->setTitleBrush(text);
-    spending->legend()->setLabelColor(text);
+    m_spendingLegend->setSlices(slices, currency);
+}
 
+void ReportsScreen::updateCashFlowChart(const QList<MonthlyCashFlow> &flows, Currency currency)
+{
+    const QColor text = palette().color(QPalette::WindowText);
     QChart *flow = m_cashFlowChart->chart();
     flow->removeAllSeries();
     for (QAbstractAxis *axis : flow->axes()) {
@@ -370,10 +408,12 @@ void ReportsScreen::updateCharts(const QList<CategoryAmount> &rows,
     income->setColor(ThemeColors::positiveAmount());
     expenses->setColor(ThemeColors::negativeAmount());
     QStringList months;
+    qint64 highest = 0;
     for (const MonthlyCashFlow &row : flows) {
-        months << row.month;
-        *income << double(row.income) / 100.0;
-        *expenses << double(-row.expenses) / 100.0;
+        months << DisplayDates::monthKey(row.month);
+        *income << double(row.income);
+        *expenses << double(-row.expenses);
+        highest = std::max({highest, row.income, -row.expenses});
     }
     auto *bars = new QBarSeries(flow);
     bars->append({income, expenses});
@@ -381,16 +421,50 @@ void ReportsScreen::updateCharts(const QList<CategoryAmount> &rows,
     auto *x = new QBarCategoryAxis(flow);
     x->append(months);
     x->setLabelsColor(text);
-    auto *y = new QValueAxis(flow);
-    y->setLabelFormat(QStringLiteral("%.0f"));
-    y->setLabelsColor(text);
+    if (months.size() > 2) {
+        x->setLabelsAngle(-45); // "Nov 2026" side by side fits level for two months only
+    }
     flow->addAxis(x, Qt::AlignBottom);
-    flow->addAxis(y, Qt::AlignLeft);
     bars->attachAxis(x);
+    QCategoryAxis *y = moneyAxis(MoneyAxisScale::covering(0, highest, currency), currency);
+    y->setLabelsColor(text);
+    flow->addAxis(y, Qt::AlignLeft);
     bars->attachAxis(y);
     flow->setTitle(tr("Income and expenses by month"));
     flow->setTitleBrush(text);
     flow->legend()->setLabelColor(text);
+}
+
+QCategoryAxis *ReportsScreen::moneyAxis(const MoneyAxisScale &scale, Currency currency)
+{
+    auto *axis = new QCategoryAxis(m_cashFlowChart->chart());
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setRange(double(scale.minimum), double(scale.maximum));
+    axis->setStartValue(double(scale.minimum));
+    for (const qint64 tick : scale.ticks) {
+        axis->append(MoneyAxisScale::label(tick, currency), double(tick));
+    }
+    return axis;
+}
+
+QStringList ReportsScreen::cashFlowTickLabels() const
+{
+    for (QAbstractAxis *axis : m_cashFlowChart->chart()->axes(Qt::Vertical)) {
+        if (auto *category = qobject_cast<QCategoryAxis *>(axis)) {
+            return category->categoriesLabels();
+        }
+    }
+    return {};
+}
+
+QStringList ReportsScreen::cashFlowMonths() const
+{
+    for (QAbstractAxis *axis : m_cashFlowChart->chart()->axes(Qt::Horizontal)) {
+        if (auto *category = qobject_cast<QBarCategoryAxis *>(axis)) {
+            return category->categories();
+        }
+    }
+    return {};
 }
 
 QString ReportsScreen::csvFileName(Tab tab)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/currency.h"
 #include "services/reportrecords.h"
 
 #include <QDate>
@@ -10,6 +11,8 @@
 
 class AppState;
 class ReportRunner;
+class PieLegend;
+class QCategoryAxis;
 class QChartView;
 class QCheckBox;
 class QComboBox;
@@ -17,6 +20,8 @@ class QDateEdit;
 class QLabel;
 class QTableWidget;
 class QTabWidget;
+struct MoneyAxisScale;
+struct PieSlice;
 struct ReportTable;
 
 // The six reports in tabs over an account filter and a period, two of them with a chart, and the
@@ -59,6 +64,12 @@ public:
     QDate fromDate() const;
     QDate toDate() const;
     QString rangeText() const;
+    PieLegend *spendingLegend() const { return m_spendingLegend; }
+    QChartView *spendingChart() const { return m_spendingChart; }
+    QChartView *cashFlowChart() const { return m_cashFlowChart; }
+    // The cash-flow chart's value ticks and month labels as drawn.
+    QStringList cashFlowTickLabels() const;
+    QStringList cashFlowMonths() const;
 
     static QString csvFileName(Tab tab);
 
@@ -69,9 +80,13 @@ public slots:
 
 private:
     QWidget *buildComparisonTab();
-    QWidget *withChart(QTableWidget *table, QChartView *chart);
+    QWidget *withChart(QTableWidget *table, QWidget *chart);
     void fill(Tab tab, const ReportTable &table);
-    void updateCharts(const QList<CategoryAmount> &spending, const QList<MonthlyCashFlow> &flow);
+    void updateCharts(const QList<CategoryAmount> &spending, const QList<MonthlyCashFlow> &flow,
+                      Currency currency);
+    void updateSpendingChart(const QList<PieSlice> &slices, Currency currency);
+    void updateCashFlowChart(const QList<MonthlyCashFlow> &flows, Currency currency);
+    QCategoryAxis *moneyAxis(const MoneyAxisScale &scale, Currency currency);
     void fillAccounts();
 
     AppState *m_state;
@@ -92,5 +107,6 @@ private:
     QWidget *m_customComparison = nullptr;
     QChartView *m_spendingChart = nullptr;
     QChartView *m_cashFlowChart = nullptr;
+    PieLegend *m_spendingLegend = nullptr;
     FileChooser m_chooseFile;
 };

@@ -1,6 +1,7 @@
 #include "data/accountrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "register/themecolors.h"
 #include "support/records.h"
 #include "support/testappstate.h"
 #include "support/testrunner.h"
@@ -80,7 +81,10 @@ void RecurringScreenTest::dueCountAndColours()
     add(today.addDays(5));
     m_screen->refresh();
     QCOMPARE(m_screen->dueText(), QString("(3 due)"));
+    // Three days late: the warning colour; due today: green.
     QCOMPARE(cell(0, RecurringModel::NextDueColumn, Qt::ForegroundRole).value<QBrush>().color(),
+             ThemeColors::warning());
+    QCOMPARE(cell(2, RecurringModel::NextDueColumn, Qt::ForegroundRole).value<QBrush>().color(),
              QColor(0, 136, 0));
     QVERIFY(!cell(3, RecurringModel::NextDueColumn, Qt::ForegroundRole).isValid());
     QCOMPARE(cell(0, RecurringModel::FrequencyColumn).toString(), QString("monthly"));

@@ -8,6 +8,7 @@
 #include "support/testappstate.h"
 #include "support/testrunner.h"
 #include "ui/categoriesscreen.h"
+#include "ui/categorydialog.h"
 #include "ui/categorytreemodel.h"
 #include "ui/mainwindow.h"
 #include "ui/payeescreen.h"
@@ -239,8 +240,10 @@ void ToolScreensTest::emptyRenameDoesNothing()
 void ToolScreensTest::newCategoryUnderSubcategoryIsTopLevel()
 {
     CategoriesScreen screen(m_state->get());
-    screen.setTextInput([](QWidget *, const QString &, const QString &, const QString &) {
-        return std::optional<QString>(" Sailing ");
+    // The dialog's preset parent is accepted as it stands.
+    screen.setDialogRunner([](QDialog *dialog) {
+        qobject_cast<CategoryDialog *>(dialog)->nameEdit()->setText(" Sailing ");
+        return true;
     });
     CategoryTreeModel *model = screen.model();
     // "Utilities" has children; select its first child, then a top-level one.
@@ -256,8 +259,9 @@ void ToolScreensTest::newCategoryUnderSubcategoryIsTopLevel()
     const auto top = (*m_state)->categoryRepository()->findByName("Sailing");
     QVERIFY(top && top->parentId.isEmpty());
 
-    screen.setTextInput([](QWidget *, const QString &, const QString &, const QString &) {
-        return std::optional<QString>("Solar");
+    screen.setDialogRunner([](QDialog *dialog) {
+        qobject_cast<CategoryDialog *>(dialog)->nameEdit()->setText("Solar");
+        return true;
     });
     for (int r = 0; r < model->rowCount(); ++r) {
         if (model->index(r, 0).data().toString() == "Utilities") {
@@ -282,7 +286,7 @@ void ToolScreensTest::treeShowsParentsBoldAndIncomeGreen()
             const QModelIndex type = model->index(r, 1);
             QCOMPARE(type.data().toString(), QString("income"));
             QCOMPARE(type.data(Qt::ForegroundRole).value<QBrush>().color(), QColor(0, 136, 0));
-            QCOMPARE(model->index(r, 2).data().toString(), QString("interest_income"));
+            QCOMPARE(model->index(r, 2).data().toString(), QString("Interest income"));
         }
     }
 }

@@ -7,6 +7,7 @@
 #include "support/testappstate.h"
 #include "support/testrunner.h"
 #include "ui/categoriesscreen.h"
+#include "ui/categorydialog.h"
 #include "ui/categorytreemodel.h"
 #include "ui/payeescreen.h"
 #include "ui/recurringmodel.h"
@@ -154,8 +155,9 @@ void ToolWritesTest::refusedCategoryWrite()
     screen->setWarning(
         [this](QWidget *, const QString &, const QString &text) { m_warnings << text; });
     screen->setQuestion([](QWidget *, const QString &, const QString &) { return true; });
-    screen->setTextInput([](QWidget *, const QString &, const QString &, const QString &) {
-        return std::optional<QString>("Sailing");
+    screen->setDialogRunner([](QDialog *dialog) {
+        qobject_cast<CategoryDialog *>(dialog)->nameEdit()->setText("Sailing");
+        return true;
     });
     const QModelIndex first = screen->model()->index(0, 0);
     const QString firstName = first.data().toString();
@@ -214,8 +216,9 @@ void ToolWritesTest::screensStampTheirWrites()
     QCOMPARE(entry->syncStatus, SyncStatus::Pending);
     QCOMPARE(entry->version, 1);
     CategoriesScreen categories(m_state->get());
-    categories.setTextInput([](QWidget *, const QString &, const QString &, const QString &) {
-        return std::optional<QString>("Sailing");
+    categories.setDialogRunner([](QDialog *dialog) {
+        qobject_cast<CategoryDialog *>(dialog)->nameEdit()->setText("Sailing");
+        return true;
     });
     categories.onCreateCategory();
     const auto sailing = (*m_state)->categoryRepository()->findByName("Sailing");

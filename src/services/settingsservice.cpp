@@ -7,6 +7,8 @@ const QString SettingsService::kTheme = QStringLiteral("theme");
 const QString SettingsService::kWeekStartDay = QStringLiteral("weekStartDay");
 const QString SettingsService::kRegisterTwoLine = QStringLiteral("registerTwoLine");
 const QString SettingsService::kRegisterNewestFirst = QStringLiteral("registerNewestFirst");
+const QString SettingsService::kUpdateDismissedVersion = QStringLiteral("update_dismissed_version");
+const QString SettingsService::kLastWhatsNewVersion = QStringLiteral("last_whats_new_version");
 
 SettingsService::SettingsService(PreferencesRepository *preferences, QObject *parent)
     : QObject(parent)
@@ -58,4 +60,19 @@ bool SettingsService::registerNewestFirst() const
 bool SettingsService::setRegisterNewestFirst(bool on)
 {
     return m_preferences->setBool(kRegisterNewestFirst, on);
+}
+
+QString SettingsService::updateDismissedVersion() const
+{
+    return m_preferences->get(kUpdateDismissedVersion, QString());
+}
+
+bool SettingsService::setUpdateDismissedVersion(const QString &version)
+{
+    return m_preferences->set(kUpdateDismissedVersion, version);
+}
+
+QString SettingsService::lastWhatsNewVersion() const
+{
+    return m_preferences->get(kLastWhatsNewVersion, QString());
 }

@@ -17,6 +17,8 @@ public:
     static const QString kWeekStartDay;
     static const QString kRegisterTwoLine;
     static const QString kRegisterNewestFirst;
+    static const QString kUpdateDismissedVersion;
+    static const QString kLastWhatsNewVersion;
 
     explicit SettingsService(PreferencesRepository *preferences, QObject *parent = nullptr);
 
@@ -31,6 +33,11 @@ public:
     bool setRegisterTwoLine(bool on);
     bool registerNewestFirst() const;
     bool setRegisterNewestFirst(bool on);
+    // The newest version the start-up check offered; it and older ones are not offered again.
+    QString updateDismissedVersion() const;
+    bool setUpdateDismissedVersion(const QString &version);
+    // The last version whose release notes were shown, as a data file from elsewhere carries it.
+    QString lastWhatsNewVersion() const;
 
 private:
     PreferencesRepository *m_preferences;

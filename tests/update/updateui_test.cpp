@@ -24,7 +24,8 @@ using namespace VarnUpdate;
 
 namespace {
 
-constexpr int kWaitMs = 20000;
+// Generous: a loaded machine answers slowly, and a passing case never waits this long.
+constexpr int kWaitMs = 60000;
 const QString kNotes = QStringLiteral("# Ledgerwell 1.2.0\n\n## New\n\n- **Faster** start-up\n"
                                       "- Reports by *payee*\n");
 

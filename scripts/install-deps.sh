@@ -26,6 +26,8 @@ packages=(
     qtkeychain-qt6-dev dbus-x11 gnome-keyring
     # the end-to-end sign-in test in a real (headless) browser
     chromium chromium-driver python3-selenium
+    # screenshots of dialogs under a window manager (scripts/screenshot-updates.sh)
+    openbox imagemagick xdotool
 )
 
 missing=()

@@ -23,7 +23,11 @@ QHttpServerResponse timed(const QHttpServerRequest &request,
 HttpApp::HttpApp()
 {
     m_server.setMissingHandler(
-        [](const QHttpServerRequest &request, QHttpServerResponder &&responder) {
+        [this](const QHttpServerRequest &request, QHttpServerResponder &&responder) {
+            if (m_getFallback && request.method() == Method::Get) {
+                timed(request, [&] { return m_getFallback(request); }).write(std::move(responder));
+                return;
+            }
             responder.write(
                 QJsonDocument(QJsonObject{{QStringLiteral("error"), QStringLiteral("not found")}}),
                 QHttpServerResponder::StatusCode::NotFound);

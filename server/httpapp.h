@@ -30,6 +30,8 @@ public:
     // `path` holds one "<arg>" placeholder, handed to the handler as text.
     void route(const QString &path, Method method, ArgHandler handler);
     void routeFuture(const QString &path, Method method, FutureHandler handler);
+    // Answers the GET requests no route matched (the downloads folder) instead of the 404.
+    void setGetFallback(Handler handler) { m_getFallback = std::move(handler); }
     // The port listened on, 0 on failure.
     quint16 listen(const QHostAddress &address, quint16 port);
 
@@ -42,4 +44,5 @@ public:
 
 private:
     QHttpServer m_server;
+    Handler m_getFallback;
 };

@@ -1,4 +1,5 @@
 #include "server/deviceroutes.h"
+#include "server/downloadroutes.h"
 #include "server/httpapp.h"
 #include "server/passwordhasher.h"
 #include "server/realmroutes.h"
@@ -32,6 +33,9 @@ int serve(const ServerConfig &config, const Storage &storage, QTextStream &out, 
     UserRoutes::add(app, context);
     DeviceRoutes::add(app, context);
     SyncRoutes::add(app, context);
+    if (!config.downloadsDir.isEmpty()) {
+        DownloadRoutes::serveFolder(app, config.downloadsDir);
+    }
     const quint16 port = app.listen(config.address, config.port);
     if (port == 0) {
         err << "ledgerwell-server: cannot listen on " << config.address.toString() << ':'

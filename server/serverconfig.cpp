@@ -1,6 +1,7 @@
 #include "server/serverconfig.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -55,6 +56,10 @@ ServerConfig::Parse ServerConfig::parse(const QStringList &arguments, QString *m
                "file"),
         option("realm", "Realm slug in the sign-in paths (default varnaby).", "slug"),
         option("name", "Display name for 'user add'.", "name"),
+        option("downloads",
+               "Serve this folder's files read-only at their paths (update manifests, release "
+               "notes, packages).",
+               "dir"),
     });
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("user add EMAIL"),
                                  QStringLiteral("[user add EMAIL]"));
@@ -77,6 +82,11 @@ ServerConfig::Parse ServerConfig::parse(const QStringList &arguments, QString *m
     }
     if (!QRegularExpression(QStringLiteral("^[A-Za-z0-9_-]+$")).match(realm).hasMatch()) {
         *message = QStringLiteral("the realm may hold only letters, digits, '-' and '_'");
+        return Parse::Error;
+    }
+    downloadsDir = parser.value(QStringLiteral("downloads"));
+    if (parser.isSet(QStringLiteral("downloads")) && !QFileInfo(downloadsDir).isDir()) {
+        *message = QStringLiteral("--downloads expects an existing folder");
         return Parse::Error;
     }
     if (parser.isSet(QStringLiteral("listen")) &&

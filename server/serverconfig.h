@@ -6,7 +6,7 @@
 
 // The command line of ledgerwell-server:
 //   ledgerwell-server [--data DIR] [--database URL] [--listen ADDR:PORT] [--secret-file FILE]
-//                     [--realm SLUG]
+//                     [--realm SLUG] [--downloads DIR]
 //   ledgerwell-server user add EMAIL [--name NAME] [--data DIR] [--database URL]
 struct ServerConfig
 {
@@ -18,6 +18,8 @@ struct ServerConfig
     quint16 port = kDefaultPort;
     QString secretFile;
     QString realm = QStringLiteral("varnaby");
+    // A folder served read-only at its paths: update manifests, release notes, packages.
+    QString downloadsDir;
     // "user add": the remaining words and the --name value.
     QStringList command;
     QString userName;

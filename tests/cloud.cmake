@@ -71,3 +71,20 @@ if(TARGET ledgerwell-server)
     )
     set_tests_properties(sync.SyncTwoInstallationsTest PROPERTIES TIMEOUT 900)
 endif()
+
+# The update check, release notes and What's New against ledgerwell-server --downloads, and the
+# release script's layout read back by the program.
+if(TARGET ledgerwell-server)
+    ledgerwell_add_test_area(update
+        MAIN support/main_gui.cpp
+        SOURCES
+            update/downloadserver.cpp
+            update/downloads_test.cpp
+            update/releasenotes_test.cpp
+            update/updateclient_test.cpp
+            update/updateui_test.cpp
+        CLASSES DownloadsTest ReleaseNotesTest UpdateClientTest UpdateUiTest
+        LIBS ledgerwell_widgets ledgerwell_serverprocess
+    )
+    target_compile_definitions(tst_update PRIVATE LEDGERWELL_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+endif()

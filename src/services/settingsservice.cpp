@@ -8,6 +8,8 @@ const QString SettingsService::kWeekStartDay = QStringLiteral("weekStartDay");
 const QString SettingsService::kRegisterTwoLine = QStringLiteral("registerTwoLine");
 const QString SettingsService::kRegisterNewestFirst = QStringLiteral("registerNewestFirst");
 const QString SettingsService::kRegisterColumnWidths = QStringLiteral("registerColumnWidths");
+const QString SettingsService::kUpdateDismissedVersion = QStringLiteral("update_dismissed_version");
+const QString SettingsService::kLastWhatsNewVersion = QStringLiteral("last_whats_new_version");
 
 SettingsService::SettingsService(PreferencesRepository *preferences, QObject *parent)
     : QObject(parent)
@@ -80,4 +82,19 @@ bool SettingsService::setRegisterColumnWidths(const QList<int> &widths)
         parts << QString::number(std::max(0, width));
     }
     return m_preferences->set(kRegisterColumnWidths, parts.join(QLatin1Char(',')));
+}
+
+QString SettingsService::updateDismissedVersion() const
+{
+    return m_preferences->get(kUpdateDismissedVersion, QString());
+}
+
+bool SettingsService::setUpdateDismissedVersion(const QString &version)
+{
+    return m_preferences->set(kUpdateDismissedVersion, version);
+}
+
+QString SettingsService::lastWhatsNewVersion() const
+{
+    return m_preferences->get(kLastWhatsNewVersion, QString());
 }

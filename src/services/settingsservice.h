@@ -19,6 +19,8 @@ public:
     static const QString kRegisterTwoLine;
     static const QString kRegisterNewestFirst;
     static const QString kRegisterColumnWidths;
+    static const QString kUpdateDismissedVersion;
+    static const QString kLastWhatsNewVersion;
 
     explicit SettingsService(PreferencesRepository *preferences, QObject *parent = nullptr);
 
@@ -36,6 +38,11 @@ public:
     // The register's column widths the user chose, one per column, 0 where none was chosen.
     QList<int> registerColumnWidths() const;
     bool setRegisterColumnWidths(const QList<int> &widths);
+    // The newest version the start-up check offered; it and older ones are not offered again.
+    QString updateDismissedVersion() const;
+    bool setUpdateDismissedVersion(const QString &version);
+    // The last version whose release notes were shown, as a data file from elsewhere carries it.
+    QString lastWhatsNewVersion() const;
 
 private:
     PreferencesRepository *m_preferences;

@@ -6,6 +6,7 @@
 #include "services/sampledataservice.h"
 #include "shortcutsbox.h"
 #include "statusbar.h"
+#include "updatecontroller.h"
 
 #include <QAction>
 #include <QApplication>
@@ -99,6 +100,12 @@ void MainMenu::addHelpMenu(QMenuBar *bar)
     QMenu *help = bar->addMenu(tr("&Help"));
     connect(help->addAction(tr("&About Varnaby Ledgerwell")), &QAction::triggered, this,
             &MainMenu::showAbout);
+    auto *updates = new UpdateController(m_state->settingsService(), m_window);
+    connect(help->addAction(tr("What's &New...")), &QAction::triggered, updates,
+            &UpdateController::showWhatsNew);
+    connect(help->addAction(tr("Check for &Updates...")), &QAction::triggered, updates,
+            &UpdateController::checkNow);
+    help->addSeparator();
     connect(help->addAction(tr("&Keyboard Shortcuts")), &QAction::triggered, this,
             [this] { ShortcutsBox::show(m_window); });
     if (!qEnvironmentVariableIsEmpty("LEDGERWELL_DEV")) {

@@ -81,8 +81,9 @@ bool ServerProcess::start()
         return false;
     }
     m_process = std::make_unique<QProcess>();
-    m_process->start(executable(), storageArguments() << QStringLiteral("--listen")
-                                                      << QStringLiteral("127.0.0.1:0"));
+    m_process->start(executable(), storageArguments()
+                                       << QStringLiteral("--listen")
+                                       << QStringLiteral("127.0.0.1:0") << m_extraArguments);
     QByteArray out;
     QDeadlineTimer deadline(20000);
     while (!out.contains('\n') && !deadline.hasExpired()) {

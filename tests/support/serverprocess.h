@@ -19,6 +19,8 @@ public:
     explicit ServerProcess(const QString &postgresServerUrl = QString());
     ~ServerProcess();
 
+    // Passed on every start, after the storage and listen arguments (--downloads DIR, say).
+    void setExtraArguments(const QStringList &arguments) { m_extraArguments = arguments; }
     bool start();
     void stop();
     // Runs "ledgerwell-server user add"; true on exit code 0.
@@ -42,4 +44,5 @@ private:
     QString m_databaseName;
     quint16 m_port = 0;
     QByteArray m_log;
+    QStringList m_extraArguments;
 };

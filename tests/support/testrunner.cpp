@@ -47,6 +47,9 @@ void prepareEnvironment()
     qputenv("XDG_DATA_HOME", root + "/data");
     qputenv("XDG_CACHE_HOME", root + "/cache");
     qputenv("LEDGERWELL_DATA_DIR", root + "/ledgerwell");
+    // The update check and the release notes go to a closed loopback port unless a test serves
+    // them itself: nothing leaves the machine.
+    qputenv("LEDGERWELL_UPDATE_URL", "http://127.0.0.1:9/ledgerwell/stable/");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

@@ -77,11 +77,20 @@ QList<ColumnFit::Column> RegisterTableView::columnSpecs() const
     if (!registerModel) {
         return columns;
     }
-    // The widest amounts of this register, never narrower than 9,999.99.
+    // The widest amounts in view and the ending balance, never narrower than 9,999.99. The
+    // register reads its lines a block at a time, so the lines out of view are not consulted.
     qint64 widestAmount = 999999;
-    qint64 widestBalance = 999999;
-    bool negativeBalance = false;
-    for (const RegisterRow &line : registerModel->rows()) {
+    qint64 widestBalance = std::max<qint64>(999999, std::abs(registerModel->endingBalance()));
+    bool negativeBalance = registerModel->endingBalance() < 0;
+    const int first = std::max(0, rowAt(0));
+    const int last = rowAt(viewport()->height() - 1);
+    const int rows = registerModel->rowCount();
+    const int end = last < 0 ? rows - 1 : std::min(last, rows - 1);
+    for (int row = first; row <= end; ++row) {
+        if (registerModel->isEntryRow(row)) {
+            continue;
+        }
+        const RegisterRow line = registerModel->rowAt(row);
         widestAmount = std::max(widestAmount, std::abs(line.transaction.amount));
         widestBalance = std::max(widestBalance, std::abs(line.runningBalance));
         negativeBalance = negativeBalance || line.runningBalance < 0;

@@ -88,3 +88,16 @@ if(TARGET ledgerwell-server)
     )
     target_compile_definitions(tst_update PRIVATE LEDGERWELL_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
 endif()
+
+# The start-up's cloud steps, and signing in from the main window with headless Chromium, both
+# against a real ledgerwell-server.
+if(TARGET ledgerwell-server)
+    ledgerwell_add_test_area(cloudui
+        MAIN support/main_gui.cpp
+        SOURCES account/accountfixture.cpp app/cloudstart_test.cpp ui/signin_gui_test.cpp
+        CLASSES CloudStartTest SignInGuiTest
+        LIBS ledgerwell_widgets ledgerwell_serverprocess
+    )
+    target_compile_definitions(tst_cloudui PRIVATE
+        LEDGERWELL_BROWSER_DRIVER="${CMAKE_CURRENT_SOURCE_DIR}/cli/drive_browser.py")
+endif()

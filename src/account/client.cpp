@@ -7,9 +7,32 @@
 #include "account/tokenstore.h"
 #include "app/datadirectory.h"
 
+#include <QDir>
 #include <QSysInfo>
 
+#ifndef Q_OS_WIN
+#include "account/filetokenstore.h"
+#endif
+
 namespace VarnAccount {
+
+namespace {
+
+std::unique_ptr<TokenStore> defaultStore(const QString &appId)
+{
+    const QString dir = dataDirectory();
+#ifndef Q_OS_WIN
+    // A register kept in a folder named by LEDGERWELL_DATA_DIR keeps its sign-in beside it. The
+    // keyring holds one entry per user: two registers sharing it would push one's rows into the
+    // other's cloud account, and a test's folder would come up signed in as the desktop's user.
+    if (!qEnvironmentVariableIsEmpty("LEDGERWELL_DATA_DIR")) {
+        return std::make_unique<FileTokenStore>(QDir(dir).filePath(QStringLiteral("tokens.json")));
+    }
+#endif
+    return TokenStore::createDefault(appId, dir);
+}
+
+} // namespace
 
 QString Client::platformFromKernel(const QString &kernelType)
 {
@@ -31,7 +54,7 @@ Client::Client(const ClientConfig &config, std::unique_ptr<TokenStore> store, QO
         m_config.platform = platformFromKernel(QSysInfo::kernelType());
     }
     if (!store) {
-        store = TokenStore::createDefault(m_config.appId, dataDirectory());
+        store = defaultStore(m_config.appId);
     }
     m_tokens = new TokenManager(std::move(store), this);
     m_authApi = new ApiClient(m_tokens, this);

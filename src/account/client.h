@@ -24,7 +24,8 @@ class Client final : public QObject
 
 public:
     // Without a store, the platform's default store (TokenStore::createDefault) in the data
-    // directory is used.
+    // directory is used; a data directory chosen with LEDGERWELL_DATA_DIR keeps the tokens in
+    // an owner-only file inside it.
     explicit Client(const ClientConfig &config, std::unique_ptr<TokenStore> store = nullptr,
                     QObject *parent = nullptr);
     ~Client() override;

@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "account/urlopener.h"
 #include "app/appstate.h"
 #include "app/datadirectory.h"
 #include "app/messagehandler.h"
@@ -9,6 +10,7 @@
 #include "ui/updatecontroller.h"
 
 #include <QCommandLineParser>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFontDatabase>
 #include <QIcon>
@@ -48,6 +50,8 @@ Application::Application(int &argc, char **argv)
     loadTranslations();
     setWindowIcon(QIcon(QStringLiteral(":/icons/icons/app_icon.png")));
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.ttf"));
+    // The sign-in page opens in the desktop's browser.
+    VarnAccount::UrlOpener::set(&QDesktopServices::openUrl);
 }
 
 Application::~Application()

@@ -1,5 +1,11 @@
 #include "appstate.h"
 
+#include "account/accountclient.h"
+#include "account/apiclient.h"
+#include "account/authclient.h"
+#include "account/client.h"
+#include "account/clientconfig.h"
+#include "account/tokenstore.h"
 #include "app/datadirectory.h"
 #include "app/weekstart.h"
 #include "data/accountrepository.h"
@@ -21,6 +27,9 @@
 #include "services/transactionservice.h"
 
 #include <QLoggingCategory>
+#include <QUrl>
+
+#include <memory>
 
 Q_LOGGING_CATEGORY(lcApp, "ledgerwell.app")
 
@@ -47,13 +56,14 @@ bool AppState::initialize()
     }
     createRepositories();
     createServices();
-    // The cloud client, sync engine and sharing service are created here, in that order, once
-    // they exist.
+    createCloudClient();
+    // The sync engine and the sharing service are created here, in that order, once they exist.
     if (const auto day = m_preferencesRepository->get(QStringLiteral("weekStartDay"))) {
         WeekStart::setFromPreference(*day);
     }
     // Seeding runs before the repositories' change signals reach the sync engine.
     m_categoryService->seedDefaults();
+    startCloudSession();
     applyStoredPreferences();
     emit databaseReady();
     return true;
@@ -90,6 +100,51 @@ void AppState::createServices()
     // read in the currency of the account they land in.
     m_importService->setCategoryService(m_categoryService);
     m_importService->setAccounts(m_accountRepository);
+}
+
+void AppState::createCloudClient()
+{
+    const VarnAccount::ClientConfig config = VarnAccount::ClientConfig::fromEnvironment();
+    m_cloudClient = new VarnAccount::Client(config, nullptr, this);
+    m_cloudClient->syncApi()->setBaseUrl(QUrl(config.syncApiUrl));
+}
+
+// Restores a stored sign-in and follows the session from then on. Nothing here waits for the
+// network, and nothing is sent while no sign-in is stored.
+void AppState::startCloudSession()
+{
+    using VarnAccount::AuthClient;
+    AuthClient *auth = m_cloudClient->authClient();
+    m_cloudClient->initialize();
+    connect(auth, &AuthClient::loginSucceeded, this, [this] {
+        // The reply is not needed: a device the server already knows is simply seen again.
+        m_cloudClient->accountClient()->registerDevice();
+        qCInfo(lcApp) << "loginSucceeded: starting auto-sync + immediate sync";
+        emit syncShouldStart();
+    });
+    connect(auth, &AuthClient::logoutCompleted, this, &AppState::syncShouldStop);
+    if (m_cloudClient->isAuthenticated()) {
+        auth->refreshToken([this](bool ok) { onStartupRefresh(ok); });
+    } else if (auth->state() == VarnAccount::AuthState::Uninitialized) {
+        // The stored access token had run out, so initialize() is refreshing it already; that
+        // answer is the start-up refresh. Access tokens last minutes, so this is the usual start
+        // of a signed-in user, who would otherwise not sync until the next sign-in.
+        auto once = std::make_shared<QMetaObject::Connection>();
+        *once = connect(auth, &AuthClient::stateChanged, this,
+                        [this, once](VarnAccount::AuthState state) {
+                            QObject::disconnect(*once);
+                            onStartupRefresh(state == VarnAccount::AuthState::Authenticated);
+                        });
+    }
+}
+
+void AppState::onStartupRefresh(bool ok)
+{
+    qCInfo(lcApp) << "Startup token refresh:" << (ok ? "ok" : "failed");
+    if (ok) {
+        qCInfo(lcApp) << "Startup: starting auto-sync + immediate sync";
+        emit syncShouldStart();
+    }
 }
 
 void AppState::applyStoredPreferences()

@@ -24,7 +24,12 @@ class SplitLineRepository;
 class TransactionRepository;
 class TransactionService;
 
-// Owns the database connection, every repository and every domain service of the program.
+namespace VarnAccount {
+class Client;
+}
+
+// Owns the database connection, every repository and every domain service of the program, and
+// the cloud client.
 // Created once before the main window; every object it owns is a QObject child of it and exists
 // only after a successful initialize(). Windows read through the repositories and change data
 // only through the services.
@@ -61,6 +66,7 @@ public:
     TransactionService *transactionService() const { return m_transactionService; }
     AccountService *accountService() const { return m_accountService; }
     ReconciliationService *reconciliationService() const { return m_reconciliationService; }
+    VarnAccount::Client *cloudClient() const { return m_cloudClient; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     // Remembers the account as the lastViewedAccountId preference; emits only on a change.
@@ -69,11 +75,19 @@ public:
 signals:
     void currentAccountChanged(const QString &accountId);
     void databaseReady();
+    // A session with the cloud service began (a sign-in, or a stored sign-in that refreshed at
+    // start) or ended (sign-out): periodic sync starts with an immediate cycle, or stops. The
+    // sync engine connects here.
+    void syncShouldStart();
+    void syncShouldStop();
 
 private:
     void createRepositories();
     void createServices();
     void applyStoredPreferences();
+    void createCloudClient();
+    void startCloudSession();
+    void onStartupRefresh(bool ok);
 
     Database *m_database = nullptr;
     AccountRepository *m_accountRepository = nullptr;
@@ -92,5 +106,6 @@ private:
     TransactionService *m_transactionService = nullptr;
     AccountService *m_accountService = nullptr;
     ReconciliationService *m_reconciliationService = nullptr;
+    VarnAccount::Client *m_cloudClient = nullptr;
     QString m_currentAccountId;
 };

@@ -44,10 +44,22 @@ QPushButton *createButton(QWidget *parent)
     return create;
 }
 
+QPushButton *makeSignInLink(QWidget *parent)
+{
+    auto *link = new QPushButton(EmptyStatePage::tr("Already have an account? Sign In"), parent);
+    link->setObjectName(QStringLiteral("signInLink"));
+    link->setFlat(true);
+    link->setCursor(Qt::PointingHandCursor);
+    link->setStyleSheet(QStringLiteral("color: #4DB6AC;"));
+    return link;
+}
+
 } // namespace
 
 EmptyStatePage::EmptyStatePage(QWidget *parent)
     : QWidget(parent)
+    , m_signIn(makeSignInLink(this))
+    , m_signInHint(new QLabel(tr("Opens in your web browser"), this))
 {
     auto *column = new QVBoxLayout(this);
     column->setSpacing(12);
@@ -74,4 +86,17 @@ EmptyStatePage::EmptyStatePage(QWidget *parent)
     column->addWidget(line);
     column->addLayout(buttonRow);
     column->addWidget(hint);
+    column->addSpacing(24);
+    column->addWidget(m_signIn, 0, Qt::AlignCenter);
+    m_signInHint->setFont(scaled(-2, QFont::Normal));
+    m_signInHint->setAlignment(Qt::AlignCenter);
+    m_signInHint->setStyleSheet(QStringLiteral("color: %1;").arg(kMuted));
+    column->addWidget(m_signInHint);
+    connect(m_signIn, &QPushButton::clicked, this, &EmptyStatePage::signInRequested);
+}
+
+void EmptyStatePage::setSignInOffered(bool offered)
+{
+    m_signIn->setVisible(offered);
+    m_signInHint->setVisible(offered);
 }

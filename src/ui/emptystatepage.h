@@ -2,7 +2,11 @@
 
 #include <QWidget>
 
-// The page shown when no account exists yet: a welcome line and a "Create Account" button.
+class QLabel;
+class QPushButton;
+
+// The page shown when no account exists yet: a welcome line, a "Create Account" button and,
+// while signed out, a smaller offer to sign in for those who keep their accounts in the cloud.
 class EmptyStatePage final : public QWidget
 {
     Q_OBJECT
@@ -11,6 +15,15 @@ class EmptyStatePage final : public QWidget
 public:
     explicit EmptyStatePage(QWidget *parent = nullptr);
 
+    // Shows or hides the sign-in offer.
+    void setSignInOffered(bool offered);
+    QPushButton *signInLink() const { return m_signIn; }
+
 signals:
     void createAccountRequested();
+    void signInRequested();
+
+private:
+    QPushButton *m_signIn;
+    QLabel *m_signInHint;
 };

@@ -5,6 +5,7 @@
 #include "register/registerscreen.h"
 #include "services/sampledataservice.h"
 #include "shortcutsbox.h"
+#include "signincontroller.h"
 #include "statusbar.h"
 #include "updatecontroller.h"
 
@@ -47,9 +48,23 @@ void MainMenu::addFileMenu(QMenuBar *bar)
     import->setShortcut(QKeySequence(QStringLiteral("Ctrl+I")));
     connect(import, &QAction::triggered, m_window, &MainWindow::showImportWindow);
     file->addSeparator();
+    // The welcome page explains the sign-in and starts it.
+    m_signIn = file->addAction(tr("&Sign In..."));
+    connect(m_signIn, &QAction::triggered, m_window,
+            [this] { m_window->pages()->setCurrentIndex(MainWindow::WelcomePage); });
+    m_signOut = file->addAction(tr("Sign &Out"));
+    connect(m_signOut, &QAction::triggered, m_window,
+            [this] { m_window->signInController()->signOut(); });
+    file->addSeparator();
     QAction *quit = file->addAction(tr("&Quit"));
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, m_window, &QWidget::close);
+}
+
+void MainMenu::setSignedIn(bool signedIn)
+{
+    m_signIn->setVisible(!signedIn);
+    m_signOut->setVisible(signedIn);
 }
 
 void MainMenu::addEditAndViewMenus(QMenuBar *bar)

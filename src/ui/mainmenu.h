@@ -4,6 +4,7 @@
 
 class AppState;
 class MainWindow;
+class QAction;
 class QMenuBar;
 
 // The menu bar of the main window: every entry runs one of the window's slots, except About,
@@ -16,6 +17,11 @@ class MainMenu final : public QObject
 public:
     MainMenu(AppState *state, MainWindow *window);
 
+    // The sign-in entry shows while signed out, "Sign Out" while signed in.
+    void setSignedIn(bool signedIn);
+    QAction *signInAction() const { return m_signIn; }
+    QAction *signOutAction() const { return m_signOut; }
+
 private:
     void addFileMenu(QMenuBar *bar);
     void addEditAndViewMenus(QMenuBar *bar);
@@ -27,4 +33,6 @@ private:
 
     AppState *m_state;
     MainWindow *m_window;
+    QAction *m_signIn = nullptr;
+    QAction *m_signOut = nullptr;
 };

@@ -24,6 +24,7 @@
 #include "services/transactionservice.h"
 #include "settingsscreen.h"
 #include "sidebarmodel.h"
+#include "signincontroller.h"
 #include "statusbar.h"
 #include "thememanager.h"
 #include "toolwindows.h"
@@ -61,10 +62,11 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
 {
     setWindowTitle(tr("Varnaby Ledgerwell"));
     WindowGeometry::restore(this, QSettings().value(kGeometryKey).toByteArray(), QSize(1280, 900));
-    new MainMenu(m_state, this);
+    m_menu = new MainMenu(m_state, this);
     buildPages();
     m_statusBar = new StatusBar(this);
     setStatusBar(m_statusBar);
+    m_signIn = new SignInController(m_state->cloudClient(), m_statusBar, this);
     connectSignals();
     updateAuthUI();
     refreshSidebar();
@@ -78,13 +80,13 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildPages()
 {
     m_welcome = new WelcomeScreen(this);
-    auto *empty = new EmptyStatePage(this);
-    connect(empty, &EmptyStatePage::createAccountRequested, this,
+    m_empty = new EmptyStatePage(this);
+    connect(m_empty, &EmptyStatePage::createAccountRequested, this,
             &MainWindow::showNewAccountDialog);
     m_pages = new QStackedWidget(this);
     m_pages->addWidget(m_welcome);
     m_pages->addWidget(m_register);
-    m_pages->addWidget(empty);
+    m_pages->addWidget(m_empty);
     m_sidebar = new AccountSidebar(this);
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->addWidget(m_sidebar);
@@ -102,6 +104,10 @@ void MainWindow::buildPages()
 void MainWindow::connectSignals()
 {
     connectRegister();
+    connect(m_signIn, &SignInController::authChanged, this, &MainWindow::updateAuthUI);
+    connect(m_welcome, &WelcomeScreen::signInRequested, m_signIn, &SignInController::signIn);
+    connect(m_welcome, &WelcomeScreen::signOutRequested, m_signIn, &SignInController::signOut);
+    connect(m_empty, &EmptyStatePage::signInRequested, m_signIn, &SignInController::signIn);
     connect(m_sidebar, &AccountSidebar::accountChosen, this, &MainWindow::selectAccount);
     connect(m_sidebar, &AccountSidebar::contextMenuRequested, this,
             &MainWindow::onAccountContextMenu);
@@ -179,11 +185,19 @@ void MainWindow::onEntryDeactivated(const QString &payee)
 
 void MainWindow::updateAuthUI()
 {
-    // Signed out until the cloud account exists.
-    m_statusBar->setSyncState(tr("Not signed in"));
-    m_welcome->updateAuthUI(false);
-    if (m_pages->currentIndex() == WelcomePage && !m_state->currentAccountId().isEmpty()) {
+    const bool signedIn = m_signIn->isSignedIn();
+    m_menu->setSignedIn(signedIn);
+    // Signed in, the sync engine's state takes this label over once it runs.
+    m_statusBar->setSyncState(m_signIn->stateText());
+    m_welcome->updateAuthUI(signedIn);
+    m_empty->setSignInOffered(!signedIn);
+    if (m_pages->currentIndex() != WelcomePage) {
+        return;
+    }
+    if (!m_state->currentAccountId().isEmpty()) {
         selectAccount(m_state->currentAccountId());
+    } else {
+        m_pages->setCurrentIndex(EmptyPage);
     }
 }
 
@@ -279,8 +293,9 @@ void MainWindow::chooseInitialAccount()
         selectAccount(first);
         return;
     }
-    // Page 2 would be for a signed-in user with no account yet.
-    m_pages->setCurrentIndex(WelcomePage);
+    // A new user meets "Create your first account" first, signed in or not; the sign-in is
+    // offered there as a smaller link.
+    m_pages->setCurrentIndex(EmptyPage);
 }
 
 bool MainWindow::requireAccount()

@@ -17,6 +17,9 @@ class QShortcut;
 class QSplitter;
 class QStackedWidget;
 class CategoriesScreen;
+class EmptyStatePage;
+class MainMenu;
+class SignInController;
 class SettingsScreen;
 class ImportScreen;
 class PayeeScreen;
@@ -72,6 +75,9 @@ public:
     QListView *accountList() const;
     QStackedWidget *pages() const { return m_pages; }
     WelcomeScreen *welcomeScreen() const { return m_welcome; }
+    EmptyStatePage *emptyStatePage() const { return m_empty; }
+    MainMenu *mainMenu() const { return m_menu; }
+    SignInController *signInController() const { return m_signIn; }
     QString totalText() const;
     QList<QShortcut *> accountShortcuts() const;
     int sidebarRefreshCount() const { return m_sidebarRefreshes; }
@@ -133,7 +139,10 @@ private:
     SettingsScreen *m_settings = nullptr;
     ReconciliationHistoryScreen *m_history = nullptr;
     QPointer<ReconciliationScreen> m_reconciliation;
+    MainMenu *m_menu = nullptr;
     WelcomeScreen *m_welcome = nullptr;
+    EmptyStatePage *m_empty = nullptr;
+    SignInController *m_signIn = nullptr;
     QStackedWidget *m_pages = nullptr;
     AccountSidebar *m_sidebar = nullptr;
     QSplitter *m_splitter = nullptr;

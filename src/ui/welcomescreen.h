@@ -16,6 +16,7 @@ public:
     // Refreshes the authentication button for the signed-in state.
     void updateAuthUI(bool signedIn);
     QPushButton *continueButton() const { return m_continue; }
+    QPushButton *authButton() const { return m_auth; }
 
 signals:
     void signInRequested();

@@ -14,6 +14,8 @@
 #include "support/testrunner.h"
 #include "ui/accountformdialog.h"
 #include "ui/datasyncpage.h"
+#include "ui/emptystatepage.h"
+#include "ui/mainmenu.h"
 #include "ui/mainwindow.h"
 #include "ui/payeescreen.h"
 #include "ui/reportsscreen.h"
@@ -52,7 +54,7 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void firstStartShowsTheWelcomePage();
+    void firstStartOffersCreateAccountThenSignIn();
     void preferencesRestoreReachesEveryView();
     void deletedLastViewedAccountFallsBackToTheFirst();
     void startingBalanceBecomesAnOpeningTransaction();
@@ -132,11 +134,19 @@ QStringList MainWindowTest::menuTexts(QMenuBar *bar)
     return texts;
 }
 
-void MainWindowTest::firstStartShowsTheWelcomePage()
+void MainWindowTest::firstStartOffersCreateAccountThenSignIn()
 {
     auto window = openWindow();
-    QCOMPARE(window->pages()->currentIndex(), int(MainWindow::WelcomePage));
+    // "Create your first account" comes first; signing in is the smaller offer on that page.
+    QCOMPARE(window->pages()->currentIndex(), int(MainWindow::EmptyPage));
     QCOMPARE(window->totalText(), QString("No accounts"));
+    QVERIFY(window->emptyStatePage()->signInLink()->isVisible());
+    QCOMPARE(window->statusBarWidget()->syncStateText(), QString("Not signed in"));
+    // File › Sign In shows the welcome page; continuing without an account comes back.
+    QVERIFY(window->mainMenu()->signInAction()->isVisible());
+    QVERIFY(!window->mainMenu()->signOutAction()->isVisible());
+    window->mainMenu()->signInAction()->trigger();
+    QCOMPARE(window->pages()->currentIndex(), int(MainWindow::WelcomePage));
     window->welcomeScreen()->continueButton()->click();
     QCOMPARE(window->pages()->currentIndex(), int(MainWindow::EmptyPage));
 

@@ -1,0 +1,188 @@
+#include "account/accountfixture.h"
+#include "account/authclient.h"
+#include "account/client.h"
+#include "account/filetokenstore.h"
+#include "account/urlopener.h"
+#include "app/appstate.h"
+#include "support/testrunner.h"
+
+#include <QJsonArray>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTest>
+
+using VarnAccount::AuthState;
+using VarnAccount::FileTokenStore;
+
+// The start-up's cloud steps on a real ledgerwell-server: a stored sign-in is restored and
+// refreshed once, sync is asked to start only when that worked, a sign-in registers this device,
+// and a signed-out start sends nothing at all.
+class CloudStartTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void signedOutStartSendsNothing();
+    void storedSignIn_data();
+    void storedSignIn();
+    void signInRegistersTheDeviceAndSignOutStopsSync();
+
+private:
+    void pointAt(const QUrl &base);
+    FileTokenStore store() const;
+    static QJsonArray devices(AccountFixture &fixture, const QString &access);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void CloudStartTest::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    qputenv("LEDGERWELL_DATA_DIR", m_dir->path().toUtf8());
+}
+
+void CloudStartTest::cleanup()
+{
+    VarnAccount::UrlOpener::set(nullptr);
+    for (const char *name : {"AUTH_BASE_URL", "ACCOUNT_API_URL", "SYNC_API_URL"}) {
+        qunsetenv(name);
+    }
+    m_dir.reset();
+}
+
+void CloudStartTest::pointAt(const QUrl &base)
+{
+    const QByteArray root = base.toEncoded();
+    qputenv("AUTH_BASE_URL", root);
+    qputenv("ACCOUNT_API_URL", root + "/account/v1");
+    qputenv("SYNC_API_URL", root + "/ledgerwell/v1");
+}
+
+FileTokenStore CloudStartTest::store() const
+{
+    return FileTokenStore(m_dir->filePath("tokens.json"));
+}
+
+QJsonArray CloudStartTest::devices(AccountFixture &fixture, const QString &access)
+{
+    const QUrl url(fixture.server().baseUrl().toString() + "/account/v1/devices");
+    return fixture.http().get(url, access.toLatin1()).json().value("devices").toArray();
+}
+
+void CloudStartTest::signedOutStartSendsNothing()
+{
+    // Every service address leads to a listener that counts who knocks.
+    QTcpServer listener;
+    QVERIFY(listener.listen(QHostAddress::LocalHost));
+    int connections = 0;
+    connect(&listener, &QTcpServer::newConnection, this, [&] {
+        ++connections;
+        delete listener.nextPendingConnection();
+    });
+    pointAt(QUrl(QString("http://127.0.0.1:%1").arg(listener.serverPort())));
+    AppState state;
+    QSignalSpy starts(&state, &AppState::syncShouldStart);
+    QVERIFY(state.initialize());
+    QVERIFY(state.cloudClient());
+    QCOMPARE(state.cloudClient()->authClient()->state(), AuthState::Unauthenticated);
+    QTest::qWait(500);
+    QCOMPARE(connections, 0);
+    QCOMPARE(starts.count(), 0);
+    QVERIFY(!QFile::exists(m_dir->filePath("tokens.json")));
+}
+
+void CloudStartTest::storedSignIn_data()
+{
+    QTest::addColumn<QString>("access");
+    QTest::addColumn<QString>("refresh");
+    QTest::addColumn<bool>("signedIn");
+    QTest::addColumn<QString>("keptRefresh");
+    // "issued" = the server's own token; "expired"/"fresh" = readable tokens nobody signed.
+    QTest::newRow("valid access token, refreshed once at start") << "issued"
+                                                                 << "issued" << true << "rotated";
+    QTest::newRow("expired access token, refreshed while restoring")
+        << "expired"
+        << "issued" << true << "rotated";
+    // The start-up refresh that fails signs out; the restore's own refresh only reports.
+    QTest::newRow("refresh refused at start") << "fresh"
+                                              << "revoked" << false << "none";
+    QTest::newRow("expired and refresh refused") << "expired"
+                                                 << "revoked" << false << "unchanged";
+}
+
+void CloudStartTest::storedSignIn()
+{
+    QFETCH(QString, access);
+    QFETCH(QString, refresh);
+    QFETCH(bool, signedIn);
+    QFETCH(QString, keptRefresh);
+    AccountFixture fixture;
+    QVERIFY(fixture.start());
+    const auto issued = fixture.issueTokens();
+    QVERIFY(!issued.first.isEmpty());
+    const QString storedAccess = access == "issued"    ? issued.first
+                                 : access == "expired" ? AccountFixture::unsignedToken(-60)
+                                                       : AccountFixture::unsignedToken(600);
+    const QString storedRefresh = refresh == "issued" ? issued.second : QString("not-a-token");
+    {
+        FileTokenStore seed = store();
+        QVERIFY(seed.write(VarnAccount::TokenStore::kAccessTokenKey, storedAccess));
+        QVERIFY(seed.write(VarnAccount::TokenStore::kRefreshTokenKey, storedRefresh));
+    }
+    pointAt(fixture.server().baseUrl());
+
+    AppState state;
+    QSignalSpy starts(&state, &AppState::syncShouldStart);
+    QVERIFY(state.initialize());
+    VarnAccount::AuthClient *auth = state.cloudClient()->authClient();
+    QTRY_VERIFY_WITH_TIMEOUT(auth->state() != AuthState::Uninitialized, 30000);
+    // One refresh, whichever way the start took; sync is asked for only after it worked.
+    QTRY_COMPARE_WITH_TIMEOUT(fixture.logCount("/auth/token/refresh"), 1, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(starts.count(), signedIn ? 1 : 0, 30000);
+    QTest::qWait(300);
+    QCOMPARE(starts.count(), signedIn ? 1 : 0);
+    QCOMPARE(fixture.logCount("/auth/token/refresh"), 1);
+    QCOMPARE(auth->isAuthenticated(), signedIn);
+    const QString kept = store().read(VarnAccount::TokenStore::kRefreshTokenKey).value_or("");
+    if (keptRefresh == "rotated") {
+        // The refresh rotated the token, and the new one is what is kept.
+        QVERIFY(!kept.isEmpty());
+        QVERIFY(kept != issued.second);
+    } else {
+        QCOMPARE(kept, keptRefresh == "none" ? QString() : storedRefresh);
+    }
+}
+
+void CloudStartTest::signInRegistersTheDeviceAndSignOutStopsSync()
+{
+    AccountFixture fixture;
+    QVERIFY(fixture.start());
+    pointAt(fixture.server().baseUrl());
+    QUrl opened;
+    VarnAccount::UrlOpener::set([&opened](const QUrl &url) {
+        opened = url;
+        return true;
+    });
+    AppState state;
+    QSignalSpy starts(&state, &AppState::syncShouldStart);
+    QSignalSpy stops(&state, &AppState::syncShouldStop);
+    QVERIFY(state.initialize());
+    state.cloudClient()->authClient()->login();
+    QVERIFY(!opened.isEmpty());
+    QCOMPARE(fixture.completeSignIn(opened), 200);
+    QTRY_COMPARE(starts.count(), 1);
+    const QString access = store().read(VarnAccount::TokenStore::kAccessTokenKey).value_or("");
+    QVERIFY(!access.isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(devices(fixture, access).size(), 1, 30000);
+    QCOMPARE(stops.count(), 0);
+
+    state.cloudClient()->authClient()->logout();
+    QCOMPARE(stops.count(), 1);
+    QCOMPARE(starts.count(), 1);
+}
+
+LEDGERWELL_TEST(CloudStartTest)
+#include "cloudstart_test.moc"

@@ -19,6 +19,8 @@ packages=(
     libzip-dev libsqlite3-dev
     # running without a display, and fonts for it
     xvfb xauth fontconfig fonts-dejavu-core
+    # a Japanese font, so that the Japanese interface shows its text rather than boxes
+    fonts-noto-cjk
     # ledgerwell-server: HTTP server (needs the WebSockets package for CMake to find it), the
     # PostgreSQL driver and a PostgreSQL 15 for its tests, libsodium for password hashing
     qt6-httpserver-dev qt6-websockets-dev libqt6sql6-psql postgresql libsodium-dev

@@ -3,6 +3,7 @@
 #include "data/columnvalues.h"
 #include "data/datetimes.h"
 
+#include <QCoreApplication>
 #include <QMap>
 
 namespace {
@@ -12,9 +13,14 @@ const char *const kCategoryTotals =
     "categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date "
     "<= ?";
 
+// The query names spending without a category "Uncategorized"; the user reads it in their language.
 CategoryAmount mapCategoryAmount(const QSqlQuery &q)
 {
-    return {q.value(0).toString(), q.value(1).toLongLong()};
+    QString name = q.value(0).toString();
+    if (name == QLatin1String("Uncategorized")) {
+        name = QCoreApplication::translate("ReportService", "Uncategorized");
+    }
+    return {name, q.value(1).toLongLong()};
 }
 
 } // namespace

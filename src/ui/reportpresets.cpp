@@ -6,7 +6,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("ReportsScreen", text);
+    return QCoreApplication::translate("ReportPresets", text);
 }
 
 QDate quarterStart(const QDate &today)

@@ -48,6 +48,12 @@ QString SingleInstance::serverName(const QString &dataDirectory)
 bool SingleInstance::claim()
 {
     if (!m_lock.tryLock(kLockWaitMs)) {
+        if (m_lock.error() != QLockFile::LockFailedError) {
+            // No lock can be made here (the directory is missing or not writable): nobody else
+            // holds it either, and opening the database reports the real trouble.
+            qCWarning(lcInstance) << "Cannot create the instance lock in the data directory";
+            return true;
+        }
         qCInfo(lcInstance) << "Another Ledgerwell process uses this data directory";
         askRunningInstance();
         return false;

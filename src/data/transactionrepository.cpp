@@ -172,7 +172,7 @@ RegisterTotals TransactionRepository::registerTotals(const QString &accountId) c
 }
 
 RegisterBalances TransactionRepository::registerBalances(const QString &accountId,
-                                                        const QDate &today) const
+                                                         const QDate &today) const
 {
     const QString day = DateTimes::dateToText(today);
     return m_sql

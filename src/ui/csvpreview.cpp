@@ -8,11 +8,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CsvPreview", text);
-}
-
 struct ReadAmount
 {
     qint64 value = 0;
@@ -36,12 +31,12 @@ CsvPreviewRow readRow(const QStringList &row, const CsvColumnMapping &mapping)
     const int required =
         std::max({mapping.dateColumn, mapping.payeeColumn, mapping.amountColumn}) + 1;
     if (row.size() < required) {
-        preview.skipReason = tr("too few columns");
+        preview.skipReason = QCoreApplication::translate("CsvPreview", "too few columns");
         return preview;
     }
     preview.date = QDate::fromString(row[mapping.dateColumn], mapping.dateFormat);
     if (!preview.date.isValid()) {
-        preview.skipReason = tr("no date in this format");
+        preview.skipReason = QCoreApplication::translate("CsvPreview", "no date in this format");
         return preview;
     }
     // With a deposit column the amount column holds the withdrawals: deposit minus withdrawal.

@@ -176,6 +176,22 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>Der Export wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The data file could not be read whole, so no backup was written: %1. Check the data file (ledgerwell-cli check).</source>
+        <translation>Die Datendatei konnte nicht vollständig gelesen werden, daher wurde keine Sicherung geschrieben: %1. Prüfen Sie die Datendatei (ledgerwell-cli check).</translation>
+    </message>
+    <message>
+        <source>%1 after %2 rows: %3</source>
+        <translation>%1 nach %2 Zeilen: %3</translation>
+    </message>
+    <message>
+        <source>%1: the amount is larger than Ledgerwell can hold</source>
+        <translation>%1: Der Betrag ist größer, als Ledgerwell speichern kann</translation>
+    </message>
 </context>
 <context>
     <name>CategoriesScreen</name>
@@ -186,18 +202,6 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <message>
         <source>+ New Category</source>
         <translation>+ Neue Kategorie</translation>
-    </message>
-    <message>
-        <source>New Category</source>
-        <translation>Neue Kategorie</translation>
-    </message>
-    <message>
-        <source>Category name:</source>
-        <translation>Name der Kategorie:</translation>
-    </message>
-    <message>
-        <source>Edit Category</source>
-        <translation>Kategorie bearbeiten</translation>
     </message>
     <message>
         <source>Delete Category</source>
@@ -222,6 +226,70 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <message>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete &quot;%1&quot;?
+
+Its %n subcategories (%2) become top-level categories and keep their transactions. Transactions using &quot;%1&quot; itself will become uncategorized.</source>
+        <translation>
+            <numerusform>„%1“ löschen?
+
+Ihre %n Unterkategorie (%2) wird zur Hauptkategorie und behält ihre Buchungen. Buchungen mit „%1“ selbst verlieren ihre Kategorie.</numerusform>
+            <numerusform>„%1“ löschen?
+
+Ihre %n Unterkategorien (%2) werden zu Hauptkategorien und behalten ihre Buchungen. Buchungen mit „%1“ selbst verlieren ihre Kategorie.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CategoryDialog</name>
+    <message>
+        <source>New Category</source>
+        <translation>Neue Kategorie</translation>
+    </message>
+    <message>
+        <source>Edit Category</source>
+        <translation>Kategorie bearbeiten</translation>
+    </message>
+    <message>
+        <source>Category &amp;name:</source>
+        <translation>Kategorie&amp;name:</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>&amp;Art:</translation>
+    </message>
+    <message>
+        <source>&amp;Parent:</source>
+        <translation>&amp;Übergeordnete Kategorie:</translation>
+    </message>
+    <message>
+        <source>Ta&amp;x code:</source>
+        <translation>&amp;Steuerschlüssel:</translation>
+    </message>
+    <message>
+        <source>Expense</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Einnahme</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Umbuchung</translation>
+    </message>
+    <message>
+        <source>(none: a top-level category)</source>
+        <translation>(keine: Hauptkategorie)</translation>
+    </message>
+    <message>
+        <source>A category with subcategories stays top-level</source>
+        <translation>Eine Kategorie mit Unterkategorien bleibt eine Hauptkategorie</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keiner)</translation>
     </message>
 </context>
 <context>
@@ -477,6 +545,10 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
         <source>The category could not be deleted</source>
         <translation>Die Kategorie konnte nicht gelöscht werden</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; has subcategories, so it stays a top-level category</source>
+        <translation>„%1“ hat Unterkategorien und bleibt daher eine Hauptkategorie</translation>
+    </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
@@ -491,6 +563,66 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <message>
         <source>Tax Code</source>
         <translation>Steuerschlüssel</translation>
+    </message>
+</context>
+<context>
+    <name>CsvPreview</name>
+    <message>
+        <source>too few columns</source>
+        <translation>zu wenige Spalten</translation>
+    </message>
+    <message>
+        <source>no date in this format</source>
+        <translation>kein Datum in diesem Format</translation>
+    </message>
+</context>
+<context>
+    <name>DamageGuard</name>
+    <message>
+        <source>Save What Can Be Read</source>
+        <translation>Lesbares sichern</translation>
+    </message>
+    <message>
+        <source>Backup Files (*.zip)</source>
+        <translation>Sicherungsdateien (*.zip)</translation>
+    </message>
+    <message>
+        <source>Data File Damaged</source>
+        <translation>Datendatei beschädigt</translation>
+    </message>
+    <message>
+        <source>%1
+
+Balances, lists and reports may be incomplete. Save what can still be read (Settings, Data &amp; Sync, Export) and check the file with &apos;ledgerwell-cli check&apos;.</source>
+        <translation>%1
+
+Salden, Listen und Berichte sind möglicherweise unvollständig. Sichern Sie, was noch lesbar ist (Einstellungen, Daten &amp; Sync, Sicherung exportieren), und prüfen Sie die Datei mit &apos;ledgerwell-cli check&apos;.</translation>
+    </message>
+    <message>
+        <source>Ledgerwell did not close normally last time, and the data file is damaged:
+
+%1
+
+Save what can still be read to a backup file now?</source>
+        <translation>Ledgerwell wurde beim letzten Mal nicht normal beendet, und die Datendatei ist beschädigt:
+
+%1
+
+Alles noch Lesbare jetzt in einer Sicherungsdatei speichern?</translation>
+    </message>
+    <message>
+        <source>Could not write %1.</source>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Everything was saved to %1.</source>
+        <translation>Alles wurde in %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>What could be read was saved to %1. Not saved:
+%2</source>
+        <translation>Das Lesbare wurde in %1 gespeichert. Nicht gespeichert:
+%2</translation>
     </message>
 </context>
 <context>
@@ -681,6 +813,10 @@ Melden Sie sich über Datei › Anmelden an, um zu synchronisieren.</translation
         <source>The data file is damaged. Nothing was changed.</source>
         <translation>Die Datendatei ist beschädigt. Es wurde nichts geändert.</translation>
     </message>
+    <message>
+        <source>Part of the data file could not be read (%1).</source>
+        <translation>Ein Teil der Datendatei konnte nicht gelesen werden (%1).</translation>
+    </message>
 </context>
 <context>
     <name>EmptyStatePage</name>
@@ -700,6 +836,14 @@ Melden Sie sich über Datei › Anmelden an, um zu synchronisieren.</translation
         <source>You can also import transactions from a CSV file via File › Import.</source>
         <translation>Sie können Buchungen auch über Datei › Importieren aus einer CSV-Datei übernehmen.</translation>
     </message>
+    <message>
+        <source>Already have an account? Sign In</source>
+        <translation>Schon ein Konto? Anmelden</translation>
+    </message>
+    <message>
+        <source>Opens in your web browser</source>
+        <translation>Öffnet sich im Webbrowser</translation>
+    </message>
 </context>
 <context>
     <name>EntryReader</name>
@@ -718,6 +862,60 @@ Melden Sie sich über Datei › Anmelden an, um zu synchronisieren.</translation
     <message>
         <source>&quot;%1&quot; is not a date: type it as M/d/yyyy</source>
         <translation>„%1“ ist kein Datum: Geben Sie es als M/T/JJJJ ein</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreviewTable</name>
+    <message numerus="yes">
+        <source>(split: %n line(s))</source>
+        <translation>
+            <numerusform>(aufgeteilt: %n Zeile)</numerusform>
+            <numerusform>(aufgeteilt: %n Zeilen)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Date as read</source>
+        <translation>Datum wie gelesen</translation>
+    </message>
+    <message>
+        <source>Amount as read</source>
+        <translation>Betrag wie gelesen</translation>
+    </message>
+    <message>
+        <source>Col %1</source>
+        <translation>Sp. %1</translation>
+    </message>
+    <message>
+        <source>This amount cannot be read and imports as 0</source>
+        <translation>Dieser Betrag ist nicht lesbar und wird als 0 importiert</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>This row will be skipped: %1</source>
+        <translation>Diese Zeile wird übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
     </message>
 </context>
 <context>
@@ -823,10 +1021,6 @@ Melden Sie sich über Datei › Anmelden an, um zu synchronisieren.</translation
         <translation>Sp. %1: %2</translation>
     </message>
     <message>
-        <source>Col %1</source>
-        <translation>Sp. %1</translation>
-    </message>
-    <message>
         <source>— Create new account &quot;%1&quot; —</source>
         <translation>— Neues Konto „%1“ anlegen —</translation>
     </message>
@@ -888,6 +1082,26 @@ Melden Sie sich über Datei › Anmelden an, um zu synchronisieren.</translation
             <numerusform>%n Datensatz übersprungen (Quellkonto nicht zugeordnet)</numerusform>
             <numerusform>%n Datensätze übersprungen (Quellkonto nicht zugeordnet)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Deposit column:</source>
+        <translation>Spalte Einzahlung:</translation>
+    </message>
+    <message>
+        <source>For files with separate columns for money in and money out: the amount column then holds the money out</source>
+        <translation>Für Dateien mit getrennten Spalten für Geldeingänge und -ausgänge: Die Spalte Betrag enthält dann die Ausgänge</translation>
+    </message>
+    <message>
+        <source>First records in the file:</source>
+        <translation>Erste Datensätze der Datei:</translation>
+    </message>
+    <message>
+        <source>Dates are read as %1.</source>
+        <translation>Datumsangaben werden als %1 gelesen.</translation>
+    </message>
+    <message>
+        <source>Dates are read as %1, which cannot read &quot;%2&quot; in the first row: choose another date format.</source>
+        <translation>Datumsangaben werden als %1 gelesen, womit „%2“ in der ersten Zeile nicht lesbar ist: Wählen Sie ein anderes Datumsformat.</translation>
     </message>
 </context>
 <context>
@@ -1030,6 +1244,22 @@ Melden Sie sich über Datei › Anmelden an, um zu synchronisieren.</translation
         <source>&lt;h3&gt;Varnaby Ledgerwell&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital check register for household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the GNU LGPL version 3 licence. See &lt;a href=&quot;https://www.qt.io/&quot;&gt;qt.io&lt;/a&gt; and &lt;a href=&quot;https://code.qt.io/&quot;&gt;code.qt.io&lt;/a&gt; for the framework and its source code.&lt;/small&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Varnaby Ledgerwell&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Ein digitales Kassenbuch für die Haushaltsfinanzen.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Diese Anwendung verwendet das Qt-Framework unter der GNU LGPL Version 3. Das Framework und seinen Quellcode finden Sie unter &lt;a href=&quot;https://www.qt.io/&quot;&gt;qt.io&lt;/a&gt; und &lt;a href=&quot;https://code.qt.io/&quot;&gt;code.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>&amp;Sign In...</source>
+        <translation>&amp;Anmelden...</translation>
+    </message>
+    <message>
+        <source>Sign &amp;Out</source>
+        <translation>Ab&amp;melden</translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;New...</source>
+        <translation>&amp;Neuigkeiten...</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation>Nach &amp;Updates suchen...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1051,10 +1281,6 @@ Melden Sie sich über Datei › Anmelden an, um zu synchronisieren.</translation
     <message>
         <source>(no payee)</source>
         <translation>(kein Empfänger)</translation>
-    </message>
-    <message>
-        <source>Not signed in</source>
-        <translation>Nicht angemeldet</translation>
     </message>
     <message>
         <source>Select an account first</source>
@@ -1543,6 +1769,10 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichverlauf dieses Kontos 
         <source>Status</source>
         <translation>Status</translation>
     </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
 </context>
 <context>
     <name>RecurringScreen</name>
@@ -1646,6 +1876,21 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichverlauf dieses Kontos 
     </message>
 </context>
 <context>
+    <name>RegisterHeader</name>
+    <message>
+        <source>Reconcile</source>
+        <translation>Abgleichen</translation>
+    </message>
+    <message>
+        <source>Cleared: %1</source>
+        <translation>Bestätigt: %1</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>Heute: %1</translation>
+    </message>
+</context>
+<context>
     <name>RegisterModel</name>
     <message>
         <source>Date</source>
@@ -1690,10 +1935,6 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichverlauf dieses Kontos 
 </context>
 <context>
     <name>RegisterScreen</name>
-    <message>
-        <source>Reconcile</source>
-        <translation>Abgleichen</translation>
-    </message>
     <message>
         <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  &apos;: copy above</source>
         <translation>Strg+Eingabe: speichern  |  Eingabe: weiter  |  Strg+D: löschen  |  Strg+M: merken  |  &apos;: von oben übernehmen</translation>
@@ -1894,6 +2135,10 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <source>Investment</source>
         <translation>Depot</translation>
+    </message>
+    <message>
+        <source>Tax Code Key</source>
+        <translation>Legende der Steuerschlüssel</translation>
     </message>
 </context>
 <context>
@@ -2482,6 +2727,37 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
 </context>
 <context>
+    <name>SignInController</name>
+    <message>
+        <source>Signed in successfully</source>
+        <translation>Erfolgreich angemeldet</translation>
+    </message>
+    <message>
+        <source>Sign-in failed: %1</source>
+        <translation>Anmeldung fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Not signed in</source>
+        <translation>Nicht angemeldet</translation>
+    </message>
+    <message>
+        <source>Signed in</source>
+        <translation>Angemeldet</translation>
+    </message>
+    <message>
+        <source>Signed in as %1</source>
+        <translation>Angemeldet als %1</translation>
+    </message>
+    <message>
+        <source>Waiting for the sign-in in your web browser...</source>
+        <translation>Warten auf die Anmeldung im Webbrowser...</translation>
+    </message>
+    <message>
+        <source>Signed out</source>
+        <translation>Abgemeldet</translation>
+    </message>
+</context>
+<context>
     <name>StatusBar</name>
     <message>
         <source>Offline</source>
@@ -2500,6 +2776,92 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
             <numerusform>  •  %n wiederkehrende fällig</numerusform>
             <numerusform>  •  %n wiederkehrende fällig</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>Synced</source>
+        <translation>Synchronisiert</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Wird synchronisiert...</translation>
+    </message>
+    <message>
+        <source>Sync error</source>
+        <translation>Synchronisierungsfehler</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Offline</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Push failed (HTTP %1)</source>
+        <translation>Senden fehlgeschlagen (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pull failed (HTTP %1)</source>
+        <translation>Abrufen fehlgeschlagen (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pulled changes could not be saved: %1</source>
+        <translation>Abgerufene Änderungen konnten nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TaxCodes</name>
+    <message>
+        <source>Charitable contributions</source>
+        <translation>Spenden</translation>
+    </message>
+    <message>
+        <source>Medical and dental expenses</source>
+        <translation>Krankheits- und Zahnarztkosten</translation>
+    </message>
+    <message>
+        <source>Business expenses</source>
+        <translation>Berufliche Ausgaben</translation>
+    </message>
+    <message>
+        <source>Home office</source>
+        <translation>Arbeitszimmer</translation>
+    </message>
+    <message>
+        <source>Education expenses</source>
+        <translation>Bildungsausgaben</translation>
+    </message>
+    <message>
+        <source>State and local taxes</source>
+        <translation>Landes- und Gemeindesteuern</translation>
+    </message>
+    <message>
+        <source>Mortgage interest</source>
+        <translation>Hypothekenzinsen</translation>
+    </message>
+    <message>
+        <source>Property tax</source>
+        <translation>Grundsteuer</translation>
+    </message>
+    <message>
+        <source>Interest income</source>
+        <translation>Zinserträge</translation>
+    </message>
+    <message>
+        <source>Dividend income</source>
+        <translation>Dividenden</translation>
+    </message>
+    <message>
+        <source>Rental income</source>
+        <translation>Mieteinnahmen</translation>
+    </message>
+    <message>
+        <source>Self-employment income</source>
+        <translation>Einkünfte aus selbständiger Arbeit</translation>
     </message>
 </context>
 <context>
@@ -2609,6 +2971,29 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
 </context>
 <context>
+    <name>UpdateController</name>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Suche nach Updates…</translation>
+    </message>
+    <message>
+        <source>%1 is up to date (version %2)</source>
+        <translation>%1 ist auf dem neuesten Stand (Version %2)</translation>
+    </message>
+    <message>
+        <source>Update check failed: %1</source>
+        <translation>Suche nach Updates fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>Versionshinweise werden geladen…</translation>
+    </message>
+    <message>
+        <source>No release notes available for %1 %2</source>
+        <translation>Keine Versionshinweise für %1 %2 verfügbar</translation>
+    </message>
+</context>
+<context>
     <name>VarnAccount::AuthClient</name>
     <message>
         <source>Failed to start local auth server</source>
@@ -2621,6 +3006,56 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <source>No tokens received</source>
         <translation>Keine Token erhalten</translation>
+    </message>
+</context>
+<context>
+    <name>VarnUpdate::UpdateDialog</name>
+    <message>
+        <source>Update available</source>
+        <translation>Update verfügbar</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available.</source>
+        <translation>Eine neue Version von %1 ist verfügbar.</translation>
+    </message>
+    <message>
+        <source>You have version %1. The latest version is %2.</source>
+        <translation>Sie haben Version %1. Die neueste Version ist %2.</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Später</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>Versionshinweise werden geladen…</translation>
+    </message>
+    <message>
+        <source>*Release notes are not available for this version.*</source>
+        <translation>*Für diese Version sind keine Versionshinweise verfügbar.*</translation>
+    </message>
+</context>
+<context>
+    <name>VarnUpdate::WhatsNewDialog</name>
+    <message>
+        <source>What&apos;s New in %1 %2</source>
+        <translation>Neuigkeiten in %1 %2</translation>
+    </message>
+    <message>
+        <source>What&apos;s new in %1 %2</source>
+        <translation>Neuigkeiten in %1 %2</translation>
+    </message>
+    <message>
+        <source>You are running version %1</source>
+        <translation>Sie verwenden Version %1</translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation>%1 herunterladen</translation>
     </message>
 </context>
 <context>
@@ -2648,6 +3083,13 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <source>Already have an account? Sign In</source>
         <translation>Schon ein Konto? Anmelden</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Ledgerwell is already open for this data folder.</source>
+        <translation>Ledgerwell ist für diesen Datenordner bereits geöffnet.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,22 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>CategoriesScreen</name>
+    <message numerus="yes">
+        <source>Delete &quot;%1&quot;?
+
+Its %n subcategories (%2) become top-level categories and keep their transactions. Transactions using &quot;%1&quot; itself will become uncategorized.</source>
+        <translation>
+            <numerusform>Delete &quot;%1&quot;?
+
+Its %n subcategory (%2) becomes a top-level category and keeps its transactions. Transactions using &quot;%1&quot; itself will become uncategorized.</numerusform>
+            <numerusform>Delete &quot;%1&quot;?
+
+Its %n subcategories (%2) become top-level categories and keep their transactions. Transactions using &quot;%1&quot; itself will become uncategorized.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DataSyncPage</name>
     <message numerus="yes">
         <source>
@@ -14,6 +30,16 @@
             <numerusform>
 
 %n errors occurred.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreviewTable</name>
+    <message numerus="yes">
+        <source>(split: %n line(s))</source>
+        <translation>
+            <numerusform>(split: %n line)</numerusform>
+            <numerusform>(split: %n lines)</numerusform>
         </translation>
     </message>
 </context>

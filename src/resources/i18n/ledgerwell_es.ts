@@ -176,6 +176,22 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>Se canceló la exportación.</translation>
+    </message>
+    <message>
+        <source>The data file could not be read whole, so no backup was written: %1. Check the data file (ledgerwell-cli check).</source>
+        <translation>No se pudo leer el archivo de datos completo, así que no se escribió ninguna copia de seguridad: %1. Compruebe el archivo de datos (ledgerwell-cli check).</translation>
+    </message>
+    <message>
+        <source>%1 after %2 rows: %3</source>
+        <translation>%1 tras %2 filas: %3</translation>
+    </message>
+    <message>
+        <source>%1: the amount is larger than Ledgerwell can hold</source>
+        <translation>%1: el importe es mayor de lo que Ledgerwell puede guardar</translation>
+    </message>
 </context>
 <context>
     <name>CategoriesScreen</name>
@@ -186,18 +202,6 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <message>
         <source>+ New Category</source>
         <translation>+ Nueva categoría</translation>
-    </message>
-    <message>
-        <source>New Category</source>
-        <translation>Nueva categoría</translation>
-    </message>
-    <message>
-        <source>Category name:</source>
-        <translation>Nombre de la categoría:</translation>
-    </message>
-    <message>
-        <source>Edit Category</source>
-        <translation>Editar categoría</translation>
     </message>
     <message>
         <source>Delete Category</source>
@@ -222,6 +226,70 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <message>
         <source>&amp;Delete</source>
         <translation>E&amp;liminar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete &quot;%1&quot;?
+
+Its %n subcategories (%2) become top-level categories and keep their transactions. Transactions using &quot;%1&quot; itself will become uncategorized.</source>
+        <translation>
+            <numerusform>¿Eliminar «%1»?
+
+Su %n subcategoría (%2) pasará a ser una categoría principal y conservará sus transacciones. Las transacciones que usen la propia «%1» quedarán sin categoría.</numerusform>
+            <numerusform>¿Eliminar «%1»?
+
+Sus %n subcategorías (%2) pasarán a ser categorías principales y conservarán sus transacciones. Las transacciones que usen la propia «%1» quedarán sin categoría.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CategoryDialog</name>
+    <message>
+        <source>New Category</source>
+        <translation>Nueva categoría</translation>
+    </message>
+    <message>
+        <source>Edit Category</source>
+        <translation>Editar categoría</translation>
+    </message>
+    <message>
+        <source>Category &amp;name:</source>
+        <translation>&amp;Nombre de la categoría:</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>&amp;Parent:</source>
+        <translation>Categoría &amp;superior:</translation>
+    </message>
+    <message>
+        <source>Ta&amp;x code:</source>
+        <translation>Código &amp;fiscal:</translation>
+    </message>
+    <message>
+        <source>Expense</source>
+        <translation>Gasto</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Ingreso</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transferencia</translation>
+    </message>
+    <message>
+        <source>(none: a top-level category)</source>
+        <translation>(ninguna: categoría principal)</translation>
+    </message>
+    <message>
+        <source>A category with subcategories stays top-level</source>
+        <translation>Una categoría con subcategorías sigue siendo principal</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
     </message>
 </context>
 <context>
@@ -477,6 +545,10 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
         <source>The category could not be deleted</source>
         <translation>No se pudo eliminar la categoría</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; has subcategories, so it stays a top-level category</source>
+        <translation>«%1» tiene subcategorías, así que sigue siendo una categoría principal</translation>
+    </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
@@ -491,6 +563,66 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <message>
         <source>Tax Code</source>
         <translation>Código fiscal</translation>
+    </message>
+</context>
+<context>
+    <name>CsvPreview</name>
+    <message>
+        <source>too few columns</source>
+        <translation>faltan columnas</translation>
+    </message>
+    <message>
+        <source>no date in this format</source>
+        <translation>no hay fecha en este formato</translation>
+    </message>
+</context>
+<context>
+    <name>DamageGuard</name>
+    <message>
+        <source>Save What Can Be Read</source>
+        <translation>Guardar lo que se puede leer</translation>
+    </message>
+    <message>
+        <source>Backup Files (*.zip)</source>
+        <translation>Copias de seguridad (*.zip)</translation>
+    </message>
+    <message>
+        <source>Data File Damaged</source>
+        <translation>Archivo de datos dañado</translation>
+    </message>
+    <message>
+        <source>%1
+
+Balances, lists and reports may be incomplete. Save what can still be read (Settings, Data &amp; Sync, Export) and check the file with &apos;ledgerwell-cli check&apos;.</source>
+        <translation>%1
+
+Es posible que los saldos, las listas y los informes estén incompletos. Guarde lo que todavía se puede leer (Preferencias, Datos y sincronización, Exportar copia) y compruebe el archivo con &apos;ledgerwell-cli check&apos;.</translation>
+    </message>
+    <message>
+        <source>Ledgerwell did not close normally last time, and the data file is damaged:
+
+%1
+
+Save what can still be read to a backup file now?</source>
+        <translation>Ledgerwell no se cerró correctamente la última vez y el archivo de datos está dañado:
+
+%1
+
+¿Guardar ahora en una copia de seguridad lo que todavía se puede leer?</translation>
+    </message>
+    <message>
+        <source>Could not write %1.</source>
+        <translation>No se pudo escribir %1.</translation>
+    </message>
+    <message>
+        <source>Everything was saved to %1.</source>
+        <translation>Se guardó todo en %1.</translation>
+    </message>
+    <message>
+        <source>What could be read was saved to %1. Not saved:
+%2</source>
+        <translation>Lo que se pudo leer se guardó en %1. No se guardó:
+%2</translation>
     </message>
 </context>
 <context>
@@ -681,6 +813,10 @@ Se produjeron %n errores.</numerusform>
         <source>The data file is damaged. Nothing was changed.</source>
         <translation>El archivo de datos está dañado. No se ha cambiado nada.</translation>
     </message>
+    <message>
+        <source>Part of the data file could not be read (%1).</source>
+        <translation>No se pudo leer parte del archivo de datos (%1).</translation>
+    </message>
 </context>
 <context>
     <name>EmptyStatePage</name>
@@ -700,6 +836,14 @@ Se produjeron %n errores.</numerusform>
         <source>You can also import transactions from a CSV file via File › Import.</source>
         <translation>También puede importar transacciones desde un archivo CSV en Archivo › Importar.</translation>
     </message>
+    <message>
+        <source>Already have an account? Sign In</source>
+        <translation>¿Ya tiene una cuenta? Inicie sesión</translation>
+    </message>
+    <message>
+        <source>Opens in your web browser</source>
+        <translation>Se abre en su navegador web</translation>
+    </message>
 </context>
 <context>
     <name>EntryReader</name>
@@ -718,6 +862,60 @@ Se produjeron %n errores.</numerusform>
     <message>
         <source>&quot;%1&quot; is not a date: type it as M/d/yyyy</source>
         <translation>«%1» no es una fecha: escríbala como M/d/aaaa</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreviewTable</name>
+    <message numerus="yes">
+        <source>(split: %n line(s))</source>
+        <translation>
+            <numerusform>(dividida: %n línea)</numerusform>
+            <numerusform>(dividida: %n líneas)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Date as read</source>
+        <translation>Fecha leída</translation>
+    </message>
+    <message>
+        <source>Amount as read</source>
+        <translation>Importe leído</translation>
+    </message>
+    <message>
+        <source>Col %1</source>
+        <translation>Col. %1</translation>
+    </message>
+    <message>
+        <source>This amount cannot be read and imports as 0</source>
+        <translation>Este importe no se puede leer y se importará como 0</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Omitida: %1</translation>
+    </message>
+    <message>
+        <source>This row will be skipped: %1</source>
+        <translation>Esta fila se omitirá: %1</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
     </message>
 </context>
 <context>
@@ -823,10 +1021,6 @@ Se produjeron %n errores.</numerusform>
         <translation>Col. %1: %2</translation>
     </message>
     <message>
-        <source>Col %1</source>
-        <translation>Col. %1</translation>
-    </message>
-    <message>
         <source>— Create new account &quot;%1&quot; —</source>
         <translation>— Crear la cuenta «%1» —</translation>
     </message>
@@ -888,6 +1082,26 @@ Se produjeron %n errores.</numerusform>
             <numerusform>%n registro omitido (cuenta de origen sin asignar)</numerusform>
             <numerusform>%n registros omitidos (cuenta de origen sin asignar)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Deposit column:</source>
+        <translation>Columna de depósito:</translation>
+    </message>
+    <message>
+        <source>For files with separate columns for money in and money out: the amount column then holds the money out</source>
+        <translation>Para archivos con columnas separadas para entradas y salidas de dinero: la columna de importe contiene entonces las salidas</translation>
+    </message>
+    <message>
+        <source>First records in the file:</source>
+        <translation>Primeros registros del archivo:</translation>
+    </message>
+    <message>
+        <source>Dates are read as %1.</source>
+        <translation>Las fechas se leen como %1.</translation>
+    </message>
+    <message>
+        <source>Dates are read as %1, which cannot read &quot;%2&quot; in the first row: choose another date format.</source>
+        <translation>Las fechas se leen como %1, que no puede leer «%2» en la primera fila: elija otro formato de fecha.</translation>
     </message>
 </context>
 <context>
@@ -1030,6 +1244,22 @@ Se produjeron %n errores.</numerusform>
         <source>&lt;h3&gt;Varnaby Ledgerwell&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital check register for household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the GNU LGPL version 3 licence. See &lt;a href=&quot;https://www.qt.io/&quot;&gt;qt.io&lt;/a&gt; and &lt;a href=&quot;https://code.qt.io/&quot;&gt;code.qt.io&lt;/a&gt; for the framework and its source code.&lt;/small&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Varnaby Ledgerwell&lt;/h3&gt;&lt;p&gt;Versión %1&lt;/p&gt;&lt;p&gt;Un registro de cheques digital para las finanzas del hogar.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Esta aplicación usa el framework Qt bajo la licencia GNU LGPL versión 3. Consulte &lt;a href=&quot;https://www.qt.io/&quot;&gt;qt.io&lt;/a&gt; y &lt;a href=&quot;https://code.qt.io/&quot;&gt;code.qt.io&lt;/a&gt; para obtener el framework y su código fuente.&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>&amp;Sign In...</source>
+        <translation>Iniciar s&amp;esión...</translation>
+    </message>
+    <message>
+        <source>Sign &amp;Out</source>
+        <translation>Ce&amp;rrar sesión</translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;New...</source>
+        <translation>&amp;Novedades...</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation>Buscar act&amp;ualizaciones...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1051,10 +1281,6 @@ Se produjeron %n errores.</numerusform>
     <message>
         <source>(no payee)</source>
         <translation>(sin beneficiario)</translation>
-    </message>
-    <message>
-        <source>Not signed in</source>
-        <translation>Sin iniciar sesión</translation>
     </message>
     <message>
         <source>Select an account first</source>
@@ -1543,6 +1769,10 @@ Se quitarán todas las transacciones, transacciones recurrentes e historial de c
         <source>Status</source>
         <translation>Estado</translation>
     </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
 </context>
 <context>
     <name>RecurringScreen</name>
@@ -1646,6 +1876,21 @@ Se quitarán todas las transacciones, transacciones recurrentes e historial de c
     </message>
 </context>
 <context>
+    <name>RegisterHeader</name>
+    <message>
+        <source>Reconcile</source>
+        <translation>Conciliar</translation>
+    </message>
+    <message>
+        <source>Cleared: %1</source>
+        <translation>Compensado: %1</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>Hoy: %1</translation>
+    </message>
+</context>
+<context>
     <name>RegisterModel</name>
     <message>
         <source>Date</source>
@@ -1690,10 +1935,6 @@ Se quitarán todas las transacciones, transacciones recurrentes e historial de c
 </context>
 <context>
     <name>RegisterScreen</name>
-    <message>
-        <source>Reconcile</source>
-        <translation>Conciliar</translation>
-    </message>
     <message>
         <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  &apos;: copy above</source>
         <translation>Ctrl+Intro: guardar  |  Intro: siguiente  |  Ctrl+D: eliminar  |  Ctrl+M: memorizar  |  &apos;: copiar la de arriba</translation>
@@ -1894,6 +2135,10 @@ Se eliminarán ambos lados de la transferencia.</translation>
     <message>
         <source>Investment</source>
         <translation>Inversión</translation>
+    </message>
+    <message>
+        <source>Tax Code Key</source>
+        <translation>Leyenda de códigos fiscales</translation>
     </message>
 </context>
 <context>
@@ -2482,6 +2727,37 @@ Se eliminarán ambos lados de la transferencia.</translation>
     </message>
 </context>
 <context>
+    <name>SignInController</name>
+    <message>
+        <source>Signed in successfully</source>
+        <translation>Sesión iniciada correctamente</translation>
+    </message>
+    <message>
+        <source>Sign-in failed: %1</source>
+        <translation>Error al iniciar sesión: %1</translation>
+    </message>
+    <message>
+        <source>Not signed in</source>
+        <translation>No ha iniciado sesión</translation>
+    </message>
+    <message>
+        <source>Signed in</source>
+        <translation>Sesión iniciada</translation>
+    </message>
+    <message>
+        <source>Signed in as %1</source>
+        <translation>Sesión iniciada como %1</translation>
+    </message>
+    <message>
+        <source>Waiting for the sign-in in your web browser...</source>
+        <translation>Esperando el inicio de sesión en su navegador web...</translation>
+    </message>
+    <message>
+        <source>Signed out</source>
+        <translation>Sesión cerrada</translation>
+    </message>
+</context>
+<context>
     <name>StatusBar</name>
     <message>
         <source>Offline</source>
@@ -2500,6 +2776,92 @@ Se eliminarán ambos lados de la transferencia.</translation>
             <numerusform>  •  %n recurrente vencida</numerusform>
             <numerusform>  •  %n recurrentes vencidas</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>Synced</source>
+        <translation>Sincronizado</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Sincronizando...</translation>
+    </message>
+    <message>
+        <source>Sync error</source>
+        <translation>Error de sincronización</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Sin conexión</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Push failed (HTTP %1)</source>
+        <translation>Error al enviar los cambios (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pull failed (HTTP %1)</source>
+        <translation>Error al recibir los cambios (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pulled changes could not be saved: %1</source>
+        <translation>No se pudieron guardar los cambios recibidos: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TaxCodes</name>
+    <message>
+        <source>Charitable contributions</source>
+        <translation>Donativos</translation>
+    </message>
+    <message>
+        <source>Medical and dental expenses</source>
+        <translation>Gastos médicos y dentales</translation>
+    </message>
+    <message>
+        <source>Business expenses</source>
+        <translation>Gastos profesionales</translation>
+    </message>
+    <message>
+        <source>Home office</source>
+        <translation>Oficina en casa</translation>
+    </message>
+    <message>
+        <source>Education expenses</source>
+        <translation>Gastos de educación</translation>
+    </message>
+    <message>
+        <source>State and local taxes</source>
+        <translation>Impuestos estatales y locales</translation>
+    </message>
+    <message>
+        <source>Mortgage interest</source>
+        <translation>Intereses hipotecarios</translation>
+    </message>
+    <message>
+        <source>Property tax</source>
+        <translation>Impuesto sobre bienes inmuebles</translation>
+    </message>
+    <message>
+        <source>Interest income</source>
+        <translation>Intereses</translation>
+    </message>
+    <message>
+        <source>Dividend income</source>
+        <translation>Dividendos</translation>
+    </message>
+    <message>
+        <source>Rental income</source>
+        <translation>Ingresos por alquiler</translation>
+    </message>
+    <message>
+        <source>Self-employment income</source>
+        <translation>Ingresos por cuenta propia</translation>
     </message>
 </context>
 <context>
@@ -2609,6 +2971,29 @@ Se eliminarán ambos lados de la transferencia.</translation>
     </message>
 </context>
 <context>
+    <name>UpdateController</name>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Buscando actualizaciones…</translation>
+    </message>
+    <message>
+        <source>%1 is up to date (version %2)</source>
+        <translation>%1 está actualizado (versión %2)</translation>
+    </message>
+    <message>
+        <source>Update check failed: %1</source>
+        <translation>No se pudo comprobar si hay actualizaciones: %1</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>Cargando las notas de la versión…</translation>
+    </message>
+    <message>
+        <source>No release notes available for %1 %2</source>
+        <translation>No hay notas de la versión para %1 %2</translation>
+    </message>
+</context>
+<context>
     <name>VarnAccount::AuthClient</name>
     <message>
         <source>Failed to start local auth server</source>
@@ -2621,6 +3006,56 @@ Se eliminarán ambos lados de la transferencia.</translation>
     <message>
         <source>No tokens received</source>
         <translation>No se recibieron tokens</translation>
+    </message>
+</context>
+<context>
+    <name>VarnUpdate::UpdateDialog</name>
+    <message>
+        <source>Update available</source>
+        <translation>Actualización disponible</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available.</source>
+        <translation>Hay una nueva versión de %1 disponible.</translation>
+    </message>
+    <message>
+        <source>You have version %1. The latest version is %2.</source>
+        <translation>Tiene la versión %1. La versión más reciente es la %2.</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Más tarde</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>Cargando las notas de la versión…</translation>
+    </message>
+    <message>
+        <source>*Release notes are not available for this version.*</source>
+        <translation>*Las notas de esta versión no están disponibles.*</translation>
+    </message>
+</context>
+<context>
+    <name>VarnUpdate::WhatsNewDialog</name>
+    <message>
+        <source>What&apos;s New in %1 %2</source>
+        <translation>Novedades de %1 %2</translation>
+    </message>
+    <message>
+        <source>What&apos;s new in %1 %2</source>
+        <translation>Novedades de %1 %2</translation>
+    </message>
+    <message>
+        <source>You are running version %1</source>
+        <translation>Está usando la versión %1</translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation>Descargar %1</translation>
     </message>
 </context>
 <context>
@@ -2648,6 +3083,13 @@ Se eliminarán ambos lados de la transferencia.</translation>
     <message>
         <source>Already have an account? Sign In</source>
         <translation>¿Ya tiene una cuenta? Inicie sesión</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Ledgerwell is already open for this data folder.</source>
+        <translation>Ledgerwell ya está abierto para esta carpeta de datos.</translation>
     </message>
 </context>
 </TS>

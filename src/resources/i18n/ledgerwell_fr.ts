@@ -176,6 +176,22 @@ Vérifiez les droits d&apos;accès aux fichiers et réessayez.</translation>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>L&apos;exportation a été annulée.</translation>
+    </message>
+    <message>
+        <source>The data file could not be read whole, so no backup was written: %1. Check the data file (ledgerwell-cli check).</source>
+        <translation>Le fichier de données n&apos;a pas pu être lu en entier, aucune sauvegarde n&apos;a donc été écrite : %1. Vérifiez le fichier de données (ledgerwell-cli check).</translation>
+    </message>
+    <message>
+        <source>%1 after %2 rows: %3</source>
+        <translation>%1 après %2 lignes : %3</translation>
+    </message>
+    <message>
+        <source>%1: the amount is larger than Ledgerwell can hold</source>
+        <translation>%1 : le montant dépasse ce que Ledgerwell peut enregistrer</translation>
+    </message>
 </context>
 <context>
     <name>CategoriesScreen</name>
@@ -186,18 +202,6 @@ Vérifiez les droits d&apos;accès aux fichiers et réessayez.</translation>
     <message>
         <source>+ New Category</source>
         <translation>+ Nouvelle catégorie</translation>
-    </message>
-    <message>
-        <source>New Category</source>
-        <translation>Nouvelle catégorie</translation>
-    </message>
-    <message>
-        <source>Category name:</source>
-        <translation>Nom de la catégorie :</translation>
-    </message>
-    <message>
-        <source>Edit Category</source>
-        <translation>Modifier la catégorie</translation>
     </message>
     <message>
         <source>Delete Category</source>
@@ -222,6 +226,70 @@ Vérifiez les droits d&apos;accès aux fichiers et réessayez.</translation>
     <message>
         <source>&amp;Delete</source>
         <translation>&amp;Supprimer</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete &quot;%1&quot;?
+
+Its %n subcategories (%2) become top-level categories and keep their transactions. Transactions using &quot;%1&quot; itself will become uncategorized.</source>
+        <translation>
+            <numerusform>Supprimer « %1 » ?
+
+Sa %n sous-catégorie (%2) devient une catégorie principale et garde ses opérations. Les opérations qui utilisent « %1 » elle-même n&apos;auront plus de catégorie.</numerusform>
+            <numerusform>Supprimer « %1 » ?
+
+Ses %n sous-catégories (%2) deviennent des catégories principales et gardent leurs opérations. Les opérations qui utilisent « %1 » elle-même n&apos;auront plus de catégorie.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CategoryDialog</name>
+    <message>
+        <source>New Category</source>
+        <translation>Nouvelle catégorie</translation>
+    </message>
+    <message>
+        <source>Edit Category</source>
+        <translation>Modifier la catégorie</translation>
+    </message>
+    <message>
+        <source>Category &amp;name:</source>
+        <translation>No&amp;m de la catégorie :</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>&amp;Type :</translation>
+    </message>
+    <message>
+        <source>&amp;Parent:</source>
+        <translation>Catégorie &amp;parente :</translation>
+    </message>
+    <message>
+        <source>Ta&amp;x code:</source>
+        <translation>Code &amp;fiscal :</translation>
+    </message>
+    <message>
+        <source>Expense</source>
+        <translation>Dépense</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Revenu</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Virement</translation>
+    </message>
+    <message>
+        <source>(none: a top-level category)</source>
+        <translation>(aucune : catégorie principale)</translation>
+    </message>
+    <message>
+        <source>A category with subcategories stays top-level</source>
+        <translation>Une catégorie qui a des sous-catégories reste une catégorie principale</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
     </message>
 </context>
 <context>
@@ -477,6 +545,10 @@ Vérifiez les droits d&apos;accès aux fichiers et réessayez.</translation>
         <source>The category could not be deleted</source>
         <translation>Impossible de supprimer la catégorie</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; has subcategories, so it stays a top-level category</source>
+        <translation>« %1 » a des sous-catégories et reste donc une catégorie principale</translation>
+    </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
@@ -491,6 +563,66 @@ Vérifiez les droits d&apos;accès aux fichiers et réessayez.</translation>
     <message>
         <source>Tax Code</source>
         <translation>Code fiscal</translation>
+    </message>
+</context>
+<context>
+    <name>CsvPreview</name>
+    <message>
+        <source>too few columns</source>
+        <translation>trop peu de colonnes</translation>
+    </message>
+    <message>
+        <source>no date in this format</source>
+        <translation>pas de date dans ce format</translation>
+    </message>
+</context>
+<context>
+    <name>DamageGuard</name>
+    <message>
+        <source>Save What Can Be Read</source>
+        <translation>Enregistrer ce qui est lisible</translation>
+    </message>
+    <message>
+        <source>Backup Files (*.zip)</source>
+        <translation>Fichiers de sauvegarde (*.zip)</translation>
+    </message>
+    <message>
+        <source>Data File Damaged</source>
+        <translation>Fichier de données endommagé</translation>
+    </message>
+    <message>
+        <source>%1
+
+Balances, lists and reports may be incomplete. Save what can still be read (Settings, Data &amp; Sync, Export) and check the file with &apos;ledgerwell-cli check&apos;.</source>
+        <translation>%1
+
+Les soldes, les listes et les rapports peuvent être incomplets. Enregistrez ce qui est encore lisible (Préférences, Données et synchro, Exporter une sauvegarde) et vérifiez le fichier avec &apos;ledgerwell-cli check&apos;.</translation>
+    </message>
+    <message>
+        <source>Ledgerwell did not close normally last time, and the data file is damaged:
+
+%1
+
+Save what can still be read to a backup file now?</source>
+        <translation>Ledgerwell ne s&apos;est pas fermé normalement la dernière fois et le fichier de données est endommagé :
+
+%1
+
+Enregistrer maintenant dans un fichier de sauvegarde ce qui est encore lisible ?</translation>
+    </message>
+    <message>
+        <source>Could not write %1.</source>
+        <translation>Impossible d&apos;écrire %1.</translation>
+    </message>
+    <message>
+        <source>Everything was saved to %1.</source>
+        <translation>Tout a été enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>What could be read was saved to %1. Not saved:
+%2</source>
+        <translation>Ce qui a pu être lu a été enregistré dans %1. Non enregistré :
+%2</translation>
     </message>
 </context>
 <context>
@@ -681,6 +813,10 @@ Connectez-vous via Fichier › Se connecter pour activer la synchronisation.</tr
         <source>The data file is damaged. Nothing was changed.</source>
         <translation>Le fichier de données est endommagé. Rien n&apos;a été modifié.</translation>
     </message>
+    <message>
+        <source>Part of the data file could not be read (%1).</source>
+        <translation>Une partie du fichier de données n&apos;a pas pu être lue (%1).</translation>
+    </message>
 </context>
 <context>
     <name>EmptyStatePage</name>
@@ -700,6 +836,14 @@ Connectez-vous via Fichier › Se connecter pour activer la synchronisation.</tr
         <source>You can also import transactions from a CSV file via File › Import.</source>
         <translation>Vous pouvez aussi importer des opérations depuis un fichier CSV via Fichier › Importer.</translation>
     </message>
+    <message>
+        <source>Already have an account? Sign In</source>
+        <translation>Vous avez déjà un compte ? Se connecter</translation>
+    </message>
+    <message>
+        <source>Opens in your web browser</source>
+        <translation>S&apos;ouvre dans votre navigateur</translation>
+    </message>
 </context>
 <context>
     <name>EntryReader</name>
@@ -718,6 +862,60 @@ Connectez-vous via Fichier › Se connecter pour activer la synchronisation.</tr
     <message>
         <source>&quot;%1&quot; is not a date: type it as M/d/yyyy</source>
         <translation>« %1 » n&apos;est pas une date : saisissez-la sous la forme M/J/AAAA</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreviewTable</name>
+    <message numerus="yes">
+        <source>(split: %n line(s))</source>
+        <translation>
+            <numerusform>(ventilée : %n ligne)</numerusform>
+            <numerusform>(ventilée : %n lignes)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Date as read</source>
+        <translation>Date lue</translation>
+    </message>
+    <message>
+        <source>Amount as read</source>
+        <translation>Montant lu</translation>
+    </message>
+    <message>
+        <source>Col %1</source>
+        <translation>Col. %1</translation>
+    </message>
+    <message>
+        <source>This amount cannot be read and imports as 0</source>
+        <translation>Ce montant est illisible et sera importé comme 0</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Ignorée : %1</translation>
+    </message>
+    <message>
+        <source>This row will be skipped: %1</source>
+        <translation>Cette ligne sera ignorée : %1</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
     </message>
 </context>
 <context>
@@ -823,10 +1021,6 @@ Connectez-vous via Fichier › Se connecter pour activer la synchronisation.</tr
         <translation>Col. %1 : %2</translation>
     </message>
     <message>
-        <source>Col %1</source>
-        <translation>Col. %1</translation>
-    </message>
-    <message>
         <source>— Create new account &quot;%1&quot; —</source>
         <translation>— Créer le compte « %1 » —</translation>
     </message>
@@ -888,6 +1082,26 @@ Connectez-vous via Fichier › Se connecter pour activer la synchronisation.</tr
             <numerusform>%n enregistrement ignoré (compte d&apos;origine non associé)</numerusform>
             <numerusform>%n enregistrements ignorés (compte d&apos;origine non associé)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Deposit column:</source>
+        <translation>Colonne dépôt :</translation>
+    </message>
+    <message>
+        <source>For files with separate columns for money in and money out: the amount column then holds the money out</source>
+        <translation>Pour les fichiers qui ont des colonnes distinctes pour les entrées et les sorties d&apos;argent : la colonne montant contient alors les sorties</translation>
+    </message>
+    <message>
+        <source>First records in the file:</source>
+        <translation>Premiers enregistrements du fichier :</translation>
+    </message>
+    <message>
+        <source>Dates are read as %1.</source>
+        <translation>Les dates sont lues au format %1.</translation>
+    </message>
+    <message>
+        <source>Dates are read as %1, which cannot read &quot;%2&quot; in the first row: choose another date format.</source>
+        <translation>Les dates sont lues au format %1, qui ne permet pas de lire « %2 » dans la première ligne : choisissez un autre format de date.</translation>
     </message>
 </context>
 <context>
@@ -1030,6 +1244,22 @@ Connectez-vous via Fichier › Se connecter pour activer la synchronisation.</tr
         <source>&lt;h3&gt;Varnaby Ledgerwell&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital check register for household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the GNU LGPL version 3 licence. See &lt;a href=&quot;https://www.qt.io/&quot;&gt;qt.io&lt;/a&gt; and &lt;a href=&quot;https://code.qt.io/&quot;&gt;code.qt.io&lt;/a&gt; for the framework and its source code.&lt;/small&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Varnaby Ledgerwell&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Un registre de comptes numérique pour les finances du foyer.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Cette application utilise le framework Qt sous licence GNU LGPL version 3. Voir &lt;a href=&quot;https://www.qt.io/&quot;&gt;qt.io&lt;/a&gt; et &lt;a href=&quot;https://code.qt.io/&quot;&gt;code.qt.io&lt;/a&gt; pour le framework et son code source.&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>&amp;Sign In...</source>
+        <translation>&amp;Se connecter...</translation>
+    </message>
+    <message>
+        <source>Sign &amp;Out</source>
+        <translation>Se &amp;déconnecter</translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;New...</source>
+        <translation>&amp;Nouveautés...</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation>Rechercher des &amp;mises à jour...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1051,10 +1281,6 @@ Connectez-vous via Fichier › Se connecter pour activer la synchronisation.</tr
     <message>
         <source>(no payee)</source>
         <translation>(sans bénéficiaire)</translation>
-    </message>
-    <message>
-        <source>Not signed in</source>
-        <translation>Non connecté</translation>
     </message>
     <message>
         <source>Select an account first</source>
@@ -1543,6 +1769,10 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
         <source>Status</source>
         <translation>État</translation>
     </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
 </context>
 <context>
     <name>RecurringScreen</name>
@@ -1646,6 +1876,21 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
 </context>
 <context>
+    <name>RegisterHeader</name>
+    <message>
+        <source>Reconcile</source>
+        <translation>Rapprocher</translation>
+    </message>
+    <message>
+        <source>Cleared: %1</source>
+        <translation>Pointé : %1</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>Aujourd&apos;hui : %1</translation>
+    </message>
+</context>
+<context>
     <name>RegisterModel</name>
     <message>
         <source>Date</source>
@@ -1690,10 +1935,6 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
 </context>
 <context>
     <name>RegisterScreen</name>
-    <message>
-        <source>Reconcile</source>
-        <translation>Rapprocher</translation>
-    </message>
     <message>
         <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  &apos;: copy above</source>
         <translation>Ctrl+Entrée : enregistrer  |  Entrée : suivant  |  Ctrl+D : supprimer  |  Ctrl+M : mémoriser  |  &apos; : copier au-dessus</translation>
@@ -1894,6 +2135,10 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <source>Investment</source>
         <translation>Placement</translation>
+    </message>
+    <message>
+        <source>Tax Code Key</source>
+        <translation>Légende des codes fiscaux</translation>
     </message>
 </context>
 <context>
@@ -2482,6 +2727,37 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
 </context>
 <context>
+    <name>SignInController</name>
+    <message>
+        <source>Signed in successfully</source>
+        <translation>Connexion réussie</translation>
+    </message>
+    <message>
+        <source>Sign-in failed: %1</source>
+        <translation>Échec de la connexion : %1</translation>
+    </message>
+    <message>
+        <source>Not signed in</source>
+        <translation>Non connecté</translation>
+    </message>
+    <message>
+        <source>Signed in</source>
+        <translation>Connecté</translation>
+    </message>
+    <message>
+        <source>Signed in as %1</source>
+        <translation>Connecté en tant que %1</translation>
+    </message>
+    <message>
+        <source>Waiting for the sign-in in your web browser...</source>
+        <translation>En attente de la connexion dans votre navigateur...</translation>
+    </message>
+    <message>
+        <source>Signed out</source>
+        <translation>Déconnecté</translation>
+    </message>
+</context>
+<context>
     <name>StatusBar</name>
     <message>
         <source>Offline</source>
@@ -2500,6 +2776,92 @@ Les deux côtés du virement seront supprimés.</translation>
             <numerusform>  •  %n récurrente à échéance</numerusform>
             <numerusform>  •  %n récurrentes à échéance</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>Synced</source>
+        <translation>Synchronisé</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Synchronisation...</translation>
+    </message>
+    <message>
+        <source>Sync error</source>
+        <translation>Erreur de synchronisation</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Hors ligne</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Push failed (HTTP %1)</source>
+        <translation>Échec de l&apos;envoi (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pull failed (HTTP %1)</source>
+        <translation>Échec de la réception (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pulled changes could not be saved: %1</source>
+        <translation>Les modifications reçues n&apos;ont pas pu être enregistrées : %1</translation>
+    </message>
+</context>
+<context>
+    <name>TaxCodes</name>
+    <message>
+        <source>Charitable contributions</source>
+        <translation>Dons</translation>
+    </message>
+    <message>
+        <source>Medical and dental expenses</source>
+        <translation>Frais médicaux et dentaires</translation>
+    </message>
+    <message>
+        <source>Business expenses</source>
+        <translation>Frais professionnels</translation>
+    </message>
+    <message>
+        <source>Home office</source>
+        <translation>Bureau à domicile</translation>
+    </message>
+    <message>
+        <source>Education expenses</source>
+        <translation>Frais de scolarité</translation>
+    </message>
+    <message>
+        <source>State and local taxes</source>
+        <translation>Impôts régionaux et locaux</translation>
+    </message>
+    <message>
+        <source>Mortgage interest</source>
+        <translation>Intérêts d&apos;emprunt</translation>
+    </message>
+    <message>
+        <source>Property tax</source>
+        <translation>Taxe foncière</translation>
+    </message>
+    <message>
+        <source>Interest income</source>
+        <translation>Intérêts perçus</translation>
+    </message>
+    <message>
+        <source>Dividend income</source>
+        <translation>Dividendes</translation>
+    </message>
+    <message>
+        <source>Rental income</source>
+        <translation>Revenus locatifs</translation>
+    </message>
+    <message>
+        <source>Self-employment income</source>
+        <translation>Revenus d&apos;activité indépendante</translation>
     </message>
 </context>
 <context>
@@ -2609,6 +2971,29 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
 </context>
 <context>
+    <name>UpdateController</name>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Recherche de mises à jour…</translation>
+    </message>
+    <message>
+        <source>%1 is up to date (version %2)</source>
+        <translation>%1 est à jour (version %2)</translation>
+    </message>
+    <message>
+        <source>Update check failed: %1</source>
+        <translation>Échec de la recherche de mises à jour : %1</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>Chargement des notes de version…</translation>
+    </message>
+    <message>
+        <source>No release notes available for %1 %2</source>
+        <translation>Aucune note de version disponible pour %1 %2</translation>
+    </message>
+</context>
+<context>
     <name>VarnAccount::AuthClient</name>
     <message>
         <source>Failed to start local auth server</source>
@@ -2621,6 +3006,56 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <source>No tokens received</source>
         <translation>Aucun jeton reçu</translation>
+    </message>
+</context>
+<context>
+    <name>VarnUpdate::UpdateDialog</name>
+    <message>
+        <source>Update available</source>
+        <translation>Mise à jour disponible</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available.</source>
+        <translation>Une nouvelle version de %1 est disponible.</translation>
+    </message>
+    <message>
+        <source>You have version %1. The latest version is %2.</source>
+        <translation>Vous avez la version %1. La dernière version est la %2.</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Plus tard</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>Chargement des notes de version…</translation>
+    </message>
+    <message>
+        <source>*Release notes are not available for this version.*</source>
+        <translation>*Les notes de version ne sont pas disponibles pour cette version.*</translation>
+    </message>
+</context>
+<context>
+    <name>VarnUpdate::WhatsNewDialog</name>
+    <message>
+        <source>What&apos;s New in %1 %2</source>
+        <translation>Nouveautés de %1 %2</translation>
+    </message>
+    <message>
+        <source>What&apos;s new in %1 %2</source>
+        <translation>Nouveautés de %1 %2</translation>
+    </message>
+    <message>
+        <source>You are running version %1</source>
+        <translation>Vous utilisez la version %1</translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation>Télécharger %1</translation>
     </message>
 </context>
 <context>
@@ -2648,6 +3083,13 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <source>Already have an account? Sign In</source>
         <translation>Vous avez déjà un compte ? Se connecter</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Ledgerwell is already open for this data folder.</source>
+        <translation>Ledgerwell est déjà ouvert pour ce dossier de données.</translation>
     </message>
 </context>
 </TS>

@@ -176,6 +176,22 @@ Please check file permissions and try again.</source>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>書き出しを中止しました。</translation>
+    </message>
+    <message>
+        <source>The data file could not be read whole, so no backup was written: %1. Check the data file (ledgerwell-cli check).</source>
+        <translation>データファイル全体を読み取れなかったため、バックアップは作成されませんでした: %1。データファイルを確認してください (ledgerwell-cli check)。</translation>
+    </message>
+    <message>
+        <source>%1 after %2 rows: %3</source>
+        <translation>%1 (%2 行の処理後): %3</translation>
+    </message>
+    <message>
+        <source>%1: the amount is larger than Ledgerwell can hold</source>
+        <translation>%1: 金額が Ledgerwell で扱える上限を超えています</translation>
+    </message>
 </context>
 <context>
     <name>CategoriesScreen</name>
@@ -186,18 +202,6 @@ Please check file permissions and try again.</source>
     <message>
         <source>+ New Category</source>
         <translation>+ 新規カテゴリ</translation>
-    </message>
-    <message>
-        <source>New Category</source>
-        <translation>新規カテゴリ</translation>
-    </message>
-    <message>
-        <source>Category name:</source>
-        <translation>カテゴリ名:</translation>
-    </message>
-    <message>
-        <source>Edit Category</source>
-        <translation>カテゴリの編集</translation>
     </message>
     <message>
         <source>Delete Category</source>
@@ -222,6 +226,67 @@ Please check file permissions and try again.</source>
     <message>
         <source>&amp;Delete</source>
         <translation>削除(&amp;D)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete &quot;%1&quot;?
+
+Its %n subcategories (%2) become top-level categories and keep their transactions. Transactions using &quot;%1&quot; itself will become uncategorized.</source>
+        <translation>
+            <numerusform>「%1」を削除しますか？
+
+%n 個のサブカテゴリ (%2) は最上位カテゴリになり、その取引はそのまま残ります。「%1」自体を使用している取引は未分類になります。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CategoryDialog</name>
+    <message>
+        <source>New Category</source>
+        <translation>新規カテゴリ</translation>
+    </message>
+    <message>
+        <source>Edit Category</source>
+        <translation>カテゴリの編集</translation>
+    </message>
+    <message>
+        <source>Category &amp;name:</source>
+        <translation>カテゴリ名(&amp;N):</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>種類(&amp;T):</translation>
+    </message>
+    <message>
+        <source>&amp;Parent:</source>
+        <translation>親カテゴリ(&amp;P):</translation>
+    </message>
+    <message>
+        <source>Ta&amp;x code:</source>
+        <translation>税区分(&amp;X):</translation>
+    </message>
+    <message>
+        <source>Expense</source>
+        <translation>支出</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>収入</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>振替</translation>
+    </message>
+    <message>
+        <source>(none: a top-level category)</source>
+        <translation>(なし: 最上位カテゴリ)</translation>
+    </message>
+    <message>
+        <source>A category with subcategories stays top-level</source>
+        <translation>サブカテゴリを持つカテゴリは最上位のままです</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(なし)</translation>
     </message>
 </context>
 <context>
@@ -477,6 +542,10 @@ Please check file permissions and try again.</source>
         <source>The category could not be deleted</source>
         <translation>カテゴリを削除できませんでした</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; has subcategories, so it stays a top-level category</source>
+        <translation>「%1」にはサブカテゴリがあるため、最上位カテゴリのままです</translation>
+    </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
@@ -491,6 +560,66 @@ Please check file permissions and try again.</source>
     <message>
         <source>Tax Code</source>
         <translation>税区分</translation>
+    </message>
+</context>
+<context>
+    <name>CsvPreview</name>
+    <message>
+        <source>too few columns</source>
+        <translation>列が足りません</translation>
+    </message>
+    <message>
+        <source>no date in this format</source>
+        <translation>この形式の日付がありません</translation>
+    </message>
+</context>
+<context>
+    <name>DamageGuard</name>
+    <message>
+        <source>Save What Can Be Read</source>
+        <translation>読み取れるデータを保存</translation>
+    </message>
+    <message>
+        <source>Backup Files (*.zip)</source>
+        <translation>バックアップファイル (*.zip)</translation>
+    </message>
+    <message>
+        <source>Data File Damaged</source>
+        <translation>データファイルの破損</translation>
+    </message>
+    <message>
+        <source>%1
+
+Balances, lists and reports may be incomplete. Save what can still be read (Settings, Data &amp; Sync, Export) and check the file with &apos;ledgerwell-cli check&apos;.</source>
+        <translation>%1
+
+残高、一覧、レポートが不完全な可能性があります。読み取れるデータを保存し (環境設定、データと同期、バックアップを書き出す)、&apos;ledgerwell-cli check&apos; でファイルを確認してください。</translation>
+    </message>
+    <message>
+        <source>Ledgerwell did not close normally last time, and the data file is damaged:
+
+%1
+
+Save what can still be read to a backup file now?</source>
+        <translation>前回 Ledgerwell が正常に終了せず、データファイルが破損しています:
+
+%1
+
+読み取れるデータを今すぐバックアップファイルに保存しますか？</translation>
+    </message>
+    <message>
+        <source>Could not write %1.</source>
+        <translation>%1 を書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Everything was saved to %1.</source>
+        <translation>すべて %1 に保存しました。</translation>
+    </message>
+    <message>
+        <source>What could be read was saved to %1. Not saved:
+%2</source>
+        <translation>読み取れたデータを %1 に保存しました。保存できなかったもの:
+%2</translation>
     </message>
 </context>
 <context>
@@ -678,6 +807,10 @@ Sign in via File › Sign In to enable sync.</source>
         <source>The data file is damaged. Nothing was changed.</source>
         <translation>データファイルが破損しています。何も変更されていません。</translation>
     </message>
+    <message>
+        <source>Part of the data file could not be read (%1).</source>
+        <translation>データファイルの一部を読み取れませんでした (%1)。</translation>
+    </message>
 </context>
 <context>
     <name>EmptyStatePage</name>
@@ -697,6 +830,14 @@ Sign in via File › Sign In to enable sync.</source>
         <source>You can also import transactions from a CSV file via File › Import.</source>
         <translation>[ファイル] › [インポート] から CSV ファイルの取引を読み込むこともできます。</translation>
     </message>
+    <message>
+        <source>Already have an account? Sign In</source>
+        <translation>アカウントをお持ちの方はサインイン</translation>
+    </message>
+    <message>
+        <source>Opens in your web browser</source>
+        <translation>Web ブラウザーで開きます</translation>
+    </message>
 </context>
 <context>
     <name>EntryReader</name>
@@ -715,6 +856,59 @@ Sign in via File › Sign In to enable sync.</source>
     <message>
         <source>&quot;%1&quot; is not a date: type it as M/d/yyyy</source>
         <translation>「%1」は日付ではありません。M/d/yyyy の形式で入力してください</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreviewTable</name>
+    <message numerus="yes">
+        <source>(split: %n line(s))</source>
+        <translation>
+            <numerusform>(分割: %n 行)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Date as read</source>
+        <translation>読み取った日付</translation>
+    </message>
+    <message>
+        <source>Amount as read</source>
+        <translation>読み取った金額</translation>
+    </message>
+    <message>
+        <source>Col %1</source>
+        <translation>列 %1</translation>
+    </message>
+    <message>
+        <source>This amount cannot be read and imports as 0</source>
+        <translation>この金額は読み取れないため 0 としてインポートされます</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>スキップ: %1</translation>
+    </message>
+    <message>
+        <source>This row will be skipped: %1</source>
+        <translation>この行はスキップされます: %1</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>取引先</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>口座</translation>
     </message>
 </context>
 <context>
@@ -820,10 +1014,6 @@ Sign in via File › Sign In to enable sync.</source>
         <translation>列 %1: %2</translation>
     </message>
     <message>
-        <source>Col %1</source>
-        <translation>列 %1</translation>
-    </message>
-    <message>
         <source>— Create new account &quot;%1&quot; —</source>
         <translation>— 新しい口座「%1」を作成 —</translation>
     </message>
@@ -880,6 +1070,26 @@ Sign in via File › Sign In to enable sync.</source>
         <translation>
             <numerusform>割り当てのない元口座のレコード %n 件をスキップしました</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Deposit column:</source>
+        <translation>入金の列:</translation>
+    </message>
+    <message>
+        <source>For files with separate columns for money in and money out: the amount column then holds the money out</source>
+        <translation>入金と出金が別々の列になっているファイル用です。その場合、金額の列には出金が入ります</translation>
+    </message>
+    <message>
+        <source>First records in the file:</source>
+        <translation>ファイルの先頭のレコード:</translation>
+    </message>
+    <message>
+        <source>Dates are read as %1.</source>
+        <translation>日付は %1 として読み取られます。</translation>
+    </message>
+    <message>
+        <source>Dates are read as %1, which cannot read &quot;%2&quot; in the first row: choose another date format.</source>
+        <translation>日付は %1 として読み取られますが、この形式では 1 行目の「%2」を読み取れません。別の日付の形式を選択してください。</translation>
     </message>
 </context>
 <context>
@@ -1022,6 +1232,22 @@ Sign in via File › Sign In to enable sync.</source>
         <source>&lt;h3&gt;Varnaby Ledgerwell&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital check register for household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the GNU LGPL version 3 licence. See &lt;a href=&quot;https://www.qt.io/&quot;&gt;qt.io&lt;/a&gt; and &lt;a href=&quot;https://code.qt.io/&quot;&gt;code.qt.io&lt;/a&gt; for the framework and its source code.&lt;/small&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Varnaby Ledgerwell&lt;/h3&gt;&lt;p&gt;バージョン %1&lt;/p&gt;&lt;p&gt;家計のためのデジタル小切手記入帳です。&lt;/p&gt;&lt;p&gt;&lt;small&gt;このアプリケーションは GNU LGPL バージョン 3 のもとで Qt フレームワークを使用しています。フレームワークとそのソースコードについては &lt;a href=&quot;https://www.qt.io/&quot;&gt;qt.io&lt;/a&gt; と &lt;a href=&quot;https://code.qt.io/&quot;&gt;code.qt.io&lt;/a&gt; をご覧ください。&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>&amp;Sign In...</source>
+        <translation>サインイン(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Sign &amp;Out</source>
+        <translation>サインアウト(&amp;O)</translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;New...</source>
+        <translation>新機能(&amp;N)...</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation>アップデートを確認(&amp;U)...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1042,10 +1268,6 @@ Sign in via File › Sign In to enable sync.</source>
     <message>
         <source>(no payee)</source>
         <translation>（取引先なし）</translation>
-    </message>
-    <message>
-        <source>Not signed in</source>
-        <translation>未サインイン</translation>
     </message>
     <message>
         <source>Select an account first</source>
@@ -1532,6 +1754,10 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Status</source>
         <translation>状態</translation>
     </message>
+    <message>
+        <source>Category</source>
+        <translation>カテゴリ</translation>
+    </message>
 </context>
 <context>
     <name>RecurringScreen</name>
@@ -1635,6 +1861,21 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
+    <name>RegisterHeader</name>
+    <message>
+        <source>Reconcile</source>
+        <translation>照合</translation>
+    </message>
+    <message>
+        <source>Cleared: %1</source>
+        <translation>決済済み: %1</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>今日: %1</translation>
+    </message>
+</context>
+<context>
     <name>RegisterModel</name>
     <message>
         <source>Date</source>
@@ -1679,10 +1920,6 @@ All transactions, recurring entries, and reconciliation history for this account
 </context>
 <context>
     <name>RegisterScreen</name>
-    <message>
-        <source>Reconcile</source>
-        <translation>照合</translation>
-    </message>
     <message>
         <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  &apos;: copy above</source>
         <translation>Ctrl+Enter: 保存  |  Enter: 次へ  |  Ctrl+D: 削除  |  Ctrl+M: 定期登録  |  &apos;: 上の値をコピー</translation>
@@ -1883,6 +2120,10 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <source>Investment</source>
         <translation>投資</translation>
+    </message>
+    <message>
+        <source>Tax Code Key</source>
+        <translation>税区分の凡例</translation>
     </message>
 </context>
 <context>
@@ -2471,6 +2712,37 @@ Both sides of the transfer will be deleted.</source>
     </message>
 </context>
 <context>
+    <name>SignInController</name>
+    <message>
+        <source>Signed in successfully</source>
+        <translation>サインインしました</translation>
+    </message>
+    <message>
+        <source>Sign-in failed: %1</source>
+        <translation>サインインに失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>Not signed in</source>
+        <translation>サインインしていません</translation>
+    </message>
+    <message>
+        <source>Signed in</source>
+        <translation>サインイン済み</translation>
+    </message>
+    <message>
+        <source>Signed in as %1</source>
+        <translation>%1 としてサインイン中</translation>
+    </message>
+    <message>
+        <source>Waiting for the sign-in in your web browser...</source>
+        <translation>Web ブラウザーでのサインインを待っています...</translation>
+    </message>
+    <message>
+        <source>Signed out</source>
+        <translation>サインアウトしました</translation>
+    </message>
+</context>
+<context>
     <name>StatusBar</name>
     <message>
         <source>Offline</source>
@@ -2487,6 +2759,92 @@ Both sides of the transfer will be deleted.</source>
         <translation>
             <numerusform>  •  定期取引 %n 件が期日</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>Synced</source>
+        <translation>同期済み</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>同期中...</translation>
+    </message>
+    <message>
+        <source>Sync error</source>
+        <translation>同期エラー</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>オフライン</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>Push failed (HTTP %1)</source>
+        <translation>送信に失敗しました (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pull failed (HTTP %1)</source>
+        <translation>受信に失敗しました (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pulled changes could not be saved: %1</source>
+        <translation>受信した変更を保存できませんでした: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TaxCodes</name>
+    <message>
+        <source>Charitable contributions</source>
+        <translation>寄付</translation>
+    </message>
+    <message>
+        <source>Medical and dental expenses</source>
+        <translation>医療費・歯科治療費</translation>
+    </message>
+    <message>
+        <source>Business expenses</source>
+        <translation>事業経費</translation>
+    </message>
+    <message>
+        <source>Home office</source>
+        <translation>在宅勤務</translation>
+    </message>
+    <message>
+        <source>Education expenses</source>
+        <translation>教育費</translation>
+    </message>
+    <message>
+        <source>State and local taxes</source>
+        <translation>州税・地方税</translation>
+    </message>
+    <message>
+        <source>Mortgage interest</source>
+        <translation>住宅ローン利息</translation>
+    </message>
+    <message>
+        <source>Property tax</source>
+        <translation>固定資産税</translation>
+    </message>
+    <message>
+        <source>Interest income</source>
+        <translation>受取利息</translation>
+    </message>
+    <message>
+        <source>Dividend income</source>
+        <translation>配当金</translation>
+    </message>
+    <message>
+        <source>Rental income</source>
+        <translation>不動産収入</translation>
+    </message>
+    <message>
+        <source>Self-employment income</source>
+        <translation>自営業収入</translation>
     </message>
 </context>
 <context>
@@ -2596,6 +2954,29 @@ Both sides of the transfer will be deleted.</source>
     </message>
 </context>
 <context>
+    <name>UpdateController</name>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>アップデートを確認しています…</translation>
+    </message>
+    <message>
+        <source>%1 is up to date (version %2)</source>
+        <translation>%1 は最新です (バージョン %2)</translation>
+    </message>
+    <message>
+        <source>Update check failed: %1</source>
+        <translation>アップデートの確認に失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>リリースノートを読み込んでいます…</translation>
+    </message>
+    <message>
+        <source>No release notes available for %1 %2</source>
+        <translation>%1 %2 のリリースノートはありません</translation>
+    </message>
+</context>
+<context>
     <name>VarnAccount::AuthClient</name>
     <message>
         <source>Failed to start local auth server</source>
@@ -2608,6 +2989,56 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <source>No tokens received</source>
         <translation>トークンを受け取れませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>VarnUpdate::UpdateDialog</name>
+    <message>
+        <source>Update available</source>
+        <translation>アップデートがあります</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available.</source>
+        <translation>%1 の新しいバージョンがあります。</translation>
+    </message>
+    <message>
+        <source>You have version %1. The latest version is %2.</source>
+        <translation>現在のバージョンは %1 です。最新バージョンは %2 です。</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>後で</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>リリースノートを読み込んでいます…</translation>
+    </message>
+    <message>
+        <source>*Release notes are not available for this version.*</source>
+        <translation>*このバージョンのリリースノートはありません。*</translation>
+    </message>
+</context>
+<context>
+    <name>VarnUpdate::WhatsNewDialog</name>
+    <message>
+        <source>What&apos;s New in %1 %2</source>
+        <translation>%1 %2 の新機能</translation>
+    </message>
+    <message>
+        <source>What&apos;s new in %1 %2</source>
+        <translation>%1 %2 の新機能</translation>
+    </message>
+    <message>
+        <source>You are running version %1</source>
+        <translation>ご使用のバージョンは %1 です</translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation>%1 をダウンロード</translation>
     </message>
 </context>
 <context>
@@ -2635,6 +3066,13 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <source>Already have an account? Sign In</source>
         <translation>アカウントをお持ちの方はサインイン</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Ledgerwell is already open for this data folder.</source>
+        <translation>このデータフォルダーはすでに Ledgerwell で開かれています。</translation>
     </message>
 </context>
 </TS>

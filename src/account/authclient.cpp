@@ -24,7 +24,8 @@ AuthClient::AuthClient(const QString &authBaseUrl, const QString &realmSlug,
                                         TokenManager::Failure failure) {
         m_api->postPublic(QStringLiteral("/auth/token/refresh"),
                           {{QStringLiteral("refresh_token"), token}},
-                          [success, failure](bool ok, int, const QJsonObject &body) {
+                          [this, success, failure](bool ok, int status, const QJsonObject &body) {
+                              m_lastRefreshStatus = status;
                               if (ok) {
                                   success(body.value(QStringLiteral("access_token")).toString(),
                                           body.value(QStringLiteral("refresh_token")).toString());
@@ -118,8 +119,14 @@ void AuthClient::handleCallback(const QUrl &url)
 
 void AuthClient::refreshToken(std::function<void(bool)> callback)
 {
+    m_lastRefreshStatus = 0;
     m_tokens->refresh([this, callback](bool ok) {
-        if (!ok) {
+        // Only the server's refusal ends the sign-in. A refresh that never got an answer (no
+        // network, a server down or failing) keeps the tokens for the next try; clearing them
+        // would sign out everyone who starts the program offline.
+        const bool refused = m_tokens->refreshToken().isEmpty() || m_lastRefreshStatus == 400 ||
+                             m_lastRefreshStatus == 401 || m_lastRefreshStatus == 403;
+        if (!ok && refused) {
             m_tokens->clear();
             m_user = User();
             setState(AuthState::Unauthenticated);

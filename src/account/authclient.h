@@ -68,6 +68,8 @@ private:
     ApiClient *m_api;
     TokenManager *m_tokens;
     AuthState m_state = AuthState::Uninitialized;
+    // The HTTP status of the last refresh reply; 0 when none came.
+    int m_lastRefreshStatus = 0;
     User m_user;
     QPointer<WebAuthHandler> m_handler;
     int m_loginTimeoutMs = 0;

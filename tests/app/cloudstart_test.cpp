@@ -29,6 +29,7 @@ private slots:
     void storedSignIn_data();
     void storedSignIn();
     void signInRegistersTheDeviceAndSignOutStopsSync();
+    void unreachableServerKeepsTheSignIn();
 
 private:
     void pointAt(const QUrl &base);
@@ -182,6 +183,37 @@ void CloudStartTest::signInRegistersTheDeviceAndSignOutStopsSync()
     state.cloudClient()->authClient()->logout();
     QCOMPARE(stops.count(), 1);
     QCOMPARE(starts.count(), 1);
+}
+
+void CloudStartTest::unreachableServerKeepsTheSignIn()
+{
+    // A port that was just given up: every connection to it is refused, as when offline.
+    quint16 closedPort = 0;
+    {
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost));
+        closedPort = probe.serverPort();
+    }
+    pointAt(QUrl(QString("http://127.0.0.1:%1").arg(closedPort)));
+    const QString access = AccountFixture::unsignedToken(600);
+    {
+        FileTokenStore seed = store();
+        QVERIFY(seed.write(VarnAccount::TokenStore::kAccessTokenKey, access));
+        QVERIFY(seed.write(VarnAccount::TokenStore::kRefreshTokenKey, QString("stored-refresh")));
+    }
+    AppState state;
+    QSignalSpy starts(&state, &AppState::syncShouldStart);
+    QVERIFY(state.initialize());
+    VarnAccount::AuthClient *auth = state.cloudClient()->authClient();
+    QTRY_VERIFY_WITH_TIMEOUT(auth->state() != AuthState::Uninitialized, 30000);
+    QTest::qWait(1000);
+    // The start-up refresh failed without an answer: no sync, but the sign-in stays for the
+    // next start instead of being thrown away.
+    QCOMPARE(starts.count(), 0);
+    QVERIFY(auth->isAuthenticated());
+    QCOMPARE(store().read(VarnAccount::TokenStore::kRefreshTokenKey).value_or(""),
+             QString("stored-refresh"));
+    QCOMPARE(store().read(VarnAccount::TokenStore::kAccessTokenKey).value_or(""), access);
 }
 
 LEDGERWELL_TEST(CloudStartTest)

@@ -109,13 +109,13 @@ QList<ColumnFit::Column> RegisterTableView::columnSpecs() const
         {RegisterModel::ClearedColumn, contentWidth(QStringLiteral("R"), font())},
         {RegisterModel::BalanceColumn, contentWidth(balance, amountFont)}};
     for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
-        ColumnFit::Column &spec = columns[column];
-        spec.minimum = horizontalHeader()->sectionSizeHint(column);
-        spec.hidden = isColumnHidden(column);
-        spec.flexible = column == RegisterModel::PayeeColumn ||
-                        column == RegisterModel::CategoryColumn ||
-                        column == RegisterModel::MemoColumn;
-        spec.preferred = m_userWidths.value(column);
+        ColumnFit::Column &fit = columns[column];
+        fit.minimum = horizontalHeader()->sectionSizeHint(column);
+        fit.hidden = isColumnHidden(column);
+        fit.flexible = column == RegisterModel::PayeeColumn ||
+                       column == RegisterModel::CategoryColumn ||
+                       column == RegisterModel::MemoColumn;
+        fit.preferred = m_userWidths.value(column);
     }
     for (const auto &[column, width] : contents) {
         columns[column].natural = width;
@@ -137,15 +137,15 @@ QSize RegisterTableView::minimumSizeHint() const
     int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
     const QList<ColumnFit::Column> columns = columnSpecs();
     for (int column = 0; column < int(columns.size()); ++column) {
-        const ColumnFit::Column &spec = columns[column];
+        const ColumnFit::Column &fit = columns[column];
         // Payee and category keep room for about ten characters; the memo may shrink to its
         // header.
         const int readable =
             column == RegisterModel::PayeeColumn || column == RegisterModel::CategoryColumn
                 ? fontMetrics().averageCharWidth() * 10
                 : 0;
-        if (!spec.hidden) {
-            width += std::max(spec.minimum, spec.flexible ? readable : spec.natural);
+        if (!fit.hidden) {
+            width += std::max(fit.minimum, fit.flexible ? readable : fit.natural);
         }
     }
     return {width, QTableView::minimumSizeHint().height()};

@@ -39,11 +39,35 @@ void writeCsv(const QString &path, int rows)
     file.write(chunk);
 }
 
-Figures importOnce(const QString &cliPath, int rows)
+// The same rows as QIF records.
+void writeQif(const QString &path, int rows)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qFatal("cannot write %s", qPrintable(path));
+    }
+    file.write("!Type:Bank\n");
+    QByteArray chunk;
+    for (int i = 0; i < rows; ++i) {
+        chunk +=
+            "D" +
+            QDate(2000, 1, 1).addDays(i % 9000).toString(QStringLiteral("M/d/yyyy")).toLatin1() +
+            "\nPPayee " + QByteArray::number(i % 5000) + "\nT-" + QByteArray::number(i % 100000) +
+            "." + QByteArray::number(10 + i % 90) + "\nMmemo " + QByteArray::number(i) + "\n^\n";
+        if (chunk.size() > (1 << 20)) {
+            file.write(chunk);
+            chunk.clear();
+        }
+    }
+    file.write(chunk);
+}
+
+Figures importOnce(const QString &cliPath, int rows, bool qif = false)
 {
     QTemporaryDir dir;
-    const QString csv = QDir(dir.path()).filePath(QStringLiteral("rows.csv"));
-    writeCsv(csv, rows);
+    const QString csv =
+        QDir(dir.path()).filePath(qif ? QStringLiteral("rows.qif") : QStringLiteral("rows.csv"));
+    (qif ? writeQif : writeCsv)(csv, rows);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LEDGERWELL_DATA_DIR"),
                QDir(dir.path()).filePath(QStringLiteral("data")));
@@ -66,10 +90,13 @@ Figures importOnce(const QString &cliPath, int rows)
     QElapsedTimer timer;
     timer.start();
     const QByteArray peak =
-        run({QStringLiteral("import-csv"), csv, QStringLiteral("--account"),
-             QStringLiteral("Checking"), QStringLiteral("--date-col"), QStringLiteral("0"),
-             QStringLiteral("--payee-col"), QStringLiteral("1"), QStringLiteral("--amount-col"),
-             QStringLiteral("2"), QStringLiteral("--memo-col"), QStringLiteral("3")});
+        qif ? run({QStringLiteral("import-qif"), csv, QStringLiteral("--account"),
+                   QStringLiteral("Checking")})
+            : run({QStringLiteral("import-csv"), csv, QStringLiteral("--account"),
+                   QStringLiteral("Checking"), QStringLiteral("--date-col"), QStringLiteral("0"),
+                   QStringLiteral("--payee-col"), QStringLiteral("1"),
+                   QStringLiteral("--amount-col"), QStringLiteral("2"),
+                   QStringLiteral("--memo-col"), QStringLiteral("3")});
     figures.milliseconds = double(timer.nsecsElapsed()) / 1e6;
     if (peak.startsWith("peak ")) {
         figures.peakKiB = peak.mid(5).toLongLong();
@@ -98,5 +125,9 @@ void importScaling(const QString &cliPath)
                 large.milliseconds / small.milliseconds);
     std::printf("%-32s %8s %10.1f  (goal: under 200 MB)\n", "cli.importCsv.1M.peakMB", "",
                 double(large.peakKiB) / 1024.0);
+    const Figures qif = importOnce(cliPath, 1000000, true);
+    print("cli.importQif.1M", qif);
+    std::printf("%-32s %8s %10.1f  (goal: under 200 MB)\n", "cli.importQif.1M.peakMB", "",
+                double(qif.peakKiB) / 1024.0);
     std::fflush(stdout);
 }

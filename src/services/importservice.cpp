@@ -13,6 +13,7 @@
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "duplicateindex.h"
+#include "qiflineparser.h"
 #include "qifparser.h"
 #include "textdecoder.h"
 #include "textfilereader.h"
@@ -31,36 +32,67 @@ namespace {
 
 constexpr int kProgressStep = 100;
 
-// The file's text, read a piece at a time; a line too long to keep is replaced by a marker that
-// makes its record unparseable, so that one giant line cannot take all the memory.
-std::optional<QString> readText(const QString &path)
+// Hands the file's lines to the handler one at a time; a line too long to keep is replaced by a
+// marker that makes its record unparseable, so that one giant line cannot take all the memory.
+// False when the handler asked to stop.
+bool forEachLine(TextFileReader &reader, const std::function<bool(const QString &)> &handler)
 {
-    TextFileReader reader(path);
-    if (!reader.open()) {
-        qCWarning(lcImport) << "Cannot open import file" << path << reader.errorString();
-        return std::nullopt;
-    }
-    QString text;
-    qsizetype lineStart = 0;
+    QString line;
     bool dropping = false;
     for (QString piece = reader.read(); !piece.isEmpty(); piece = reader.read()) {
         for (const QChar c : std::as_const(piece)) {
             if (c == u'\n' || c == u'\r') {
-                text.append(c);
-                lineStart = text.size();
+                if (!line.isEmpty() && !handler(line)) {
+                    return false;
+                }
+                line.clear();
                 dropping = false;
             } else if (dropping) {
                 continue;
-            } else if (text.size() - lineStart >= CsvStream::kMaxRecordChars) {
-                text.truncate(lineStart);
-                text.append(QChar(QifParser::kOverlongLine));
+            } else if (line.size() >= CsvStream::kMaxRecordChars) {
+                line = QString(QChar(QifParser::kOverlongLine));
                 dropping = true;
             } else {
-                text.append(c);
+                line.append(c);
             }
         }
     }
-    return text;
+    return line.isEmpty() || handler(line);
+}
+
+// A QIF file is read twice so that it never has to be held whole: this first pass learns how its
+// dates read (one day-first date decides the whole file) and collects its categories and account
+// names and counts its transaction records, keeping none of them; the reader is left at the
+// start for the second pass.
+std::optional<QifParseResult> outlineQif(TextFileReader &reader, int *records = nullptr)
+{
+    QifParseResult outline;
+    bool dayFirst = false;
+    int readable = 0;
+    QifLineParser parser(outline, QifDateOrder::MonthFirst, [&readable](const QifTransaction &) {
+        ++readable;
+        return true;
+    });
+    forEachLine(reader, [&](const QString &line) {
+        dayFirst = dayFirst || QifParser::isDayFirstLine(line);
+        return parser.addLine(line);
+    });
+    parser.end();
+    outline.dateOrder = dayFirst ? QifDateOrder::DayFirst : QifDateOrder::MonthFirst;
+    if (records) {
+        *records = readable + outline.unparseable;
+    }
+    return reader.rewind() ? std::optional<QifParseResult>(std::move(outline)) : std::nullopt;
+}
+
+// The second pass: every transaction record read with the outline's date order goes to the
+// sink; the unparseable and skipped records are counted in `counts`.
+bool readQifTransactions(TextFileReader &reader, QifDateOrder order, QifParseResult &counts,
+                         const QifLineParser::TransactionSink &sink)
+{
+    QifLineParser parser(counts, order, sink);
+    return forEachLine(reader, [&parser](const QString &line) { return parser.addLine(line); }) &&
+           parser.end();
 }
 
 // A transfer to another account is not linked on import; the memo keeps its name instead.
@@ -253,42 +285,62 @@ QString ImportService::duplicateKey(const QDate &date, qint64 amount, const QStr
            QLatin1Char('|') + payee;
 }
 
-QifScan ImportService::scanQifAccounts(const QString &path) const
+QifScan ImportService::scanQifAccounts(const QString &path, int previewLimit) const
 {
-    const std::optional<QString> text = readText(path);
-    if (!text) {
+    TextFileReader reader(path);
+    if (!reader.open()) {
+        qCWarning(lcImport) << "Cannot open import file" << path << reader.errorString();
         return {};
     }
-    const QifParseResult parsed = QifParser::parse(*text);
-    return {parsed.accounts, int(parsed.transactions.size())};
+    const std::optional<QifParseResult> outline = outlineQif(reader);
+    if (!outline) {
+        return {};
+    }
+    QifScan scan{outline->accounts, 0, {}};
+    QifParseResult counts;
+    readQifTransactions(reader, outline->dateOrder, counts, [&](const QifTransaction &qif) {
+        if (scan.transactions++ < previewLimit) {
+            scan.preview.append(qif);
+        }
+        return true;
+    });
+    return scan;
 }
 
 ImportResult ImportService::importQif(const QString &path,
                                       const QHash<QString, QString> &accountMapping,
                                       const QString &defaultAccountId)
 {
-    const std::optional<QString> text = readText(path);
-    if (!text) {
+    TextFileReader reader(path);
+    if (!reader.open()) {
+        qCWarning(lcImport) << "Cannot open import file" << path << reader.errorString();
         return {};
     }
-    const QifParseResult parsed = QifParser::parse(*text);
+    int records = 0;
+    const std::optional<QifParseResult> outline = outlineQif(reader, &records);
+    if (!outline) {
+        return {};
+    }
     Run run(this);
-    run.result.unparseable = parsed.unparseable;
-    run.result.metadataSkipped = parsed.metadataSkipped;
-    return write(run, int(parsed.transactions.size()), [&] {
-        for (const QifCategory &category : parsed.categories) {
+    return write(run, records, [&] {
+        for (const QifCategory &category : outline->categories) {
             if (!category.name.isEmpty() && !run.knowsCategory(category.name)) {
                 run.categoryId(category.name, category.isIncome);
             }
         }
         int record = 0;
-        for (const QifTransaction &qif : parsed.transactions) {
-            if (!importQifRecord(run, qif, accountMapping, defaultAccountId)) {
-                return false;
-            }
-            run.progress(++record);
-        }
-        return !run.failed();
+        QifParseResult counts;
+        const bool read =
+            readQifTransactions(reader, outline->dateOrder, counts, [&](const QifTransaction &qif) {
+                if (!importQifRecord(run, qif, accountMapping, defaultAccountId)) {
+                    return false;
+                }
+                run.progress(++record);
+                return true;
+            });
+        run.result.unparseable = counts.unparseable;
+        run.result.metadataSkipped = counts.metadataSkipped;
+        return read && !run.failed();
     });
 }
 
@@ -403,6 +455,20 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
             return true;
         });
     });
+}
+
+QList<QStringList> ImportService::previewCsv(const QString &path, int limit)
+{
+    TextFileReader reader(path);
+    QList<QStringList> rows;
+    if (!reader.open()) {
+        return rows;
+    }
+    readCsv(reader, [&rows, limit](const QStringList &fields, bool) {
+        rows.append(fields);
+        return rows.size() < limit;
+    });
+    return rows;
 }
 
 bool ImportService::readCsv(TextFileReader &reader,

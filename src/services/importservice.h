@@ -37,7 +37,11 @@ public:
                            const QString &defaultAccountId);
     ImportResult importCsv(const QString &path, const QString &accountId,
                            const CsvColumnMapping &mapping);
-    QifScan scanQifAccounts(const QString &path) const;
+    // The first `limit` CSV records (fields as the import splits them), read without loading the
+    // rest of the file; empty when it cannot be read.
+    static QList<QStringList> previewCsv(const QString &path, int limit);
+    // Reads the whole file in flat memory; keeps the first `previewLimit` transactions.
+    QifScan scanQifAccounts(const QString &path, int previewLimit = 0) const;
     // Where split lines that name a transfer account find their "Transfers" category. Without
     // it such a line cannot be stored (its category is required) and is left out.
     void setCategoryService(CategoryService *categories) { m_categoryService = categories; }

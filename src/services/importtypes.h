@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/currency.h"
+#include "qifrecords.h"
 
 #include <QString>
 #include <QStringList>
@@ -37,4 +38,5 @@ struct QifScan
 {
     QStringList accounts;
     int transactions = 0;
+    QList<QifTransaction> preview; // the first records as the import will read them
 };

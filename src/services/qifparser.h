@@ -16,6 +16,8 @@ QifParseResult parse(const QString &text, QifDateOrder order = QifDateOrder::Aut
 
 // Day first when any D line starts with a number above 12 (13/01/2024), else month first.
 QifDateOrder detectDateOrder(const QStringList &lines);
+// True for a D line that only reads day first; a file with one is read day first throughout.
+bool isDayFirstLine(const QString &line);
 std::optional<QDate> readDate(const QString &text, QifDateOrder order);
 // Accepts "1,234.56", "1.234,56", "(12.50)", "€-3" and the like; cents.
 std::optional<qint64> readAmount(const QString &text);

@@ -10,14 +10,10 @@
 #include "register/themecolors.h"
 #include "services/accountservice.h"
 #include "services/categoryservice.h"
-#include "services/csvparser.h"
 #include "services/importservice.h"
-#include "services/qifparser.h"
-#include "services/textdecoder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -287,12 +283,14 @@ void ImportScreen::loadFile(const QString &path)
     m_fileLabel->setText(QFileInfo(path).fileName());
     clearQifRows();
     if (m_qif->isChecked()) {
-        const QifScan scan = m_state->importService()->scanQifAccounts(path);
+        // Read as the import reads it, so the preview shows what will be imported.
+        const QifScan scan =
+            m_state->importService()->scanQifAccounts(path, ImportPreviewTable::kQifRecords);
         if (!scan.accounts.isEmpty()) {
             buildQifRows(scan.accounts);
             m_qifGroup->show();
         }
-        loadQifPreview();
+        showQifPreview(scan.preview);
         return;
     }
     loadCsvPreview();
@@ -306,16 +304,10 @@ void ImportScreen::chooseFile(const QString &path)
     loadFile(path);
 }
 
-void ImportScreen::loadQifPreview()
+void ImportScreen::showQifPreview(const QList<QifTransaction> &records)
 {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return;
-    }
-    // Read as the import reads it, so the preview shows what will be imported.
-    const QifParseResult parsed = QifParser::parse(TextDecoder::decode(file.readAll()));
-    m_qifPreview->showQif(parsed.transactions);
-    m_qifPreviewGroup->setVisible(m_qif->isChecked() && !parsed.transactions.isEmpty());
+    m_qifPreview->showQif(records);
+    m_qifPreviewGroup->setVisible(m_qif->isChecked() && !records.isEmpty());
 }
 
 void ImportScreen::loadCsvPreview()
@@ -323,12 +315,9 @@ void ImportScreen::loadCsvPreview()
     if (m_path.isEmpty() || !m_csv->isChecked()) {
         return;
     }
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return;
-    }
-    // The import's own decoder: a Windows-1252 file shows its accents as they will be stored.
-    m_rows = CsvParser::parse(TextDecoder::decode(file.readAll()));
+    // The import's own reader: a Windows-1252 file shows its accents as they will be stored, and
+    // a file of a million rows is not read beyond what the preview shows (plus its header).
+    m_rows = ImportService::previewCsv(m_path, ImportPreviewTable::kRows + 1);
     if (m_rows.isEmpty()) {
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "register/prompts.h"
+#include "services/qifrecords.h"
 
 #include <QWidget>
 
@@ -78,7 +79,7 @@ private:
     QWidget *buildCsvGroup(QWidget *page);
     QWidget *buildQifPreview(QWidget *page);
     void loadCsvPreview();
-    void loadQifPreview();
+    void showQifPreview(const QList<QifTransaction> &records);
     void fillColumnCombos();
     // While the user has not picked a date format, takes the first one that reads the first data
     // row when the default does not. A format the user picked is never changed.

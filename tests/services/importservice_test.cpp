@@ -35,6 +35,8 @@ private slots:
     void qifYenAmountsAreWholeYen();
     void failedWritePartWayStoresNothing_data();
     void failedWritePartWayStoresNothing();
+    void qifIsReadWholeBeforeAnyRecordIsStored();
+    void previewsStopAtTheirLimit();
 
 private:
     QString write(const QByteArray &content);
@@ -397,4 +399,43 @@ void ImportServiceTest::failedWritePartWayStoresNothing()
 }
 
 LEDGERWELL_TEST(ImportServiceTest)
+// The file is read in two passes rather than held: what only the end of the file says (a
+// day-first date, a category marked income) still decides how the first records are stored.
+void ImportServiceTest::qifIsReadWholeBeforeAnyRecordIsStored()
+{
+    const QString path = write("!Type:Bank\nD02/03/2024\nT-5\nPEarly\nLSide job\n^\n"
+                               "D13/01/2024\nT-6\nPLate\n^\n!Type:Cat\nNSide job\nI\n^\n");
+    const ImportResult result = m_service->importQif(path, {}, m_account.id);
+    QCOMPARE(result.imported, 2);
+    QHash<QString, Transaction> byPayee;
+    for (const Transaction &t : stored()) {
+        byPayee.insert(t.payee, t);
+    }
+    QCOMPARE(byPayee["Early"].date, QDate(2024, 3, 2));
+    QCOMPARE(byPayee["Late"].date, QDate(2024, 1, 13));
+    QCOMPARE(m_categories->findByName("Side job")->type, CategoryType::Income);
+}
+
+void ImportServiceTest::previewsStopAtTheirLimit()
+{
+    QByteArray qif = "!Type:Bank\n";
+    QByteArray csv = "Date,Payee,Amount\n";
+    for (int i = 1; i <= 300; ++i) {
+        qif += "D1/2/2024\nT-" + QByteArray::number(i) + "\nPShop\n^\n";
+        csv += "1/2/2024,Shop," + QByteArray::number(i) + "\n";
+    }
+    qif += "D31/12/2024\nT-1\nPLast\n^\n";
+    const QifScan scan = m_service->scanQifAccounts(write(qif), 20);
+    QCOMPARE(scan.transactions, 301);
+    QCOMPARE(scan.preview.size(), 20);
+    // Read as the import will read it: the last record makes the file day first.
+    QCOMPARE(scan.preview.first().date, QDate(2024, 2, 1));
+    QCOMPARE(scan.preview.last().amount, -2000);
+
+    const QList<QStringList> rows = ImportService::previewCsv(write(csv), 21);
+    QCOMPARE(rows.size(), 21);
+    QCOMPARE(rows.last(), QStringList({"1/2/2024", "Shop", "20"}));
+    QVERIFY(ImportService::previewCsv(QStringLiteral("/nonexistent/file.csv"), 5).isEmpty());
+}
+
 #include "importservice_test.moc"

@@ -12,9 +12,12 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QThread>
 
 #include <array>
+#include <chrono>
 #include <cmath>
+#include <future>
 
 Q_LOGGING_CATEGORY(lcBackup, "ledgerwell.backup")
 
@@ -68,6 +71,41 @@ QVariant bindable(const QJsonValue &value)
         return QVariant(value.toInteger());
     }
     return value.toVariant();
+}
+
+// How often a restore says it is alive while one long step runs on a thread of its own.
+constexpr std::chrono::milliseconds kHeartbeat(40);
+
+// Runs `work` on a thread of its own; `heartbeat` is called on the caller's thread at once and
+// every few milliseconds while it runs, so that a window listening to the progress keeps painting.
+template <typename Work>
+auto runBeside(Work work, const std::function<void()> &heartbeat)
+{
+    auto running = std::async(std::launch::async, std::move(work));
+    do {
+        heartbeat();
+    } while (running.wait_for(kHeartbeat) != std::future_status::ready);
+    return running.get();
+}
+
+// Copies a large write from the write-ahead log into the data file on a connection of its own
+// (its own thread, too): SQLite would otherwise do it inside the commit, in one long call.
+void checkpoint(const QString &path)
+{
+    const QString name =
+        QStringLiteral("ledgerwell-checkpoint-%1").arg(quintptr(QThread::currentThreadId()), 0, 16);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        if (db.open()) {
+            QSqlQuery query(db);
+            if (!query.exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"))) {
+                qCWarning(lcBackup)
+                    << "Checkpoint after the restore failed:" << query.lastError().text();
+            }
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
 }
 
 // Every row is written under its own savepoint, so that a row the schema refuses is left out
@@ -277,7 +315,15 @@ QJsonObject BackupService::rowToJson(const QSqlQuery &query)
 BackupService::ImportResult BackupService::importBackup(const QByteArray &archive, ImportMode mode)
 {
     ImportResult result;
-    const ZipReader zip(archive);
+    m_cancelRequested = false;
+    const std::unique_ptr<const ZipReader> opened = openArchive(archive);
+    const ZipReader &zip = *opened;
+    if (m_cancelRequested) {
+        result.cancelled = result.rolledBack = true;
+        result.errors << tr("Import cancelled; nothing was changed.");
+        qCWarning(lcBackup).noquote() << "Backup import rolled back:" << result.errors.first();
+        return result;
+    }
     if (!zip.isOpen()) {
         result.errors << tr("Failed to open ZIP archive");
         return result;
@@ -306,8 +352,9 @@ BackupService::ImportResult BackupService::importBackup(const QByteArray &archiv
     }
     const QStringList names = zip.fileNames();
     const int total = int(names.size()) - 1;
-    m_cancelRequested = false;
     Database::setCacheSize(m_sql.database(), Database::kBulkCacheKiB);
+    // The log is copied into the data file after the commit, beside the caller (see below).
+    setAutoCheckpoint(0);
     // One unit: a cancel, a full disk or any other failure leaves the data file as it was.
     int done = 0;
     const bool ok = m_sql.inTransaction([&] {
@@ -319,6 +366,7 @@ BackupService::ImportResult BackupService::importBackup(const QByteArray &archiv
         return true;
     });
     Database::setCacheSize(m_sql.database(), Database::kDefaultCacheKiB);
+    setAutoCheckpoint(kAutoCheckpointPages);
     if (!ok) {
         const QStringList rowErrors = result.errors;
         result = ImportResult();
@@ -332,8 +380,23 @@ BackupService::ImportResult BackupService::importBackup(const QByteArray &archiv
         qCWarning(lcBackup).noquote() << "Backup import rolled back:" << result.errors.first();
         return result;
     }
+    const QString path = m_sql.database().databaseName();
+    runBeside([path] { checkpoint(path); }, [this] { emit progress(0, 0); });
     emit progress(total, total);
     return result;
+}
+
+std::unique_ptr<const ZipReader> BackupService::openArchive(const QByteArray &archive) const
+{
+    // Opening checks every entry against the archive's directory, a second or more for a large
+    // backup: it runs beside the caller, whose listeners see a progress without a total.
+    return runBeside([archive] { return std::make_unique<const ZipReader>(archive); },
+                     [this] { emit progress(0, 0); });
+}
+
+void BackupService::setAutoCheckpoint(int pages) const
+{
+    QSqlQuery(m_sql.database()).exec(QStringLiteral("PRAGMA wal_autocheckpoint=%1").arg(pages));
 }
 
 void BackupService::cancel()

@@ -9,6 +9,8 @@
 #include <QSet>
 #include <QStringList>
 
+#include <memory>
+
 class Database;
 class ZipReader;
 class ZipWriter;
@@ -61,6 +63,8 @@ public:
     // hostile file must not fill the disk or the memory.
     static constexpr quint64 kMaxTotalSize = quint64(2) * 1024 * 1024 * 1024;
     static constexpr double kMaxCompressionRatio = 200;
+    // SQLite's own default, put back after a restore that turned it off.
+    static constexpr int kAutoCheckpointPages = 1000;
 
     explicit BackupService(Database *database, QObject *parent = nullptr);
 
@@ -80,7 +84,8 @@ public:
     void cancel();
 
 signals:
-    // Rows handled so far out of all rows, every 100 rows and at the end (long backups).
+    // Rows handled so far out of all rows, every 100 rows and at the end (long backups). While
+    // an import runs a long step that has no rows to count, a total of 0 every few milliseconds.
     void progress(int current, int total) const;
 
 private:
@@ -108,6 +113,8 @@ private:
     QString describeFailure(const QSqlError &error = QSqlError()) const;
     static QJsonObject resetSyncFields(QJsonObject document);
     const QSet<QString> &columnsOf(const QString &table);
+    std::unique_ptr<const ZipReader> openArchive(const QByteArray &archive) const;
+    void setAutoCheckpoint(int pages) const;
     bool importTable(const ZipReader &zip, const QStringList &names, int table, ImportMode mode,
                      ImportResult &result, int &done, int total);
 

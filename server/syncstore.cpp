@@ -72,12 +72,14 @@ bool SyncStore::isEntityType(const QString &type)
 std::optional<QJsonArray> SyncStore::push(const QString &userId, const QJsonArray &changes) const
 {
     QJsonArray results;
-    const QHash<QString, ShareStore::Grant> grants = m_shares.grantsOf(userId);
     const bool ok = m_storage.transaction([&] {
         qint64 sequence = 0;
         if (!SyncSequence::reserve(m_storage, int(changes.size()), &sequence)) {
             return false;
         }
+        // Read after taking the sequence, whose lock orders this push after any share change
+        // that committed before it (sharing takes the sequence too).
+        const QHash<QString, ShareStore::Grant> grants = m_shares.grantsOf(userId);
         for (const QJsonValue &value : changes) {
             bool stored = true;
             results.append(pushOne(userId, value.toObject(), sequence++, grants, &stored));

@@ -101,3 +101,23 @@ if(TARGET ledgerwell-server)
     target_compile_definitions(tst_cloudui PRIVATE
         LEDGERWELL_BROWSER_DRIVER="${CMAKE_CURRENT_SOURCE_DIR}/cli/drive_browser.py")
 endif()
+
+# Households on the server: the group, share and feed stores on SQLite and PostgreSQL, every
+# route walked by every kind of caller, the group API, and two installations sharing an account.
+if(TARGET ledgerwell-server)
+    ledgerwell_add_test_area(sharing
+        MAIN support/main_core.cpp
+        SOURCES
+            account/syncinstallation.cpp
+            server/authorisation_test.cpp
+            server/groupapi_test.cpp
+            server/household.cpp
+            server/sharedsync_test.cpp
+            server/sharingstores_test.cpp
+        CLASSES AuthorisationTest GroupApiTest SharedSyncTest SharingStoresTest
+        LIBS ledgerwell_server ledgerwell_serverprocess
+    )
+    target_include_directories(tst_sharing PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/account)
+    set_tests_properties(sharing.AuthorisationTest sharing.GroupApiTest sharing.SharedSyncTest
+        PROPERTIES TIMEOUT 900)
+endif()

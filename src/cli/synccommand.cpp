@@ -141,7 +141,11 @@ int SyncCommand::sync(bool full)
             loop.quit();
         }
     });
-    full ? engine.forceFullSync() : engine.syncNow();
+    if (full) {
+        engine.forceFullSync();
+    } else {
+        engine.syncNow();
+    }
     if (engine.state() == SyncEngine::Syncing) {
         loop.exec();
     }

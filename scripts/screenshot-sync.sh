@@ -50,7 +50,7 @@ sign_in "$work/laptop"
 LEDGERWELL_DATA_DIR="$work/desktop" build/bin/ledgerwell-cli sample load > /dev/null
 LEDGERWELL_DATA_DIR="$work/desktop" build/bin/ledgerwell-cli sync > /dev/null
 
-Xvfb "$display" -screen 0 1400x1000x24 -nolisten tcp > /dev/null 2>&1 &
+Xvfb "$display" -screen 0 2000x1000x24 -nolisten tcp > /dev/null 2>&1 &
 pids+=($!)
 sleep 1
 DISPLAY="$display" openbox > /dev/null 2>&1 &
@@ -78,10 +78,10 @@ start_window() { # name -> the window's id
 left=$(start_window desktop)
 right=$(start_window laptop)
 for id in "$left" "$right"; do
-    DISPLAY="$display" xdotool windowsize "$id" 696 960
+    DISPLAY="$display" xdotool windowsize "$id" 992 990
 done
 DISPLAY="$display" xdotool windowmove "$left" 0 0
-DISPLAY="$display" xdotool windowmove "$right" 704 0
+DISPLAY="$display" xdotool windowmove "$right" 1004 0
 # Both start-up syncs run (the laptop's pulls the desktop's rows), and their messages time out.
 sleep "${SCREENSHOT_SETTLE:-12}"
 mkdir -p "$out"

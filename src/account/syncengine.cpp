@@ -167,14 +167,6 @@ void SyncEngine::pushChanges()
     }
     qCInfo(lcSync) << "Pushing" << queue.size() << "changes (in batches of" << kPushBatchSize
                    << ")";
-    m_pushedVersions.clear();
-    for (const QJsonValue &change : std::as_const(queue)) {
-        const QJsonObject object = change.toObject();
-        m_pushedVersions.insert(
-            SyncMarks::key(object.value(QStringLiteral("entity_type")).toString(),
-                           object.value(QStringLiteral("entity_id")).toString()),
-            object.value(QStringLiteral("version")).toInt());
-    }
     m_queue = queue;
     m_queueStart = 0;
     m_pushTotal = int(queue.size());
@@ -190,8 +182,16 @@ void SyncEngine::pushNextBatch()
     }
     const int size = int(qMin<qsizetype>(kPushBatchSize, m_queue.size() - m_queueStart));
     QJsonArray batch;
+    // The versions sent, by row: the answer marks a row synced only while it is still at that
+    // version.
+    m_pushedVersions.clear();
     for (int i = 0; i < size; ++i) {
-        batch.append(m_queue.at(m_queueStart + i));
+        const QJsonObject change = m_queue.at(m_queueStart + i).toObject();
+        m_pushedVersions.insert(
+            SyncMarks::key(change.value(QStringLiteral("entity_type")).toString(),
+                           change.value(QStringLiteral("entity_id")).toString()),
+            change.value(QStringLiteral("version")).toInt());
+        batch.append(change);
     }
     m_queueStart += size;
     qCInfo(lcSync) << "Push batch:" << size << "changes," << m_queue.size() - m_queueStart

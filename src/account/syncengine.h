@@ -124,7 +124,7 @@ private:
     bool m_resync = false;
     std::function<bool()> m_syncAllowed;
     QJsonArray m_queue; // changes taken off the front are those before m_queueStart
-    QHash<QString, int> m_pushedVersions; // by SyncMarks::key(type, id)
+    QHash<QString, int> m_pushedVersions; // of the batch on its way, by SyncMarks::key(type, id)
     qsizetype m_queueStart = 0;
     int m_pushTotal = 0;
     bool m_echoPending = false;

@@ -121,3 +121,15 @@ if(TARGET ledgerwell-server)
     set_tests_properties(sharing.AuthorisationTest sharing.GroupApiTest sharing.SharedSyncTest
         PROPERTIES TIMEOUT 900)
 endif()
+
+# The window program's sync against a real ledgerwell-server: the status bar and the settings
+# window's sync section while a second installation of the same user changes rows.
+if(TARGET ledgerwell-server)
+    ledgerwell_add_test_area(syncui
+        MAIN support/main_gui.cpp
+        SOURCES account/accountfixture.cpp account/syncinstallation.cpp ui/syncwindow_test.cpp
+        CLASSES SyncWindowTest
+        LIBS ledgerwell_widgets ledgerwell_serverprocess
+    )
+    set_tests_properties(syncui.SyncWindowTest PROPERTIES TIMEOUT 600)
+endif()

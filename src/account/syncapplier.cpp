@@ -5,12 +5,15 @@
 #include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/identifiers.h"
+#include "data/money.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 
 #include <QLoggingCategory>
 #include <QSqlQuery>
+
+#include <cmath>
 
 namespace {
 
@@ -24,6 +27,23 @@ bool saneDate(const QDate &date)
 QString dateText(const QJsonObject &row, const char *key)
 {
     return row.value(QLatin1String(key)).toString();
+}
+
+// Money the program cannot hold: beyond the stored range (sums over it would overflow) or not a
+// whole number of minor units. Read as it comes, such a value would become 0.
+bool storableAmounts(const QJsonObject &row, std::initializer_list<const char *> keys)
+{
+    for (const char *key : keys) {
+        const QJsonValue value = row.value(QLatin1String(key));
+        if (!value.isDouble()) {
+            continue;
+        }
+        const double amount = value.toDouble();
+        if (!(std::fabs(amount) <= double(kMaxStoredAmount)) || std::trunc(amount) != amount) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -85,8 +105,23 @@ void SyncApplier::apply(Repository *repository, const QString &table, const QJso
     }
 }
 
+bool SyncApplier::refuseAmounts(const char *applier, const QJsonObject &row,
+                                std::initializer_list<const char *> keys)
+{
+    if (storableAmounts(row, keys)) {
+        return false;
+    }
+    qCWarning(lcApply) << applier << "skipping server record with an amount out of range:"
+                       << row.value(QStringLiteral("client_id")).toString();
+    ++m_counts.skipped;
+    return true;
+}
+
 void SyncApplier::applyAccount(const QJsonObject &row)
 {
+    if (refuseAmounts("applyAccount:", row, {"starting_balance"})) {
+        return;
+    }
     apply<Account>(m_repos.accounts, QStringLiteral("accounts"), row);
 }
 
@@ -106,6 +141,9 @@ void SyncApplier::applyRecurring(const QJsonObject &row)
         ++m_counts.skipped;
         return;
     }
+    if (refuseAmounts("applyRecurring:", row, {"amount"})) {
+        return;
+    }
     apply<RecurringTransaction>(m_repos.recurring, QStringLiteral("recurring_transactions"), row);
 }
 
@@ -120,6 +158,9 @@ void SyncApplier::applyTransactionChange(const QJsonObject &row)
         ++m_counts.skipped;
         return;
     }
+    if (refuseAmounts("applyTransactionChange:", row, {"amount"})) {
+        return;
+    }
     apply<Transaction>(m_repos.transactions, QStringLiteral("transactions"), row);
 }
 
@@ -131,6 +172,9 @@ void SyncApplier::applyReconciliation(const QJsonObject &row)
             << "applyReconciliation: skipping server record with broken statementDate:"
             << row.value(QStringLiteral("client_id")).toString() << dateText(row, "statement_date");
         ++m_counts.skipped;
+        return;
+    }
+    if (refuseAmounts("applyReconciliation:", row, {"statement_balance", "reconciled_balance"})) {
         return;
     }
     // A deletion made on another device is applied here too (the repository has a single-row

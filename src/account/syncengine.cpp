@@ -1,10 +1,12 @@
 #include "account/syncengine.h"
 
 #include "account/apiclient.h"
+#include "account/syncmarks.h"
 #include "account/syncpayload.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
+#include "data/datetimes.h"
 #include "data/preferencesrepository.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
@@ -16,6 +18,7 @@
 #include <QTimer>
 #include <QUrlQuery>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -24,6 +27,14 @@ namespace {
 Q_LOGGING_CATEGORY(lcSync, "ledgerwell.sync")
 
 const QString kCursorKey = QStringLiteral("lastSyncTimestamp");
+
+// The keys a pull page may carry; a body with none of them is no page.
+const QStringList kPageKeys = {
+    QStringLiteral("server_time"),  QStringLiteral("has_more"),
+    QStringLiteral("accounts"),     QStringLiteral("categories"),
+    QStringLiteral("recurring"),    QStringLiteral("recurring_transactions"),
+    QStringLiteral("transactions"), QStringLiteral("reconciliations"),
+    QStringLiteral("integrity")};
 
 template <typename Record>
 void appendChanges(QJsonArray &queue, const QString &type, const QList<Record> &rows)
@@ -35,6 +46,8 @@ void appendChanges(QJsonArray &queue, const QString &type, const QList<Record> &
 }
 
 } // namespace
+
+const QString SyncEngine::kCompletedAtKey = QStringLiteral("lastSyncCompletedAt");
 
 SyncEngine::SyncEngine(VarnAccount::ApiClient *api, const SyncRepositories &repositories,
                        QObject *parent)
@@ -100,15 +113,26 @@ void SyncEngine::scheduleSync()
     m_debounceTimer->start();
 }
 
-void SyncEngine::forceFullSync()
+SyncEngine::ResyncCounts SyncEngine::forceFullSync()
 {
-    m_repos.accounts->markAllPendingForResync();
-    m_repos.categories->markAllPendingForResync();
-    m_repos.recurring->markAllPendingForResync();
-    m_repos.transactions->markAllPendingForResync();
-    m_repos.reconciliations->markAllPendingForResync();
+    ResyncCounts marked;
+    marked.accounts = m_repos.accounts->markAllPendingForResync();
+    marked.categories = m_repos.categories->markAllPendingForResync();
+    marked.transactions = m_repos.transactions->markAllPendingForResync();
+    marked.recurring = m_repos.recurring->markAllPendingForResync();
+    marked.reconciliations = m_repos.reconciliations->markAllPendingForResync();
+    qCInfo(lcSync) << "Force Full Sync: marked pending —"
+                   << "accounts:" << marked.accounts << "categories:" << marked.categories
+                   << "transactions:" << marked.transactions << "recurrings:" << marked.recurring
+                   << "reconciliations:" << marked.reconciliations;
     m_repos.preferences->remove(kCursorKey);
     syncNow();
+    return marked;
+}
+
+QDateTime SyncEngine::lastCompletedAt() const
+{
+    return QDateTime::fromString(m_repos.preferences->get(kCompletedAtKey, QString()), Qt::ISODate);
 }
 
 void SyncEngine::syncNow()
@@ -158,8 +182,16 @@ void SyncEngine::pushNextBatch()
     }
     const int size = int(qMin<qsizetype>(kPushBatchSize, m_queue.size() - m_queueStart));
     QJsonArray batch;
+    // The versions sent, by row: the answer marks a row synced only while it is still at that
+    // version.
+    m_pushedVersions.clear();
     for (int i = 0; i < size; ++i) {
-        batch.append(m_queue.at(m_queueStart + i));
+        const QJsonObject change = m_queue.at(m_queueStart + i).toObject();
+        m_pushedVersions.insert(
+            SyncMarks::key(change.value(QStringLiteral("entity_type")).toString(),
+                           change.value(QStringLiteral("entity_id")).toString()),
+            change.value(QStringLiteral("version")).toInt());
+        batch.append(change);
     }
     m_queueStart += size;
     qCInfo(lcSync) << "Push batch:" << size << "changes," << m_queue.size() - m_queueStart
@@ -176,13 +208,19 @@ void SyncEngine::handlePushReply(bool success, int status, const QJsonObject &bo
         fail(tr("Push failed (HTTP %1)").arg(status));
         return;
     }
+    if (!body.value(QStringLiteral("results")).isArray()) {
+        // The rows stay pending; the server matches them by id when they come again.
+        fail(tr("Push failed: the server's answer could not be read (HTTP %1)").arg(status));
+        return;
+    }
     int ok = 0;
     int errors = 0;
     const QJsonArray results = body.value(QStringLiteral("results")).toArray();
+    SyncMarks marks(m_repos.database);
     // One commit for the batch's marks rather than one per row.
     m_repos.database->inTransaction([&] {
         for (const QJsonValue &value : results) {
-            ++(markResult(value.toObject()) ? ok : errors);
+            ++(markResult(marks, value.toObject()) ? ok : errors);
         }
         return true;
     });
@@ -194,7 +232,7 @@ void SyncEngine::handlePushReply(bool success, int status, const QJsonObject &bo
     pushNextBatch();
 }
 
-bool SyncEngine::markResult(const QJsonObject &result)
+bool SyncEngine::markResult(SyncMarks &marks, const QJsonObject &result)
 {
     const QString type = result.value(QStringLiteral("entity_type")).toString();
     const QString id = result.value(QStringLiteral("entity_id")).toString();
@@ -207,17 +245,9 @@ bool SyncEngine::markResult(const QJsonObject &result)
         return false;
     }
     ++m_counts.pushed[type];
-    const QString serverId = result.value(QStringLiteral("server_id")).toString();
-    if (type == QLatin1String("account")) {
-        m_repos.accounts->markSynced(id, serverId);
-    } else if (type == QLatin1String("category")) {
-        m_repos.categories->markSynced(id, serverId);
-    } else if (type == QLatin1String("recurring")) {
-        m_repos.recurring->markSynced(id, serverId);
-    } else if (type == QLatin1String("transaction")) {
-        m_repos.transactions->markSynced(id, serverId);
-    } else if (type == QLatin1String("reconciliation")) {
-        m_repos.reconciliations->markSynced(id, serverId);
+    const auto pushed = m_pushedVersions.constFind(SyncMarks::key(type, id));
+    if (pushed != m_pushedVersions.constEnd()) {
+        marks.markSynced(type, id, result.value(QStringLiteral("server_id")).toString(), *pushed);
     }
     return true;
 }
@@ -247,6 +277,10 @@ void SyncEngine::handlePullReply(bool success, int status, const QJsonObject &bo
 {
     if (!success) {
         fail(tr("Pull failed (HTTP %1)").arg(status));
+        return;
+    }
+    if (!isPullPage(body)) {
+        fail(tr("Pull failed: the server's answer could not be read (HTTP %1)").arg(status));
         return;
     }
     if (!applyPage(body)) {
@@ -318,6 +352,12 @@ bool SyncEngine::applyPage(const QJsonObject &body)
     return ok;
 }
 
+bool SyncEngine::isPullPage(const QJsonObject &body)
+{
+    return std::any_of(kPageKeys.cbegin(), kPageKeys.cend(),
+                       [&body](const QString &key) { return body.contains(key); });
+}
+
 void SyncEngine::applyRow(SyncApplier &applier, const QString &type, const QJsonObject &row)
 {
     if (type == QLatin1String("account")) {
@@ -348,6 +388,7 @@ void SyncEngine::checkIntegrity(const QJsonObject &integrity)
 
 void SyncEngine::finishCycle()
 {
+    m_repos.preferences->set(kCompletedAtKey, DateTimes::nowText());
     setState(Idle);
     emit syncCompleted();
     emit dataChanged();

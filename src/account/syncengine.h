@@ -3,6 +3,8 @@
 #include "account/syncapplier.h"
 #include "account/syncrepositories.h"
 
+#include <QDateTime>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QMap>
@@ -12,6 +14,7 @@
 #include <functional>
 
 class QTimer;
+class SyncMarks;
 
 namespace VarnAccount {
 class ApiClient;
@@ -60,14 +63,28 @@ public:
     void startAutoSync(int intervalMs);
     void stopAutoSync();
     void scheduleSync();
+    // How many rows "Force Full Sync" set pending again, by table.
+    struct ResyncCounts
+    {
+        int accounts = 0;
+        int categories = 0;
+        int transactions = 0;
+        int recurring = 0;
+        int reconciliations = 0;
+    };
+
     // What "Force Full Sync" does: every row pending again, the cursor forgotten, then syncNow.
-    void forceFullSync();
+    ResyncCounts forceFullSync();
     void setSyncAllowedCheck(std::function<bool()> check) { m_syncAllowed = std::move(check); }
 
     SyncState state() const { return m_state; }
     QString lastError() const { return m_lastError; }
+    // When the last cycle completed (kept across restarts); invalid before the first one.
+    QDateTime lastCompletedAt() const;
     const Counts &counts() const { return m_counts; }
     static QString stateText(SyncState state);
+    // The preference that holds lastCompletedAt, as ISO 8601 UTC.
+    static const QString kCompletedAtKey;
 
 signals:
     void stateChanged(SyncEngine::SyncState state);
@@ -86,11 +103,13 @@ private:
     void pushNextBatch();
     void handlePushReply(bool success, int status, const QJsonObject &body);
     // Marks one pushed row synced when the server took it; false when it did not.
-    bool markResult(const QJsonObject &result);
+    bool markResult(SyncMarks &marks, const QJsonObject &result);
     void startPull();
     void pullChanges(const QString &since);
     void handlePullReply(bool success, int status, const QJsonObject &body);
     bool applyPage(const QJsonObject &body);
+    // A 2xx answer whose body did not arrive whole reads as an empty object.
+    static bool isPullPage(const QJsonObject &body);
     static void applyRow(SyncApplier &applier, const QString &type, const QJsonObject &row);
     void checkIntegrity(const QJsonObject &integrity);
     void finishCycle();
@@ -105,6 +124,7 @@ private:
     bool m_resync = false;
     std::function<bool()> m_syncAllowed;
     QJsonArray m_queue; // changes taken off the front are those before m_queueStart
+    QHash<QString, int> m_pushedVersions; // of the batch on its way, by SyncMarks::key(type, id)
     qsizetype m_queueStart = 0;
     int m_pushTotal = 0;
     bool m_echoPending = false;

@@ -5,6 +5,7 @@
 #include "account/authclient.h"
 #include "account/client.h"
 #include "account/clientconfig.h"
+#include "account/syncengine.h"
 #include "account/tokenstore.h"
 #include "app/datadirectory.h"
 #include "app/weekstart.h"
@@ -36,6 +37,7 @@ Q_LOGGING_CATEGORY(lcApp, "ledgerwell.app")
 namespace {
 
 const QString kLastViewedAccount = QStringLiteral("lastViewedAccountId");
+constexpr int kAutoSyncIntervalMs = 300000;
 
 } // namespace
 
@@ -57,12 +59,14 @@ bool AppState::initialize()
     createRepositories();
     createServices();
     createCloudClient();
-    // The sync engine and the sharing service are created here, in that order, once they exist.
+    createSyncEngine();
+    // The sharing service is created here, after the sync engine, once it exists.
     if (const auto day = m_preferencesRepository->get(QStringLiteral("weekStartDay"))) {
         WeekStart::setFromPreference(*day);
     }
     // Seeding runs before the repositories' change signals reach the sync engine.
     m_categoryService->seedDefaults();
+    connectSyncTriggers();
     startCloudSession();
     applyStoredPreferences();
     emit databaseReady();
@@ -107,6 +111,38 @@ void AppState::createCloudClient()
     const VarnAccount::ClientConfig config = VarnAccount::ClientConfig::fromEnvironment();
     m_cloudClient = new VarnAccount::Client(config, nullptr, this);
     m_cloudClient->syncApi()->setBaseUrl(QUrl(config.syncApiUrl));
+}
+
+// Sync runs only while an access token is stored: signed out, a cycle asked for by a timer or
+// a change ends at once without a request.
+void AppState::createSyncEngine()
+{
+    m_syncEngine =
+        new SyncEngine(m_cloudClient->syncApi(),
+                       SyncRepositories{m_database, m_accountRepository, m_transactionRepository,
+                                        m_categoryRepository, m_recurringRepository,
+                                        m_reconciliationRepository, m_preferencesRepository},
+                       this);
+    VarnAccount::Client *client = m_cloudClient;
+    m_syncEngine->setSyncAllowedCheck([client] { return client->isSyncAllowed(); });
+    connect(this, &AppState::syncShouldStart, m_syncEngine, [this] {
+        m_syncEngine->startAutoSync(kAutoSyncIntervalMs);
+        m_syncEngine->scheduleSync();
+    });
+    connect(this, &AppState::syncShouldStop, m_syncEngine, &SyncEngine::stopAutoSync);
+}
+
+// Edits of accounts, transactions and categories are sent two seconds after the last of a
+// burst. Recurring entries and reconciliations wait for the next periodic cycle (a posted
+// entry's transactions trigger one anyway).
+void AppState::connectSyncTriggers()
+{
+    connect(m_accountRepository, &AccountRepository::accountsChanged, m_syncEngine,
+            &SyncEngine::scheduleSync);
+    connect(m_transactionRepository, &TransactionRepository::transactionsChanged, m_syncEngine,
+            &SyncEngine::scheduleSync);
+    connect(m_categoryRepository, &CategoryRepository::categoriesChanged, m_syncEngine,
+            &SyncEngine::scheduleSync);
 }
 
 // Restores a stored sign-in and follows the session from then on. Nothing here waits for the

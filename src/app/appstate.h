@@ -21,6 +21,7 @@ class RecurringService;
 class ReportService;
 class SettingsService;
 class SplitLineRepository;
+class SyncEngine;
 class TransactionRepository;
 class TransactionService;
 
@@ -28,8 +29,8 @@ namespace VarnAccount {
 class Client;
 }
 
-// Owns the database connection, every repository and every domain service of the program, and
-// the cloud client.
+// Owns the database connection, every repository and every domain service of the program, the
+// cloud client and the sync engine.
 // Created once before the main window; every object it owns is a QObject child of it and exists
 // only after a successful initialize(). Windows read through the repositories and change data
 // only through the services.
@@ -67,6 +68,7 @@ public:
     AccountService *accountService() const { return m_accountService; }
     ReconciliationService *reconciliationService() const { return m_reconciliationService; }
     VarnAccount::Client *cloudClient() const { return m_cloudClient; }
+    SyncEngine *syncEngine() const { return m_syncEngine; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     // Remembers the account as the lastViewedAccountId preference; emits only on a change.
@@ -86,6 +88,8 @@ private:
     void createServices();
     void applyStoredPreferences();
     void createCloudClient();
+    void createSyncEngine();
+    void connectSyncTriggers();
     void startCloudSession();
     void onStartupRefresh(bool ok);
 
@@ -107,5 +111,6 @@ private:
     AccountService *m_accountService = nullptr;
     ReconciliationService *m_reconciliationService = nullptr;
     VarnAccount::Client *m_cloudClient = nullptr;
+    SyncEngine *m_syncEngine = nullptr;
     QString m_currentAccountId;
 };

@@ -110,6 +110,9 @@ int SyncCommand::sync(bool full)
         return finish(false, {{QStringLiteral("error"), QStringLiteral("cannot open the data")}},
                       QStringLiteral("ledgerwell-cli: cannot open the database\n"));
     }
+    // This command runs one cycle of its own; the program's periodic and change-driven sync
+    // (which a start-up token refresh or the marks of --full would start) stays off.
+    state.syncEngine()->setSyncAllowedCheck([] { return false; });
     VarnAccount::Client client(VarnAccount::ClientConfig::fromEnvironment());
     client.syncApi()->setBaseUrl(QUrl(client.config().syncApiUrl));
     if (!signedIn(client)) {
@@ -138,7 +141,11 @@ int SyncCommand::sync(bool full)
             loop.quit();
         }
     });
-    full ? engine.forceFullSync() : engine.syncNow();
+    if (full) {
+        engine.forceFullSync();
+    } else {
+        engine.syncNow();
+    }
     if (engine.state() == SyncEngine::Syncing) {
         loop.exec();
     }

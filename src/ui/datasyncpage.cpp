@@ -5,6 +5,7 @@
 #include "services/accountservice.h"
 #include "services/backupservice.h"
 #include "settingspage.h"
+#include "syncsection.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -83,16 +84,8 @@ void DataSyncPage::buildSync()
 {
     QVBoxLayout *section =
         m_page->addSection(tr("Sync"), tr("Keep your ledgerwell in sync across all your devices."));
-    m_syncStatus = new QLabel(this);
-    m_syncStatus->setWordWrap(true);
-    section->addWidget(m_syncStatus);
-    auto *buttons = new QHBoxLayout;
-    m_syncNow = new QPushButton(tr("Sync Now"), this);
-    m_fullSync = new QPushButton(tr("Force Full Sync"), this);
-    buttons->addWidget(m_syncNow);
-    buttons->addWidget(m_fullSync);
-    buttons->addStretch();
-    section->addLayout(buttons);
+    m_sync = new SyncSection(m_state, this);
+    section->addWidget(m_sync);
 }
 
 void DataSyncPage::buildBackup()
@@ -128,12 +121,14 @@ void DataSyncPage::buildDeletedAccounts()
     connect(m_restore, &QPushButton::clicked, this, &DataSyncPage::restoreSelectedAccount);
 }
 
+QLabel *DataSyncPage::syncStatus() const
+{
+    return m_sync->status();
+}
+
 void DataSyncPage::refresh()
 {
-    // Sync needs a signed-in cloud account; until then the section says how to get one.
-    m_syncStatus->setText(tr("Not signed in.\nSign in via File \u203A Sign In to enable sync."));
-    m_syncNow->setEnabled(false);
-    m_fullSync->setEnabled(false);
+    m_sync->refresh();
 
     m_deleted->clear();
     for (const Account &account : m_state->accountRepository()->findDeleted()) {
@@ -156,13 +151,15 @@ auto DataSyncPage::withProgress(const QString &label, Work work)
     QProgressDialog progress(label, tr("Cancel"), 0, 0, this);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
+    m_cancelled = false;
     const auto connection = connect(service, &BackupService::progress, &progress,
-                                    [&progress, service](int done, int total) {
+                                    [this, &progress, service](int done, int total) {
                                         progress.setMaximum(total);
                                         progress.setValue(done);
                                         // Keeps every window painting during long work.
                                         QCoreApplication::processEvents();
                                         if (progress.wasCanceled()) {
+                                            m_cancelled = true;
                                             service->cancel();
                                         }
                                     });
@@ -184,8 +181,10 @@ void DataSyncPage::exportBackup()
     m_export->setText(tr("Exporting..."));
     const QByteArray bytes = withProgress(
         tr("Exporting backup..."), [](BackupService *service) { return service->exportBackup(); });
-    if (bytes.isEmpty()) {
+    if (bytes.isEmpty() && m_cancelled) {
         m_inform(this, tr("Export Backup"), tr("Export cancelled; no file was written."));
+    } else if (bytes.isEmpty()) {
+        m_warn(this, tr("Backup Failed"), m_state->backupService()->exportError());
     } else if (writeWhole(path, bytes)) {
         m_inform(this, tr("Backup Complete"), tr("Backup saved to:\n%1").arg(path));
     } else {

@@ -12,10 +12,11 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class SettingsPage;
+class SyncSection;
 
 // The "Data & Sync" page of the settings window: the sync status and its buttons, backup export
-// and import with progress (an import can be cancelled and then changes nothing), and the
-// deleted accounts with their restore.
+// and import with progress (an import can be cancelled and then changes nothing; a failed export
+// says why), and the deleted accounts with their restore.
 class DataSyncPage final : public QWidget
 {
     Q_OBJECT
@@ -37,7 +38,8 @@ public:
     void importBackup();
     void restoreSelectedAccount();
 
-    QLabel *syncStatus() const { return m_syncStatus; }
+    QLabel *syncStatus() const;
+    SyncSection *syncSection() const { return m_sync; }
     QPushButton *exportButton() const { return m_export; }
     QPushButton *importButton() const { return m_import; }
     QPushButton *restoreButton() const { return m_restore; }
@@ -64,14 +66,13 @@ private:
 
     AppState *m_state;
     SettingsPage *m_page;
-    QLabel *m_syncStatus = nullptr;
-    QPushButton *m_syncNow = nullptr;
-    QPushButton *m_fullSync = nullptr;
+    SyncSection *m_sync = nullptr;
     QPushButton *m_export = nullptr;
     QPushButton *m_import = nullptr;
     QListWidget *m_deleted = nullptr;
     QPushButton *m_restore = nullptr;
     QWidget *m_deletedSection = nullptr;
+    bool m_cancelled = false; // the user cancelled the last export or import
     FileChooser m_chooseSave;
     FileChooser m_chooseOpen;
     ItemChooser m_chooseItem;

@@ -26,6 +26,7 @@
 #include "sidebarmodel.h"
 #include "signincontroller.h"
 #include "statusbar.h"
+#include "syncindicator.h"
 #include "thememanager.h"
 #include "toolwindows.h"
 #include "transactionformdialog.h"
@@ -67,6 +68,7 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     m_statusBar = new StatusBar(this);
     setStatusBar(m_statusBar);
     m_signIn = new SignInController(m_state->cloudClient(), m_statusBar, this);
+    m_sync = new SyncIndicator(m_state, m_statusBar, this);
     connectSignals();
     updateAuthUI();
     refreshSidebar();
@@ -105,6 +107,7 @@ void MainWindow::connectSignals()
 {
     connectRegister();
     connect(m_signIn, &SignInController::authChanged, this, &MainWindow::updateAuthUI);
+    connect(m_sync, &SyncIndicator::reloadRequested, this, &MainWindow::reloadEverything);
     connect(m_welcome, &WelcomeScreen::signInRequested, m_signIn, &SignInController::signIn);
     connect(m_welcome, &WelcomeScreen::signOutRequested, m_signIn, &SignInController::signOut);
     connect(m_empty, &EmptyStatePage::signInRequested, m_signIn, &SignInController::signIn);
@@ -187,8 +190,7 @@ void MainWindow::updateAuthUI()
 {
     const bool signedIn = m_signIn->isSignedIn();
     m_menu->setSignedIn(signedIn);
-    // Signed in, the sync engine's state takes this label over once it runs.
-    m_statusBar->setSyncState(m_signIn->stateText());
+    m_sync->showState();
     m_welcome->updateAuthUI(signedIn);
     m_empty->setSignInOffered(!signedIn);
     if (m_pages->currentIndex() != WelcomePage) {

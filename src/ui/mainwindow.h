@@ -30,6 +30,7 @@ class SearchScreen;
 class RegisterScreen;
 class ReportsScreen;
 class StatusBar;
+class SyncIndicator;
 class ThemeManager;
 class ToolWindows;
 class WelcomeScreen;
@@ -78,6 +79,7 @@ public:
     EmptyStatePage *emptyStatePage() const { return m_empty; }
     MainMenu *mainMenu() const { return m_menu; }
     SignInController *signInController() const { return m_signIn; }
+    SyncIndicator *syncIndicator() const { return m_sync; }
     QString totalText() const;
     QList<QShortcut *> accountShortcuts() const;
     int sidebarRefreshCount() const { return m_sidebarRefreshes; }
@@ -143,6 +145,7 @@ private:
     WelcomeScreen *m_welcome = nullptr;
     EmptyStatePage *m_empty = nullptr;
     SignInController *m_signIn = nullptr;
+    SyncIndicator *m_sync = nullptr;
     QStackedWidget *m_pages = nullptr;
     AccountSidebar *m_sidebar = nullptr;
     QSplitter *m_splitter = nullptr;

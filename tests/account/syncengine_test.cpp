@@ -112,6 +112,13 @@ private slots:
     void pageCutHalfWayIsNotApplied();
     void pageIsOneTransactionAndOneNotice();
     void restartResumesFromStoredCursor();
+    void editWhilePushIsOnTheWay_data();
+    void editWhilePushIsOnTheWay();
+    void unreadableAnswerFails_data();
+    void unreadableAnswerFails();
+    void amountsBeyondTheStoredRange_data();
+    void amountsBeyondTheStoredRange();
+    void forceFullSyncMarksEverythingAndForgetsTheCursor();
 
 private:
     std::unique_ptr<SyncInstallation> open(quint16 port, const QString &folder = QString());
@@ -483,7 +490,7 @@ void SyncEngineTest::pageCutHalfWayIsNotApplied()
     const QByteArray body =
         page({{"accounts", QJsonArray{pulledAccount("acc", 1)}}, {"transactions", lines}}, "9");
     m_server->script({{200, body, false, int(body.size() / 2)}, {200, body}});
-    m_install->sync();
+    QVERIFY(!m_install->sync());
     QCOMPARE(m_install->scalar("SELECT COUNT(*) FROM transactions").toInt(), 0);
     QCOMPARE(m_install->scalar("SELECT COUNT(*) FROM accounts").toInt(), 0);
     QCOMPARE(m_install->preferences()->get("lastSyncTimestamp", QString()), QStringLiteral("5"));
@@ -540,6 +547,206 @@ void SyncEngineTest::restartResumesFromStoredCursor()
     QVERIFY(m_install->sync());
     QCOMPARE(queryOf(m_server->requests().at(2)).queryItemValue("since"), QStringLiteral("11"));
     QCOMPARE(m_install->scalar("SELECT COUNT(*) FROM transactions").toInt(), 20);
+}
+
+void SyncEngineTest::editWhilePushIsOnTheWay_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("stillPending");
+    QTest::newRow("untouched") << "none" << false;
+    QTest::newRow("edited") << "edit" << true;
+    QTest::newRow("deleted") << "delete" << true;
+}
+
+void SyncEngineTest::editWhilePushIsOnTheWay()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, stillPending);
+    const QString account = insertAccount("Checking");
+    const QString line = insertLine(account, "Before");
+    const QJsonArray results{QJsonObject{{"status", "ok"},
+                                         {"entity_type", "account"},
+                                         {"entity_id", account},
+                                         {"server_id", "s-acc"}},
+                             QJsonObject{{"status", "ok"},
+                                         {"entity_type", "transaction"},
+                                         {"entity_id", line},
+                                         {"server_id", "s-line"}}};
+    m_server->script({{200, json({{"results", results}})}, {200, page({}, "1")}});
+    QSignalSpy completed(m_install->engine(), &SyncEngine::syncCompleted);
+    m_install->engine()->syncNow();
+    // The push is on its way (its answer cannot arrive before the event loop runs again) when
+    // the user changes the line.
+    QCOMPARE(m_install->engine()->state(), SyncEngine::Syncing);
+    if (change == "edit") {
+        Transaction edited = *m_install->transactions()->findById(line);
+        edited.payee = "After";
+        QVERIFY(m_install->transactionService()->update(edited));
+    } else if (change == "delete") {
+        QVERIFY(m_install->transactions()->softDelete(line));
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(completed.size(), 1, 30000);
+    const auto stored = m_install->transactions()->findById(line);
+    QCOMPARE(stored->syncStatus, stillPending ? SyncStatus::Pending : SyncStatus::Synced);
+    QCOMPARE(stored->serverId, QStringLiteral("s-line"));
+    QCOMPARE(m_install->accounts()->findById(account)->syncStatus, SyncStatus::Synced);
+    // What is still pending goes with the next cycle, at its new version.
+    QList<ScriptedServer::Answer> next{{200, page({}, "2")}};
+    if (stillPending) {
+        next.prepend({200, json({{"results", QJsonArray()}})});
+    }
+    m_server->script(next);
+    QVERIFY(m_install->sync());
+    QCOMPARE(m_server->requests().size(), stillPending ? 4 : 3);
+    if (stillPending) {
+        const QJsonArray again =
+            QJsonDocument::fromJson(m_server->requests().at(2).body)["changes"].toArray();
+        QCOMPARE(again.size(), 1);
+        QCOMPARE(again[0]["entity_id"].toString(), line);
+        QCOMPARE(again[0]["version"].toInt(), stored->version);
+        QVERIFY(stored->version > 1);
+    }
+}
+
+void SyncEngineTest::unreadableAnswerFails_data()
+{
+    QTest::addColumn<bool>("pending");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("cutAfter");
+    QTest::addColumn<QString>("error");
+    const QByteArray fullPage =
+        page({{"accounts", QJsonArray{pulledAccount("acc", 1)}},
+              {"transactions", QJsonArray{pulledLine("line", "acc", "2024-07-01", 1)}}},
+             "9");
+    const QString pull = "Pull failed: the server's answer could not be read (HTTP 200)";
+    const QString push = "Push failed: the server's answer could not be read (HTTP 200)";
+    QTest::newRow("pull page cut half way")
+        << false << fullPage << int(fullPage.size() / 2) << pull;
+    QTest::newRow("pull answered with a web page")
+        << false << QByteArray("<html>busy</html>") << -1 << pull;
+    QTest::newRow("pull answered with an array") << false << QByteArray("[]") << -1 << pull;
+    QTest::newRow("push answer cut half way")
+        << true << QByteArray(R"({"results":[{"status":"ok","entity_type":"account"}]})") << 20
+        << push;
+    QTest::newRow("push answered with a web page")
+        << true << QByteArray("<html>busy</html>") << -1 << push;
+}
+
+void SyncEngineTest::unreadableAnswerFails()
+{
+    QFETCH(bool, pending);
+    QFETCH(QByteArray, body);
+    QFETCH(int, cutAfter);
+    QFETCH(QString, error);
+    m_install->preferences()->set("lastSyncTimestamp", "5");
+    if (pending) {
+        insertAccount("Checking");
+    }
+    m_server->script({{200, body, false, cutAfter}, {200, page({}, "6")}});
+    QSignalSpy failed(m_install->engine(), &SyncEngine::syncFailed);
+    QVERIFY(!m_install->sync());
+    QCOMPARE(failed.size(), 1);
+    QCOMPARE(failed.first().first().toString(), error);
+    QCOMPARE(m_install->engine()->state(), SyncEngine::Error);
+    // Nothing was taken for done: the cursor stays, nothing pulled was written, and pushed rows
+    // stay pending; the cycle ended without a pull.
+    QCOMPARE(m_server->requests().size(), 1);
+    QCOMPARE(m_install->preferences()->get("lastSyncTimestamp", QString()), QStringLiteral("5"));
+    QCOMPARE(m_install->scalar("SELECT COUNT(*) FROM transactions").toInt(), 0);
+    QCOMPARE(m_install->accounts()->findPending().size(), pending ? 1 : 0);
+    QVERIFY(!m_install->engine()->lastCompletedAt().isValid());
+}
+
+void SyncEngineTest::amountsBeyondTheStoredRange_data()
+{
+    QTest::addColumn<QString>("array");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QJsonValue>("amount");
+    QTest::addColumn<bool>("stored");
+    const double cap = 1e15;
+    QTest::newRow("line at the limit") << "transactions"
+                                       << "amount" << QJsonValue(-cap) << true;
+    QTest::newRow("line one cent over") << "transactions"
+                                        << "amount" << QJsonValue(qint64(1e15) + 1) << false;
+    QTest::newRow("line far beyond") << "transactions"
+                                     << "amount" << QJsonValue(-1e20) << false;
+    QTest::newRow("line in fractions of a cent") << "transactions"
+                                                 << "amount" << QJsonValue(12.5) << false;
+    QTest::newRow("account's starting balance") << "accounts"
+                                                << "starting_balance" << QJsonValue(1e16) << false;
+    QTest::newRow("recurring amount") << "recurring_transactions"
+                                      << "amount" << QJsonValue(-2e15) << false;
+    QTest::newRow("statement balance") << "reconciliations"
+                                       << "statement_balance" << QJsonValue(5e15) << false;
+}
+
+void SyncEngineTest::amountsBeyondTheStoredRange()
+{
+    QFETCH(QString, array);
+    QFETCH(QString, key);
+    QFETCH(QJsonValue, amount);
+    QFETCH(bool, stored);
+    QJsonObject row;
+    if (array == "accounts") {
+        row = pulledAccount("row", 1);
+    } else if (array == "transactions") {
+        row = pulledLine("row", "acc", "2024-07-01", 1);
+    } else if (array == "recurring_transactions") {
+        row = {{"id", "srv-row"},
+               {"client_id", "row"},
+               {"account_id", "acc"},
+               {"payee", "Rent"},
+               {"frequency", "monthly"},
+               {"start_date", "2024-01-01"},
+               {"next_due_date", "2024-08-01"},
+               {"version", 1}};
+    } else {
+        row = {{"id", "srv-row"},     {"client_id", "row"},
+               {"account_id", "acc"}, {"statement_date", "2024-06-30"},
+               {"completed_at", ""},  {"version", 1}};
+    }
+    row.insert(key, amount);
+    QJsonObject arrays{{array, QJsonArray{row}}};
+    if (array != "accounts") {
+        arrays.insert("accounts", QJsonArray{pulledAccount("acc", 1)});
+    }
+    m_server->script({{200, page(arrays, "1")}});
+    if (!stored) {
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("skipping server record with an amount out of "
+                                                "range: \"row\""));
+    }
+    QVERIFY(m_install->sync());
+    const QString table = array == "accounts" ? QString("accounts") : array;
+    const QVariant value =
+        m_install->scalar(QStringLiteral("SELECT %1 FROM %2 WHERE id = 'row'").arg(key, table));
+    QCOMPARE(value.isValid(), stored);
+    if (stored) {
+        QCOMPARE(value.toLongLong(), amount.toInteger());
+    }
+}
+
+void SyncEngineTest::forceFullSyncMarksEverythingAndForgetsTheCursor()
+{
+    const QString account = insertAccount("Checking");
+    const QString line = insertLine(account, "Synced already");
+    m_install->accounts()->markSynced(account, "s-acc");
+    m_install->transactions()->markSynced(line, "s-line");
+    m_install->preferences()->set("lastSyncTimestamp", "41");
+    m_server->script({{200, json({{"results", QJsonArray()}})}, {200, page({}, "42")}});
+    QTest::ignoreMessage(QtInfoMsg, QRegularExpression("Force Full Sync: marked pending — "
+                                                       "accounts: 1 categories: 0 transactions: 1 "
+                                                       "recurrings: 0 reconciliations: 0"));
+    QSignalSpy completed(m_install->engine(), &SyncEngine::syncCompleted);
+    const SyncEngine::ResyncCounts marked = m_install->engine()->forceFullSync();
+    QCOMPARE(marked.accounts, 1);
+    QCOMPARE(marked.transactions, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(completed.size(), 1, 30000);
+    // Both rows went again, and the pull started from the beginning.
+    QCOMPARE(QJsonDocument::fromJson(m_server->requests().at(0).body)["changes"].toArray().size(),
+             2);
+    QVERIFY(!queryOf(m_server->requests().at(1)).hasQueryItem("since"));
+    QCOMPARE(m_install->preferences()->get("lastSyncTimestamp", QString()), QStringLiteral("42"));
 }
 
 LEDGERWELL_TEST(SyncEngineTest)

@@ -2,8 +2,12 @@
 #include "account/authclient.h"
 #include "account/client.h"
 #include "account/filetokenstore.h"
+#include "account/syncengine.h"
 #include "account/urlopener.h"
 #include "app/appstate.h"
+#include "data/accountrepository.h"
+#include "services/accountservice.h"
+#include "support/records.h"
 #include "support/testrunner.h"
 
 #include <QJsonArray>
@@ -89,9 +93,15 @@ void CloudStartTest::signedOutStartSendsNothing()
     QVERIFY(state.initialize());
     QVERIFY(state.cloudClient());
     QCOMPARE(state.cloudClient()->authClient()->state(), AuthState::Unauthenticated);
-    QTest::qWait(500);
+    QVERIFY(state.syncEngine());
+    // A change asks for a sync two seconds later, and signed out that sync sends nothing.
+    Account account = Records::account("Offline");
+    QVERIFY(state.accountService()->create(account, QDate(2026, 1, 1)));
+    state.syncEngine()->syncNow();
+    QTest::qWait(SyncEngine::kDebounceMs + 500);
     QCOMPARE(connections, 0);
     QCOMPARE(starts.count(), 0);
+    QCOMPARE(state.syncEngine()->state(), SyncEngine::Idle);
     QVERIFY(!QFile::exists(m_dir->filePath("tokens.json")));
 }
 
@@ -147,6 +157,19 @@ void CloudStartTest::storedSignIn()
     QCOMPARE(starts.count(), signedIn ? 1 : 0);
     QCOMPARE(fixture.logCount("/auth/token/refresh"), 1);
     QCOMPARE(auth->isAuthenticated(), signedIn);
+    // Signed in, the start runs a cycle at once; a change then sends itself two seconds later.
+    // Signed out, nothing is asked of the sync API.
+    if (signedIn) {
+        QTRY_VERIFY_WITH_TIMEOUT(fixture.logCount("/sync/pull") >= 1, 30000);
+        Account account = Records::account("Sent by itself");
+        QVERIFY(state.accountService()->create(account, QDate(2026, 1, 1)));
+        QTRY_VERIFY_WITH_TIMEOUT(fixture.logCount("/sync/push") >= 1, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(state.accountRepository()->findById(account.id)->syncStatus,
+                                  SyncStatus::Synced, 30000);
+    } else {
+        QTest::qWait(SyncEngine::kDebounceMs + 500);
+        QCOMPARE(fixture.logCount("/sync/"), 0);
+    }
     const QString kept = store().read(VarnAccount::TokenStore::kRefreshTokenKey).value_or("");
     if (keptRefresh == "rotated") {
         // The refresh rotated the token, and the new one is what is kept.
@@ -180,9 +203,21 @@ void CloudStartTest::signInRegistersTheDeviceAndSignOutStopsSync()
     QTRY_COMPARE_WITH_TIMEOUT(devices(fixture, access).size(), 1, 30000);
     QCOMPARE(stops.count(), 0);
 
+    // The sign-in's own cycle has run and left the engine idle.
+    QTRY_VERIFY_WITH_TIMEOUT(fixture.logCount("/sync/pull") >= 1, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(state.syncEngine()->state(), SyncEngine::Idle, 30000);
+
     state.cloudClient()->authClient()->logout();
     QCOMPARE(stops.count(), 1);
     QCOMPARE(starts.count(), 1);
+    // Signed out, a change sends nothing.
+    QTest::qWait(SyncEngine::kDebounceMs + 500);
+    const int pushes = fixture.logCount("/sync/push");
+    Account account = Records::account("After sign-out");
+    QVERIFY(state.accountService()->create(account, QDate(2026, 1, 1)));
+    QTest::qWait(SyncEngine::kDebounceMs + 500);
+    QCOMPARE(fixture.logCount("/sync/push"), pushes);
+    QCOMPARE(state.accountRepository()->findById(account.id)->syncStatus, SyncStatus::Pending);
 }
 
 void CloudStartTest::unreachableServerKeepsTheSignIn()

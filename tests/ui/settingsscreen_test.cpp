@@ -13,6 +13,7 @@
 #include "support/testrunner.h"
 #include "ui/datasyncpage.h"
 #include "ui/settingsscreen.h"
+#include "ui/syncsection.h"
 #include "ui/thememanager.h"
 
 #include <QCheckBox>
@@ -44,6 +45,7 @@ private slots:
     void registerOptionsReachTheStore();
     void deletedAccountsAreListedAndRestored();
     void exportToAnUnwritableFolderFails();
+    void exportThatCannotReadTheDataSaysWhy();
     void roundTripThroughTheWindow_data();
     void roundTripThroughTheWindow();
     void cancelledImportChangesNothing();
@@ -131,6 +133,9 @@ void SettingsScreenTest::fourPagesFromTheNavigation()
     QCOMPARE(m_screen->pages()->currentWidget(), m_screen->dataSyncPage());
     QCOMPARE(m_screen->dataSyncPage()->syncStatus()->text(),
              QString("Not signed in.\nSign in via File \u203A Sign In to enable sync."));
+    // Signed out, there is nothing to sync with.
+    QVERIFY(!m_screen->dataSyncPage()->syncSection()->syncNowButton()->isEnabled());
+    QVERIFY(!m_screen->dataSyncPage()->syncSection()->fullSyncButton()->isEnabled());
 }
 
 void SettingsScreenTest::themeIsAppliedAndKeptAcrossARestart_data()
@@ -264,6 +269,26 @@ void SettingsScreenTest::exportToAnUnwritableFolderFails()
     page->exportButton()->click();
     QCOMPARE(messages.titles, QStringList{"Backup Failed"});
     QVERIFY(messages.texts.first().startsWith("Could not write to:\n"));
+    QVERIFY(page->exportButton()->isEnabled());
+    QCOMPARE(page->exportButton()->text(), QString("Export Backup"));
+}
+
+void SettingsScreenTest::exportThatCannotReadTheDataSaysWhy()
+{
+    // A table the export cannot read: the backup service refuses to write a backup without it,
+    // and the user learns why instead of being told the export was cancelled.
+    QSqlQuery drop;
+    QVERIFY(drop.exec("DROP TABLE reconciliations"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath("backup.zip");
+    Messages messages;
+    DataSyncPage *page = m_screen->dataSyncPage();
+    answer(page, QString(), path, 0, &messages);
+    page->exportButton()->click();
+    QCOMPARE(messages.titles, QStringList{"Backup Failed"});
+    QCOMPARE(messages.texts.first(), m_state->get()->backupService()->exportError());
+    QVERIFY(messages.texts.first().startsWith("The data file could not be read whole"));
+    QVERIFY(!QFile::exists(path));
     QVERIFY(page->exportButton()->isEnabled());
     QCOMPARE(page->exportButton()->text(), QString("Export Backup"));
 }

@@ -640,14 +640,6 @@ Alles noch Lesbare jetzt in einer Sicherungsdatei speichern?</translation>
         <translation>Halten Sie Ihre Konten auf allen Geräten auf dem gleichen Stand.</translation>
     </message>
     <message>
-        <source>Sync Now</source>
-        <translation>Jetzt synchronisieren</translation>
-    </message>
-    <message>
-        <source>Force Full Sync</source>
-        <translation>Vollständig synchronisieren</translation>
-    </message>
-    <message>
         <source>Backup &amp; Restore</source>
         <translation>Sichern &amp; Wiederherstellen</translation>
     </message>
@@ -674,12 +666,6 @@ Alles noch Lesbare jetzt in einer Sicherungsdatei speichern?</translation>
     <message>
         <source>Restore Selected</source>
         <translation>Auswahl wiederherstellen</translation>
-    </message>
-    <message>
-        <source>Not signed in.
-Sign in via File › Sign In to enable sync.</source>
-        <translation>Nicht angemeldet.
-Melden Sie sich über Datei › Anmelden an, um zu synchronisieren.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2811,6 +2797,74 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <source>Pulled changes could not be saved: %1</source>
         <translation>Abgerufene Änderungen konnten nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Push failed: the server&apos;s answer could not be read (HTTP %1)</source>
+        <translation>Senden fehlgeschlagen: Die Antwort des Servers war nicht lesbar (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pull failed: the server&apos;s answer could not be read (HTTP %1)</source>
+        <translation>Abrufen fehlgeschlagen: Die Antwort des Servers war nicht lesbar (HTTP %1)</translation>
+    </message>
+</context>
+<context>
+    <name>SyncIndicator</name>
+    <message>
+        <source>Sync complete</source>
+        <translation>Synchronisierung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation>Synchronisierung fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Not signed in</source>
+        <translation>Nicht angemeldet</translation>
+    </message>
+</context>
+<context>
+    <name>SyncSection</name>
+    <message>
+        <source>Sync Now</source>
+        <translation>Jetzt synchronisieren</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>Vollständig synchronisieren</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;Angemeldet als:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>Zuletzt synchronisiert: %1</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>Noch nie synchronisiert</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Sign In to enable sync.</source>
+        <translation>Nicht angemeldet.
+Melden Sie sich über Datei › Anmelden an, um zu synchronisieren.</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>Dadurch werden alle lokalen Daten erneut auf den Server hochgeladen und alle Daten des Servers erneut heruntergeladen. Verwenden Sie dies, wenn die Daten zwischen Geräten nicht übereinstimmen.
+
+Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Wird synchronisiert...</translation>
     </message>
 </context>
 <context>

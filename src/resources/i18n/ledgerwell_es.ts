@@ -640,14 +640,6 @@ Save what can still be read to a backup file now?</source>
         <translation>Mantenga sus cuentas sincronizadas en todos sus dispositivos.</translation>
     </message>
     <message>
-        <source>Sync Now</source>
-        <translation>Sincronizar ahora</translation>
-    </message>
-    <message>
-        <source>Force Full Sync</source>
-        <translation>Forzar sincronización completa</translation>
-    </message>
-    <message>
         <source>Backup &amp; Restore</source>
         <translation>Copia de seguridad</translation>
     </message>
@@ -674,12 +666,6 @@ Save what can still be read to a backup file now?</source>
     <message>
         <source>Restore Selected</source>
         <translation>Restaurar selección</translation>
-    </message>
-    <message>
-        <source>Not signed in.
-Sign in via File › Sign In to enable sync.</source>
-        <translation>No ha iniciado sesión.
-Inicie sesión en Archivo › Iniciar sesión para activar la sincronización.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2811,6 +2797,74 @@ Se eliminarán ambos lados de la transferencia.</translation>
     <message>
         <source>Pulled changes could not be saved: %1</source>
         <translation>No se pudieron guardar los cambios recibidos: %1</translation>
+    </message>
+    <message>
+        <source>Push failed: the server&apos;s answer could not be read (HTTP %1)</source>
+        <translation>Error al enviar los cambios: no se pudo leer la respuesta del servidor (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pull failed: the server&apos;s answer could not be read (HTTP %1)</source>
+        <translation>Error al recibir los cambios: no se pudo leer la respuesta del servidor (HTTP %1)</translation>
+    </message>
+</context>
+<context>
+    <name>SyncIndicator</name>
+    <message>
+        <source>Sync complete</source>
+        <translation>Sincronización completada</translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation>Error de sincronización: %1</translation>
+    </message>
+    <message>
+        <source>Not signed in</source>
+        <translation>No ha iniciado sesión</translation>
+    </message>
+</context>
+<context>
+    <name>SyncSection</name>
+    <message>
+        <source>Sync Now</source>
+        <translation>Sincronizar ahora</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>Forzar sincronización completa</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;Sesión iniciada como:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Estado:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>Última sincronización: %1</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>Nunca sincronizado</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Sign In to enable sync.</source>
+        <translation>No ha iniciado sesión.
+Inicie sesión en Archivo › Iniciar sesión para activar la sincronización.</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>Se volverán a subir todas las filas locales al servidor y a descargar todos los datos del servidor. Úselo si los datos no coinciden entre dispositivos.
+
+¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Sincronizando...</translation>
     </message>
 </context>
 <context>

@@ -640,14 +640,6 @@ Enregistrer maintenant dans un fichier de sauvegarde ce qui est encore lisible ?
         <translation>Gardez vos comptes synchronisés sur tous vos appareils.</translation>
     </message>
     <message>
-        <source>Sync Now</source>
-        <translation>Synchroniser</translation>
-    </message>
-    <message>
-        <source>Force Full Sync</source>
-        <translation>Tout resynchroniser</translation>
-    </message>
-    <message>
         <source>Backup &amp; Restore</source>
         <translation>Sauvegarde et restauration</translation>
     </message>
@@ -674,12 +666,6 @@ Enregistrer maintenant dans un fichier de sauvegarde ce qui est encore lisible ?
     <message>
         <source>Restore Selected</source>
         <translation>Restaurer la sélection</translation>
-    </message>
-    <message>
-        <source>Not signed in.
-Sign in via File › Sign In to enable sync.</source>
-        <translation>Non connecté.
-Connectez-vous via Fichier › Se connecter pour activer la synchronisation.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2811,6 +2797,74 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <source>Pulled changes could not be saved: %1</source>
         <translation>Les modifications reçues n&apos;ont pas pu être enregistrées : %1</translation>
+    </message>
+    <message>
+        <source>Push failed: the server&apos;s answer could not be read (HTTP %1)</source>
+        <translation>Échec de l&apos;envoi : la réponse du serveur est illisible (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pull failed: the server&apos;s answer could not be read (HTTP %1)</source>
+        <translation>Échec de la réception : la réponse du serveur est illisible (HTTP %1)</translation>
+    </message>
+</context>
+<context>
+    <name>SyncIndicator</name>
+    <message>
+        <source>Sync complete</source>
+        <translation>Synchronisation terminée</translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation>Échec de la synchronisation : %1</translation>
+    </message>
+    <message>
+        <source>Not signed in</source>
+        <translation>Non connecté</translation>
+    </message>
+</context>
+<context>
+    <name>SyncSection</name>
+    <message>
+        <source>Sync Now</source>
+        <translation>Synchroniser</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>Tout resynchroniser</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;Connecté en tant que :&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;État :&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>Dernière synchronisation : %1</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>Jamais synchronisé</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Erreur : %1</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Sign In to enable sync.</source>
+        <translation>Non connecté.
+Connectez-vous via Fichier › Se connecter pour activer la synchronisation.</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>Toutes les données locales seront de nouveau envoyées au serveur et toutes les données du serveur seront de nouveau téléchargées. À utiliser si les données semblent différer d&apos;un appareil à l&apos;autre.
+
+Continuer ?</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Synchronisation...</translation>
     </message>
 </context>
 <context>

@@ -637,14 +637,6 @@ Save what can still be read to a backup file now?</source>
         <translation>すべてのデバイスで家計簿を同期します。</translation>
     </message>
     <message>
-        <source>Sync Now</source>
-        <translation>今すぐ同期</translation>
-    </message>
-    <message>
-        <source>Force Full Sync</source>
-        <translation>完全同期を実行</translation>
-    </message>
-    <message>
         <source>Backup &amp; Restore</source>
         <translation>バックアップと復元</translation>
     </message>
@@ -671,12 +663,6 @@ Save what can still be read to a backup file now?</source>
     <message>
         <source>Restore Selected</source>
         <translation>選択した口座を復元</translation>
-    </message>
-    <message>
-        <source>Not signed in.
-Sign in via File › Sign In to enable sync.</source>
-        <translation>サインインしていません。
-同期するには [ファイル] › [サインイン] からサインインしてください。</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2794,6 +2780,74 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <source>Pulled changes could not be saved: %1</source>
         <translation>受信した変更を保存できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Push failed: the server&apos;s answer could not be read (HTTP %1)</source>
+        <translation>送信に失敗しました: サーバーの応答を読み取れませんでした (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pull failed: the server&apos;s answer could not be read (HTTP %1)</source>
+        <translation>受信に失敗しました: サーバーの応答を読み取れませんでした (HTTP %1)</translation>
+    </message>
+</context>
+<context>
+    <name>SyncIndicator</name>
+    <message>
+        <source>Sync complete</source>
+        <translation>同期が完了しました</translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation>同期に失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>Not signed in</source>
+        <translation>サインインしていません</translation>
+    </message>
+</context>
+<context>
+    <name>SyncSection</name>
+    <message>
+        <source>Sync Now</source>
+        <translation>今すぐ同期</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>完全同期を実行</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;サインイン中:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;状態:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>最終同期: %1</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>未同期</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>エラー: %1</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Sign In to enable sync.</source>
+        <translation>サインインしていません。
+同期するには [ファイル] › [サインイン] からサインインしてください。</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>すべてのローカルデータをサーバーに再アップロードし、サーバーのすべてのデータを再ダウンロードします。デバイス間でデータが一致しない場合に使用してください。
+
+続行しますか?</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>同期中...</translation>
     </message>
 </context>
 <context>

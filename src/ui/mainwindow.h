@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accountwindows.h"
 #include "register/prompts.h"
 
 #include <QElapsedTimer>
@@ -78,6 +79,7 @@ public:
     EmptyStatePage *emptyStatePage() const { return m_empty; }
     MainMenu *mainMenu() const { return m_menu; }
     SignInController *signInController() const { return m_signIn; }
+    AccountWindows *accountWindows() const { return m_accountWindows; }
     QString totalText() const;
     QList<QShortcut *> accountShortcuts() const;
     int sidebarRefreshCount() const { return m_sidebarRefreshes; }
@@ -105,6 +107,8 @@ public slots:
     void onAccountContextMenu(const QPoint &position);
     void deleteAccount(const QString &accountId);
     void deleteCurrentAccount();
+    void showShareAccountDialog() { m_accountWindows->showShareDialog(); }
+    void showVarnabyAccountScreen(int tab = 0) { m_accountWindows->showAccountScreen(tab); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -143,6 +147,7 @@ private:
     WelcomeScreen *m_welcome = nullptr;
     EmptyStatePage *m_empty = nullptr;
     SignInController *m_signIn = nullptr;
+    AccountWindows *m_accountWindows = nullptr;
     QStackedWidget *m_pages = nullptr;
     AccountSidebar *m_sidebar = nullptr;
     QSplitter *m_splitter = nullptr;

@@ -50,6 +50,15 @@ void HttpApp::route(const QString &path, Method method, ArgHandler handler)
     });
 }
 
+void HttpApp::route(const QString &path, Method method, ArgArgHandler handler)
+{
+    m_server.route(
+        path, method,
+        [handler](const QString &first, const QString &second, const QHttpServerRequest &request) {
+            return timed(request, [&] { return handler(first, second, request); });
+        });
+}
+
 void HttpApp::routeFuture(const QString &path, Method method, FutureHandler handler)
 {
     m_server.route(path, method,

@@ -21,6 +21,8 @@ public:
     using Handler = std::function<QHttpServerResponse(const QHttpServerRequest &)>;
     using ArgHandler =
         std::function<QHttpServerResponse(const QString &, const QHttpServerRequest &)>;
+    using ArgArgHandler = std::function<QHttpServerResponse(const QString &, const QString &,
+                                                            const QHttpServerRequest &)>;
     // A handler whose answer is computed on a worker thread; it writes its own log line.
     using FutureHandler = std::function<QFuture<QHttpServerResponse>(const QHttpServerRequest &)>;
 
@@ -29,6 +31,8 @@ public:
     void route(const QString &path, Method method, Handler handler);
     // `path` holds one "<arg>" placeholder, handed to the handler as text.
     void route(const QString &path, Method method, ArgHandler handler);
+    // `path` holds two "<arg>" placeholders.
+    void route(const QString &path, Method method, ArgArgHandler handler);
     void routeFuture(const QString &path, Method method, FutureHandler handler);
     // Answers the GET requests no route matched (the downloads folder) instead of the 404.
     void setGetFallback(Handler handler) { m_getFallback = std::move(handler); }

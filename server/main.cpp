@@ -1,22 +1,39 @@
 #include "server/deviceroutes.h"
 #include "server/downloadroutes.h"
+#include "server/groupcommand.h"
+#include "server/grouproutes.h"
 #include "server/httpapp.h"
 #include "server/passwordhasher.h"
+#include "server/profileroutes.h"
 #include "server/realmroutes.h"
 #include "server/secretkey.h"
 #include "server/serverconfig.h"
 #include "server/servercontext.h"
+#include "server/shareroutes.h"
 #include "server/storage.h"
 #include "server/syncroutes.h"
 #include "server/usercommand.h"
 #include "server/userroutes.h"
+#include "server/userstore.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
+#include <QTimer>
 
 #include <cstdio>
 
 namespace {
+
+constexpr int kPurgeIntervalMs = 60 * 60 * 1000;
+
+// Accounts whose deletion was asked for 30 days ago go now and then once an hour.
+void purgeDeletedUsers(const Storage &storage, QTextStream &log)
+{
+    const int purged = UserStore(storage).purgeDue(Storage::now());
+    if (purged > 0) {
+        log << "Deleted " << purged << " account(s) whose deletion was due" << Qt::endl;
+    }
+}
 
 int serve(const ServerConfig &config, const Storage &storage, QTextStream &out, QTextStream &err)
 {
@@ -33,6 +50,9 @@ int serve(const ServerConfig &config, const Storage &storage, QTextStream &out, 
     UserRoutes::add(app, context);
     DeviceRoutes::add(app, context);
     SyncRoutes::add(app, context);
+    ProfileRoutes::add(app, context);
+    GroupRoutes::add(app, context);
+    ShareRoutes::add(app, context);
     if (!config.downloadsDir.isEmpty()) {
         DownloadRoutes::serveFolder(app, config.downloadsDir);
     }
@@ -52,6 +72,10 @@ int serve(const ServerConfig &config, const Storage &storage, QTextStream &out, 
                 ? QString(QLatin1Char('[') + config.address.toString() + QLatin1Char(']'))
                 : config.address.toString())
         << ':' << port << Qt::endl;
+    purgeDeletedUsers(storage, err);
+    QTimer purge;
+    QObject::connect(&purge, &QTimer::timeout, [&] { purgeDeletedUsers(storage, err); });
+    purge.start(kPurgeIntervalMs);
     return QCoreApplication::exec();
 }
 
@@ -85,6 +109,9 @@ int main(int argc, char *argv[])
     if (!storage.open(config.dataDir, config.databaseUrl, &message)) {
         err << "ledgerwell-server: cannot open the database: " << message << Qt::endl;
         return 1;
+    }
+    if (config.command.value(0) == QLatin1String("group")) {
+        return GroupCommand::create(storage, config.command.at(2), config.command.at(3), out, err);
     }
     if (!config.command.isEmpty()) {
         return UserCommand::add(storage, config.command.at(2), config.userName, in, out, err);

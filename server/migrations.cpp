@@ -2,6 +2,8 @@
 
 #include "server/storage.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -46,8 +48,80 @@ const QList<QStringList> &steps()
             QStringLiteral("CREATE TABLE sync_sequence (value BIGINT NOT NULL)"),
             QStringLiteral("INSERT INTO sync_sequence (value) VALUES (0)"),
         },
+        {
+            // Households: one group per user at most (the primary key of group_members).
+            QStringLiteral(
+                "CREATE TABLE user_groups (id TEXT PRIMARY KEY, name TEXT NOT NULL, owner_id "
+                "TEXT NOT NULL REFERENCES users(id) ON DELETE CASCADE, max_seats "
+                "INTEGER NOT NULL DEFAULT 6, created_at TEXT NOT NULL)"),
+            QStringLiteral(
+                "CREATE TABLE group_members (user_id TEXT PRIMARY KEY REFERENCES "
+                "users(id) ON DELETE CASCADE, group_id TEXT NOT NULL REFERENCES "
+                "user_groups(id) ON DELETE CASCADE, role TEXT NOT NULL, joined_at TEXT NOT "
+                "NULL)"),
+            QStringLiteral("CREATE INDEX group_members_group ON group_members (group_id)"),
+            QStringLiteral(
+                "CREATE TABLE group_invitations (id TEXT PRIMARY KEY, group_id TEXT NOT "
+                "NULL REFERENCES user_groups(id) ON DELETE CASCADE, invited_email TEXT NOT "
+                "NULL DEFAULT '', invite_code TEXT NOT NULL UNIQUE, status TEXT NOT "
+                "NULL, created_at TEXT NOT NULL, expires_at TEXT NOT NULL)"),
+            QStringLiteral("CREATE INDEX group_invitations_group ON group_invitations (group_id)"),
+            // A share stays as a tombstone once revoked (revoked_seq > 0): the member's next pull
+            // hands out the account's rows as deleted, and later pushes to them are refused.
+            QStringLiteral("CREATE TABLE account_shares (owner_id TEXT NOT NULL REFERENCES "
+                           "users(id) ON DELETE CASCADE, account_id TEXT NOT NULL, member_id TEXT "
+                           "NOT NULL REFERENCES users(id) ON DELETE CASCADE, role TEXT NOT NULL, "
+                           "created_at TEXT NOT NULL, granted_seq BIGINT NOT NULL, revoked_seq "
+                           "BIGINT NOT NULL DEFAULT 0, PRIMARY KEY (owner_id, account_id, "
+                           "member_id))"),
+            QStringLiteral("CREATE INDEX account_shares_member ON account_shares (member_id)"),
+            QStringLiteral("ALTER TABLE users ADD COLUMN deletion_due_at TEXT NOT NULL DEFAULT ''"),
+            // The account a synced row belongs to (its own client id for an account row).
+            QStringLiteral("ALTER TABLE sync_rows ADD COLUMN account_id TEXT NOT NULL DEFAULT ''"),
+            QStringLiteral("CREATE INDEX sync_rows_account ON sync_rows (user_id, account_id)"),
+        },
     };
     return all;
+}
+
+// Fills sync_rows.account_id for the rows stored before the column existed. The payload is JSON
+// text, which the two databases take apart differently, so this runs here rather than in SQL.
+bool fillAccountIds(const Storage &storage)
+{
+    struct Row
+    {
+        QVariantList key;
+        QString accountId;
+    };
+    QList<Row> rows;
+    const bool read = storage.select(
+        QStringLiteral("SELECT user_id, entity_type, client_id, payload FROM sync_rows WHERE "
+                       "entity_type <> 'category'"),
+        {}, "Migrations::fillAccountIds", [&](const QSqlQuery &q) {
+            const QString type = q.value(1).toString();
+            const QString accountId = type == QLatin1String("account")
+                                          ? q.value(2).toString()
+                                          : QJsonDocument::fromJson(q.value(3).toString().toUtf8())
+                                                .object()
+                                                .value(QStringLiteral("account_id"))
+                                                .toString();
+            rows.append({{q.value(0), q.value(1), q.value(2)}, accountId});
+        });
+    for (const Row &row : rows) {
+        if (!read ||
+            !storage.exec(QStringLiteral("UPDATE sync_rows SET account_id = ? WHERE "
+                                         "user_id = ? AND entity_type = ? AND "
+                                         "client_id = ?"),
+                          QVariantList{row.accountId} + row.key, "Migrations::fillAccountIds")) {
+            return false;
+        }
+    }
+    return read;
+}
+
+bool afterStep(const Storage &storage, int version)
+{
+    return version == 3 ? fillAccountIds(storage) : true;
 }
 
 int currentVersion(const Storage &storage, bool *ok)
@@ -86,6 +160,9 @@ bool apply(const Storage &storage, QString *error)
                 if (!storage.exec(sql, {}, "Migrations::apply")) {
                     return false;
                 }
+            }
+            if (!afterStep(storage, version)) {
+                return false;
             }
             return storage.exec(QStringLiteral("INSERT INTO schema_version (version) VALUES (?)"),
                                 {version}, "Migrations::apply");

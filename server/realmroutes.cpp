@@ -104,6 +104,10 @@ QHttpServerResponse answerSignIn(ServerContext &context, const SignIn &in)
                              Status::Unauthorized);
     }
     context.limiter.recordSuccess(in.address);
+    if (!user->deletionDueAt.isEmpty()) {
+        // Signing in within the grace period keeps the account.
+        context.sessions.users().cancelDeletion(user->id);
+    }
     const auto tokens = context.sessions.start(*user, in.userAgent, in.address);
     if (!tokens) {
         return HttpApp::error(Status::InternalServerError, QStringLiteral("cannot start session"));

@@ -44,7 +44,8 @@ ServerConfig::Parse ServerConfig::parse(const QStringList &arguments, QString *m
         "The Ledgerwell account server: browser sign-in, tokens, users and devices.\n\n"
         "Commands:\n"
         "  (none)                      serve until stopped\n"
-        "  user add EMAIL [--name N]   add a user; the password is read from standard input"));
+        "  user add EMAIL [--name N]   add a user; the password is read from standard input\n"
+        "  group create EMAIL NAME     create a household group owned by that user"));
     parser.addHelpOption();
     parser.addOptions({
         option("data", "Data folder: the SQLite database and the token key.", "dir"),
@@ -96,7 +97,9 @@ ServerConfig::Parse ServerConfig::parse(const QStringList &arguments, QString *m
     }
     const bool userAdd = command.size() == 3 && command.at(0) == QLatin1String("user") &&
                          command.at(1) == QLatin1String("add");
-    if (!command.isEmpty() && !userAdd) {
+    const bool groupCreate = command.size() == 4 && command.at(0) == QLatin1String("group") &&
+                             command.at(1) == QLatin1String("create");
+    if (!command.isEmpty() && !userAdd && !groupCreate) {
         *message = QStringLiteral("unknown command '%1' (see --help)").arg(command.join(u' '));
         return Parse::Error;
     }

@@ -8,6 +8,7 @@
 //   ledgerwell-server [--data DIR] [--database URL] [--listen ADDR:PORT] [--secret-file FILE]
 //                     [--realm SLUG] [--downloads DIR]
 //   ledgerwell-server user add EMAIL [--name NAME] [--data DIR] [--database URL]
+//   ledgerwell-server group create OWNER_EMAIL NAME [--data DIR] [--database URL]
 struct ServerConfig
 {
     static constexpr quint16 kDefaultPort = 8470;
@@ -20,7 +21,7 @@ struct ServerConfig
     QString realm = QStringLiteral("varnaby");
     // A folder served read-only at its paths: update manifests, release notes, packages.
     QString downloadsDir;
-    // "user add": the remaining words and the --name value.
+    // "user add" or "group create": the remaining words and the --name value.
     QStringList command;
     QString userName;
 

@@ -9,6 +9,7 @@
 SessionService::SessionService(const Storage &storage, const QByteArray &signingKey)
     : m_sessions(storage)
     , m_users(storage)
+    , m_groups(storage)
     , m_signer(signingKey)
 {
 }
@@ -30,9 +31,10 @@ std::optional<SessionService::Tokens> SessionService::issue(const UserRow &user,
                                                             const QString &sessionId) const
 {
     const qint64 now = QDateTime::currentSecsSinceEpoch();
-    // Group roles arrive with the sharing service; until then nobody has one.
+    // The program reads the role to tell a group's owner; a join or a leave shows in the next
+    // token, at the latest on the next refresh.
     const QJsonObject custom{
-        {QStringLiteral("vby"), QJsonObject{{QStringLiteral("role"), QString()}}}};
+        {QStringLiteral("vby"), QJsonObject{{QStringLiteral("role"), m_groups.roleOf(user.id)}}}};
     const QJsonObject claims{{QStringLiteral("sub"), user.id},
                              {QStringLiteral("email"), user.email},
                              {QStringLiteral("sid"), sessionId},

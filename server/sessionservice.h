@@ -1,5 +1,6 @@
 #pragma once
 
+#include "server/groupstore.h"
 #include "server/records.h"
 #include "server/sessionstore.h"
 #include "server/tokensigner.h"
@@ -11,9 +12,10 @@ class QHttpServerRequest;
 class Storage;
 
 // Sessions and the tokens that carry them. An access token is a 15-minute JWT naming the user
-// (`sub`, `email`) and the session (`sid`); a refresh token is 32 random bytes, kept only as its
-// SHA-256 and replaced on every use. Presenting a refresh token a second time means it was
-// copied: the whole session is revoked.
+// (`sub`, `email`), the session (`sid`) and the user's role in their group as it was when the
+// token was issued (`custom.vby.role`: "owner", "member" or empty); a refresh token is 32 random
+// bytes, kept only as its SHA-256 and replaced on every use. Presenting a refresh token a second
+// time means it was copied: the whole session is revoked.
 class SessionService
 {
 public:
@@ -43,6 +45,7 @@ public:
 
     const SessionStore &sessions() const { return m_sessions; }
     const UserStore &users() const { return m_users; }
+    const GroupStore &groups() const { return m_groups; }
 
     static QString hashToken(const QString &refreshToken);
 
@@ -51,5 +54,6 @@ private:
 
     SessionStore m_sessions;
     UserStore m_users;
+    GroupStore m_groups;
     TokenSigner m_signer;
 };

@@ -39,13 +39,14 @@ std::optional<UserRow> UserStore::findOne(const QString &where, const QString &v
 {
     std::optional<UserRow> found;
     m_storage.select(QStringLiteral("SELECT id, email, display_name, username, avatar_url, "
-                                    "password_hash, created_at FROM users WHERE ") +
+                                    "password_hash, created_at, deletion_due_at FROM users "
+                                    "WHERE ") +
                          where + QStringLiteral(" = ?"),
                      {value}, "UserStore::find", [&](const QSqlQuery &q) {
                          found = UserRow{q.value(0).toString(), q.value(1).toString(),
                                          q.value(2).toString(), q.value(3).toString(),
                                          q.value(4).toString(), q.value(5).toString(),
-                                         q.value(6).toString()};
+                                         q.value(6).toString(), q.value(7).toString()};
                      });
     return found;
 }
@@ -60,4 +61,26 @@ bool UserStore::setPasswordHash(const QString &id, const QString &passwordHash) 
 {
     return m_storage.exec(QStringLiteral("UPDATE users SET password_hash = ? WHERE id = ?"),
                           {passwordHash, id}, "UserStore::setPasswordHash");
+}
+
+bool UserStore::scheduleDeletion(const QString &id, const QString &dueAt) const
+{
+    return m_storage.exec(QStringLiteral("UPDATE users SET deletion_due_at = ? WHERE id = ?"),
+                          {dueAt, id}, "UserStore::scheduleDeletion");
+}
+
+bool UserStore::cancelDeletion(const QString &id) const
+{
+    return m_storage.exec(QStringLiteral("UPDATE users SET deletion_due_at = '' WHERE id = ? AND "
+                                         "deletion_due_at <> ''"),
+                          {id}, "UserStore::cancelDeletion");
+}
+
+int UserStore::purgeDue(const QString &now) const
+{
+    int rows = 0;
+    const bool ok = m_storage.exec(QStringLiteral("DELETE FROM users WHERE deletion_due_at <> '' "
+                                                  "AND deletion_due_at <= ?"),
+                                   {now}, "UserStore::purgeDue", &rows);
+    return ok ? rows : 0;
 }

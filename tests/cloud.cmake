@@ -105,15 +105,17 @@ endif()
 # The account screen, the share dialog and the sharing service: against a real
 # ledgerwell-server, and against scripted servers where a reply must be shaped by hand.
 if(TARGET ledgerwell-server)
-    ledgerwell_add_test_area(sharing
+    ledgerwell_add_test_area(accountscreen
         MAIN support/main_gui.cpp
         SOURCES
             account/accountfixture.cpp
             account/scriptedserver.cpp
             account/sharing_test.cpp
+            account/syncinstallation.cpp
             ui/accountscreen_test.cpp
+            ui/householdscreens_test.cpp
             ui/sharedialog_test.cpp
-        CLASSES SharingTest AccountScreenTest ShareDialogTest
+        CLASSES SharingTest AccountScreenTest HouseholdScreensTest ShareDialogTest
         LIBS ledgerwell_widgets ledgerwell_serverprocess
     )
 endif()

@@ -87,9 +87,10 @@ void AccountGroupPage::renderInvitations(const Group &group)
     }
     addSection(tr("Pending Invitations"));
     for (const GroupInvitation &invitation : group.pendingInvitations) {
-        const QString text = invitation.inviteCode.isEmpty()
-                                 ? invitation.invitedEmail
-                                 : tr("Invite code: %1").arg(invitation.inviteCode);
+        // An invitation sent to someone is known by their address; one by code alone, by it.
+        const QString text = invitation.invitedEmail.isEmpty()
+                                 ? tr("Invite code: %1").arg(invitation.inviteCode)
+                                 : invitation.invitedEmail;
         QHBoxLayout *row = addRow({text.toHtmlEscaped()});
         const QString id = invitation.id;
         connect(addButton(tr("Revoke"), row), &QPushButton::clicked, this,

@@ -111,7 +111,12 @@ void ShareMembersDialog::loadGroup()
                 return;
             }
             self->m_members = group.members;
-            self->rebuildCombo();
+            // Shares that arrived first are labelled again with what the group knows of them.
+            if (self->m_sharesLoaded) {
+                self->showShares(self->m_shares);
+            } else {
+                self->rebuildCombo();
+            }
             self->finishLoad();
         });
     });
@@ -120,6 +125,7 @@ void ShareMembersDialog::loadGroup()
 void ShareMembersDialog::loadShares()
 {
     ++m_pending;
+    m_sharesLoaded = false;
     m_list->clear();
     auto *loading = new QListWidgetItem(tr("Loading..."), m_list);
     loading->setFlags(Qt::NoItemFlags);
@@ -166,6 +172,7 @@ QString ShareMembersDialog::labelFor(const ShareMember &share) const
 void ShareMembersDialog::showShares(const QList<ShareMember> &shares)
 {
     m_shares = shares;
+    m_sharesLoaded = true;
     m_list->clear();
     for (const ShareMember &share : shares) {
         // The owner's access is not a share: it is neither listed nor removable here.

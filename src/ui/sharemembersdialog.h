@@ -85,6 +85,7 @@ private:
     QString m_ownUserId;
     QList<GroupMember> m_members;
     QList<ShareMember> m_shares;
+    bool m_sharesLoaded = false;
     int m_pending = 0;
     QComboBox *m_combo = nullptr;
     QPushButton *m_share = nullptr;

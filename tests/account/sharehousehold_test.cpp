@@ -7,6 +7,7 @@
 
 #include <QTest>
 #include <QUrlQuery>
+#include <QUuid>
 
 using VarnAccount::AccountSharingService;
 using VarnAccount::Group;
@@ -155,7 +156,9 @@ QString ShareHouseholdTest::bobsUserId()
         group = g;
         done = true;
     });
-    QTest::qWaitFor([&] { return done; }, 30000);
+    if (!QTest::qWaitFor([&] { return done; }, 30000)) {
+        return QString();
+    }
     for (const VarnAccount::GroupMember &member : group.members) {
         if (member.email == QLatin1String(kBob)) {
             return member.accountId;
@@ -171,6 +174,7 @@ void ShareHouseholdTest::sharedAccountTravelsBothWays()
     QVERIFY(!bob.isEmpty());
 
     Account joint;
+    joint.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
     joint.name = QStringLiteral("Joint Checking");
     joint.type = AccountType::Checking;
     joint.currency = Currency::USD;

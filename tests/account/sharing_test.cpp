@@ -4,6 +4,7 @@
 #include "account/relativetime.h"
 #include "account/scriptedserver.h"
 #include "account/tokenclaims.h"
+#include "account/tokenmanager.h"
 #include "support/testrunner.h"
 
 #include <QJsonDocument>

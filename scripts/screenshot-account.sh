@@ -100,7 +100,7 @@ for theme in light dark; do
     main=$(find_window "Varnaby Ledgerwell")
     DISPLAY="$display" xdotool windowactivate --sync "$main"
     sleep 3 # the start-up sync
-    key alt+f Down Down Down Down Return # File > Varnaby Account...
+    key alt+f Down Down Down Return # File > Varnaby Account... (the first entry starts highlighted)
     screen=$(find_window "Varnaby Account")
     DISPLAY="$display" xdotool windowmove "$screen" 60 60 windowactivate --sync "$screen"
     DISPLAY="$display" xdotool mousemove --window "$screen" 60 32 click 1

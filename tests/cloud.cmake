@@ -113,9 +113,11 @@ if(TARGET ledgerwell-server)
             account/sharing_test.cpp
             account/syncinstallation.cpp
             ui/accountscreen_test.cpp
+            ui/accountwindows_test.cpp
             ui/householdscreens_test.cpp
             ui/sharedialog_test.cpp
-        CLASSES SharingTest AccountScreenTest HouseholdScreensTest ShareDialogTest
+        CLASSES SharingTest AccountScreenTest AccountWindowsTest HouseholdScreensTest
+            ShareDialogTest
         LIBS ledgerwell_widgets ledgerwell_serverprocess
     )
 endif()

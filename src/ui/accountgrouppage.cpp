@@ -1,6 +1,7 @@
 #include "accountgrouppage.h"
 
 #include "account/accountclient.h"
+#include "account/authclient.h"
 #include "account/client.h"
 #include "accountprompts.h"
 
@@ -106,6 +107,22 @@ void AccountGroupPage::reloadWith(bool ok, const QString &success, const QString
     }
 }
 
+void AccountGroupPage::renewRoleThen(bool ok, const QString &success, const QString &failure)
+{
+    if (!ok) {
+        reloadWith(false, success, failure);
+        return;
+    }
+    // The role in the group travels in the access token: a fresh one carries the new role, so
+    // that this page and the deletion page offer what the server will allow.
+    QPointer<AccountGroupPage> self(this);
+    m_client->authClient()->refreshToken([self, success, failure](bool) {
+        if (self) {
+            self->reloadWith(true, success, failure);
+        }
+    });
+}
+
 void AccountGroupPage::joinWithCode()
 {
     const QString code =
@@ -119,7 +136,7 @@ void AccountGroupPage::joinWithCode()
     QPointer<AccountGroupPage> self(this);
     m_client->accountClient()->joinGroup(code, [self](bool ok) {
         if (self) {
-            self->reloadWith(ok, tr("Joined group."), tr("Invalid or expired invite code."));
+            self->renewRoleThen(ok, tr("Joined group."), tr("Invalid or expired invite code."));
         }
     });
 }
@@ -170,7 +187,7 @@ void AccountGroupPage::leave()
     QPointer<AccountGroupPage> self(this);
     m_client->accountClient()->leaveGroup([self](bool ok) {
         if (self) {
-            self->reloadWith(ok, tr("Left group."), tr("Failed to leave group."));
+            self->renewRoleThen(ok, tr("Left group."), tr("Failed to leave group."));
         }
     });
 }

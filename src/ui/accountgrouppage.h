@@ -32,6 +32,8 @@ private:
     void renderInvitations(const Group &group);
     // Reports the outcome and shows the group as the server now has it.
     void reloadWith(bool ok, const QString &success, const QString &failure);
+    // After joining or leaving: a fresh access token first, then as reloadWith.
+    void renewRoleThen(bool ok, const QString &success, const QString &failure);
 };
 
 } // namespace VarnAccount

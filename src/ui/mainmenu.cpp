@@ -48,7 +48,7 @@ void MainMenu::addFileMenu(QMenuBar *bar)
     import->setShortcut(QKeySequence(QStringLiteral("Ctrl+I")));
     connect(import, &QAction::triggered, m_window, &MainWindow::showImportWindow);
     file->addSeparator();
-    connect(file->addAction(tr("Varnaby &Account...")), &QAction::triggered, m_window,
+    connect(file->addAction(tr("&Varnaby Account...")), &QAction::triggered, m_window,
             [this] { m_window->showVarnabyAccountScreen(0); });
     file->addSeparator();
     // The welcome page explains the sign-in and starts it.

@@ -2,6 +2,7 @@
 
 #include "account/accountclient.h"
 #include "account/sharingbackend.h"
+#include "register/themecolors.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -216,6 +217,11 @@ void ShareMembersDialog::rebuildCombo()
     const bool anyone = m_combo->count() > 0;
     if (!anyone) {
         m_combo->addItem(tr("All group members already added"));
+        // The disabled combo still explains itself: its text stays readable in either theme.
+        QPalette palette = m_combo->palette();
+        palette.setColor(QPalette::Disabled, QPalette::ButtonText, ThemeColors::muted());
+        palette.setColor(QPalette::Disabled, QPalette::Text, ThemeColors::muted());
+        m_combo->setPalette(palette);
     }
     m_combo->setEnabled(anyone);
     m_share->setEnabled(anyone);

@@ -133,3 +133,31 @@ if(TARGET ledgerwell-server)
     )
     set_tests_properties(syncui.SyncWindowTest PROPERTIES TIMEOUT 600)
 endif()
+
+# The account screen, the share dialog and the sharing service: against a real
+# ledgerwell-server, and against scripted servers where a reply must be shaped by hand.
+if(TARGET ledgerwell-server)
+    ledgerwell_add_test_area(accountscreen
+        MAIN support/main_gui.cpp
+        SOURCES
+            account/accountfixture.cpp
+            account/scriptedserver.cpp
+            account/sharing_test.cpp
+            account/syncinstallation.cpp
+            ui/accountscreen_test.cpp
+            ui/accountwindows_test.cpp
+            ui/householdscreens_test.cpp
+            ui/sharedialog_test.cpp
+        CLASSES SharingTest AccountScreenTest AccountWindowsTest HouseholdScreensTest
+            ShareDialogTest
+        LIBS ledgerwell_widgets ledgerwell_serverprocess
+    )
+endif()
+
+# A household sharing an account through a real ledgerwell-server (SQLite and PostgreSQL).
+if(TARGET ledgerwell-server)
+    target_sources(tst_sync PRIVATE account/sharehousehold_test.cpp)
+    add_test(NAME sync.ShareHouseholdTest COMMAND tst_sync ShareHouseholdTest)
+    set_tests_properties(sync.ShareHouseholdTest PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 600)
+endif()

@@ -1,5 +1,7 @@
 #include "account/accountrecords.h"
 
+#include <QJsonArray>
+
 namespace VarnAccount {
 
 namespace {
@@ -7,6 +9,21 @@ namespace {
 QString text(const QJsonObject &json, const char *key)
 {
     return json.value(QLatin1String(key)).toString();
+}
+
+int number(const QJsonObject &json, const char *key)
+{
+    return json.value(QLatin1String(key)).toInt();
+}
+
+template <typename Record>
+QList<Record> list(const QJsonObject &json, const char *key)
+{
+    QList<Record> records;
+    for (const QJsonValue &value : json.value(QLatin1String(key)).toArray()) {
+        records.append(Record::fromJson(value.toObject()));
+    }
+    return records;
 }
 
 } // namespace
@@ -37,6 +54,50 @@ Device Device::fromJson(const QJsonObject &json)
             text(json, "last_sync_at"),
             text(json, "device_fingerprint"),
             text(json, "created_at")};
+}
+
+ProfileGroup ProfileGroup::fromJson(const QJsonObject &json)
+{
+    return {text(json, "id"), text(json, "name"), text(json, "role"), number(json, "member_count")};
+}
+
+Profile Profile::fromJson(const QJsonObject &json)
+{
+    return {text(json, "id"),
+            text(json, "email"),
+            text(json, "display_name"),
+            text(json, "avatar_url"),
+            text(json, "language"),
+            text(json, "timezone"),
+            text(json, "status"),
+            text(json, "created_at"),
+            ProfileGroup::fromJson(json.value(QLatin1String("group")).toObject())};
+}
+
+GroupMember GroupMember::fromJson(const QJsonObject &json)
+{
+    return {text(json, "account_id"), text(json, "display_name"), text(json, "email"),
+            text(json, "role"), text(json, "joined_at")};
+}
+
+GroupInvitation GroupInvitation::fromJson(const QJsonObject &json)
+{
+    return {text(json, "id"), text(json, "invited_email"), text(json, "invite_code"),
+            text(json, "status"), text(json, "expires_at")};
+}
+
+Group Group::fromJson(const QJsonObject &json)
+{
+    return {text(json, "id"), text(json, "name"), number(json, "max_seats"),
+            list<GroupMember>(json, "members"), list<GroupInvitation>(json, "pending_invitations")};
+}
+
+ShareMember ShareMember::fromJson(const QJsonObject &json)
+{
+    const QString userId = text(json, "user_id");
+    return {userId, userId, text(json, "email"), text(json, "display_name"), text(json, "role"),
+            // Kept as text whichever form the server writes it in.
+            json.value(QLatin1String("created_at")).toVariant().toString()};
 }
 
 } // namespace VarnAccount

@@ -1,6 +1,7 @@
 #include "appstate.h"
 
 #include "account/accountclient.h"
+#include "account/accountsharingservice.h"
 #include "account/apiclient.h"
 #include "account/authclient.h"
 #include "account/client.h"
@@ -60,7 +61,7 @@ bool AppState::initialize()
     createServices();
     createCloudClient();
     createSyncEngine();
-    // The sharing service is created here, after the sync engine, once it exists.
+    m_sharingService = new VarnAccount::AccountSharingService(m_cloudClient->syncApi(), this);
     if (const auto day = m_preferencesRepository->get(QStringLiteral("weekStartDay"))) {
         WeekStart::setFromPreference(*day);
     }

@@ -26,8 +26,9 @@ class TransactionRepository;
 class TransactionService;
 
 namespace VarnAccount {
+class AccountSharingService;
 class Client;
-}
+} // namespace VarnAccount
 
 // Owns the database connection, every repository and every domain service of the program, the
 // cloud client and the sync engine.
@@ -69,6 +70,7 @@ public:
     ReconciliationService *reconciliationService() const { return m_reconciliationService; }
     VarnAccount::Client *cloudClient() const { return m_cloudClient; }
     SyncEngine *syncEngine() const { return m_syncEngine; }
+    VarnAccount::AccountSharingService *accountSharingService() const { return m_sharingService; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     // Remembers the account as the lastViewedAccountId preference; emits only on a change.
@@ -112,5 +114,6 @@ private:
     ReconciliationService *m_reconciliationService = nullptr;
     VarnAccount::Client *m_cloudClient = nullptr;
     SyncEngine *m_syncEngine = nullptr;
+    VarnAccount::AccountSharingService *m_sharingService = nullptr;
     QString m_currentAccountId;
 };

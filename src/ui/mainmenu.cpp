@@ -48,6 +48,9 @@ void MainMenu::addFileMenu(QMenuBar *bar)
     import->setShortcut(QKeySequence(QStringLiteral("Ctrl+I")));
     connect(import, &QAction::triggered, m_window, &MainWindow::showImportWindow);
     file->addSeparator();
+    connect(file->addAction(tr("&Varnaby Account...")), &QAction::triggered, m_window,
+            [this] { m_window->showVarnabyAccountScreen(0); });
+    file->addSeparator();
     // The welcome page explains the sign-in and starts it.
     m_signIn = file->addAction(tr("&Sign In..."));
     connect(m_signIn, &QAction::triggered, m_window,
@@ -105,6 +108,9 @@ void MainMenu::addAccountMenu(QMenuBar *bar)
             &MainWindow::showReconciliationHistoryWindow);
     connect(account->addAction(tr("Rename &Payees...")), &QAction::triggered, m_window,
             &MainWindow::showPayeesWindow);
+    account->addSeparator();
+    connect(account->addAction(tr("&Share...")), &QAction::triggered, m_window,
+            &MainWindow::showShareAccountDialog);
     account->addSeparator();
     connect(account->addAction(tr("&Delete")), &QAction::triggered, m_window,
             &MainWindow::deleteCurrentAccount);

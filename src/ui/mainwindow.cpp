@@ -69,6 +69,7 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     setStatusBar(m_statusBar);
     m_signIn = new SignInController(m_state->cloudClient(), m_statusBar, this);
     m_sync = new SyncIndicator(m_state, m_statusBar, this);
+    m_accountWindows = new AccountWindows(m_state, this);
     connectSignals();
     updateAuthUI();
     refreshSidebar();
@@ -428,6 +429,8 @@ void MainWindow::onAccountContextMenu(const QPoint &position)
         menu.addAction(tr("Reconciliation History..."), this,
                        select([this] { showReconciliationHistoryWindow(); }));
         menu.addAction(tr("Rename Payees..."), this, select([this] { showPayeesWindow(); }));
+        menu.addSeparator();
+        menu.addAction(tr("Share..."), this, select([this] { showShareAccountDialog(); }));
         menu.addSeparator();
         menu.addAction(tr("Delete \"%1\"").arg(account->name), this,
                        select([this, id] { deleteAccount(id); }));

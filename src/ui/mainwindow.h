@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accountwindows.h"
 #include "register/prompts.h"
 
 #include <QElapsedTimer>
@@ -80,6 +81,7 @@ public:
     MainMenu *mainMenu() const { return m_menu; }
     SignInController *signInController() const { return m_signIn; }
     SyncIndicator *syncIndicator() const { return m_sync; }
+    AccountWindows *accountWindows() const { return m_accountWindows; }
     QString totalText() const;
     QList<QShortcut *> accountShortcuts() const;
     int sidebarRefreshCount() const { return m_sidebarRefreshes; }
@@ -107,6 +109,8 @@ public slots:
     void onAccountContextMenu(const QPoint &position);
     void deleteAccount(const QString &accountId);
     void deleteCurrentAccount();
+    void showShareAccountDialog() { m_accountWindows->showShareDialog(); }
+    void showVarnabyAccountScreen(int tab = 0) { m_accountWindows->showAccountScreen(tab); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -146,6 +150,7 @@ private:
     EmptyStatePage *m_empty = nullptr;
     SignInController *m_signIn = nullptr;
     SyncIndicator *m_sync = nullptr;
+    AccountWindows *m_accountWindows = nullptr;
     QStackedWidget *m_pages = nullptr;
     AccountSidebar *m_sidebar = nullptr;
     QSplitter *m_splitter = nullptr;

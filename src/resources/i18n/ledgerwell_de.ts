@@ -112,6 +112,73 @@
     </message>
 </context>
 <context>
+    <name>AccountWindows</name>
+    <message>
+        <source>Varnaby Account</source>
+        <translation>Varnaby-Konto</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Konto teilen</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Teilen: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Varnaby family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Teilen Sie dieses Konto mit den Mitgliedern Ihrer Varnaby-Familiengruppe. Sie sehen auf ihren Geräten dasselbe Register, dieselben Salden und denselben Abstimmungsverlauf.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Geteilt mit</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Noch mit niemandem geteilt.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>Auswahl entfernen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Teilen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Entfernen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Freigabe entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>Zugriff von %1 auf dieses Konto entfernen?</translation>
+    </message>
+    <message>
+        <source>Select an account first</source>
+        <translation>Wählen Sie zuerst ein Konto</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Anmeldung erforderlich</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Varnaby account. Sign in via File › Sign In to enable sharing.</source>
+        <translation>Zum Teilen wird ein Varnaby-Konto benötigt. Melden Sie sich über Datei › Anmelden an, um das Teilen zu aktivieren.</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>A check register for household finances.</source>
@@ -1246,6 +1313,14 @@ Alles noch Lesbare jetzt in einer Sicherungsdatei speichern?</translation>
         <source>Check for &amp;Updates...</source>
         <translation>Nach &amp;Updates suchen...</translation>
     </message>
+    <message>
+        <source>&amp;Share...</source>
+        <translation>&amp;Teilen...</translation>
+    </message>
+    <message>
+        <source>&amp;Varnaby Account...</source>
+        <translation>&amp;Varnaby-Konto...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1363,6 +1438,10 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichverlauf dieses Kontos 
     <message>
         <source>Reconciliation History</source>
         <translation>Abgleichverlauf</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Teilen...</translation>
     </message>
 </context>
 <context>
@@ -3048,6 +3127,379 @@ Fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>VarnAccount::AccountDevicesPage</name>
+    <message>
+        <source>Devices</source>
+        <translation>Geräte</translation>
+    </message>
+    <message>
+        <source>Registered Devices</source>
+        <translation>Registrierte Geräte</translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation>Geräte, die mit Ihrem Konto synchronisiert haben.</translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation>Keine Geräte registriert.</translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation>Unbekanntes Gerät</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Gerät entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>%1 entfernen?</translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation>Gerät entfernt.</translation>
+    </message>
+    <message>
+        <source>Failed to remove device.</source>
+        <translation>Gerät konnte nicht entfernt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::AccountGroupPage</name>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>%1 of %2 seats used</source>
+        <translation>%1 von %2 Plätzen belegt</translation>
+    </message>
+    <message>
+        <source>Invite Members</source>
+        <translation>Mitglieder einladen</translation>
+    </message>
+    <message>
+        <source>Invite by Email</source>
+        <translation>Per E-Mail einladen</translation>
+    </message>
+    <message>
+        <source>Generate Invite Code</source>
+        <translation>Einladungscode erzeugen</translation>
+    </message>
+    <message>
+        <source>Leave Group</source>
+        <translation>Gruppe verlassen</translation>
+    </message>
+    <message>
+        <source>No Group</source>
+        <translation>Keine Gruppe</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation>Sie gehören keiner Gruppe an. Der Gruppeninhaber kann Sie einladen, oder Sie treten mit einem Einladungscode bei.</translation>
+    </message>
+    <message>
+        <source>Join with Invite Code</source>
+        <translation>Mit Einladungscode beitreten</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Mitglieder</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Inhaber</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Pending Invitations</source>
+        <translation>Offene Einladungen</translation>
+    </message>
+    <message>
+        <source>Invite code: %1</source>
+        <translation>Einladungscode: %1</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Widerrufen</translation>
+    </message>
+    <message>
+        <source>Join Group</source>
+        <translation>Gruppe beitreten</translation>
+    </message>
+    <message>
+        <source>Enter invite code:</source>
+        <translation>Einladungscode eingeben:</translation>
+    </message>
+    <message>
+        <source>Joined group.</source>
+        <translation>Der Gruppe beigetreten.</translation>
+    </message>
+    <message>
+        <source>Invalid or expired invite code.</source>
+        <translation>Ungültiger oder abgelaufener Einladungscode.</translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation>E-Mail-Adresse:</translation>
+    </message>
+    <message>
+        <source>Invitation sent.</source>
+        <translation>Einladung gesendet.</translation>
+    </message>
+    <message>
+        <source>Failed to send invitation.</source>
+        <translation>Einladung konnte nicht gesendet werden.</translation>
+    </message>
+    <message>
+        <source>Failed to generate code.</source>
+        <translation>Code konnte nicht erzeugt werden.</translation>
+    </message>
+    <message>
+        <source>Invite Code</source>
+        <translation>Einladungscode</translation>
+    </message>
+    <message>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation>Geben Sie diesen Code an die Person weiter, die Sie einladen möchten:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation>Diese Gruppe verlassen? Sie verlieren den Zugriff auf geteilte Daten.</translation>
+    </message>
+    <message>
+        <source>Left group.</source>
+        <translation>Gruppe verlassen.</translation>
+    </message>
+    <message>
+        <source>Failed to leave group.</source>
+        <translation>Gruppe konnte nicht verlassen werden.</translation>
+    </message>
+    <message>
+        <source>Remove Member</source>
+        <translation>Mitglied entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the group?</source>
+        <translation>%1 aus der Gruppe entfernen?</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 entfernt.</translation>
+    </message>
+    <message>
+        <source>Failed to remove member.</source>
+        <translation>Mitglied konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Invitation revoked.</source>
+        <translation>Einladung widerrufen.</translation>
+    </message>
+    <message>
+        <source>Failed to revoke invitation.</source>
+        <translation>Einladung konnte nicht widerrufen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::AccountPrivacyPage</name>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>Daten &amp; Datenschutz</translation>
+    </message>
+    <message>
+        <source>Danger Zone</source>
+        <translation>Gefahrenbereich</translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation>Ihr Konto endgültig löschen. Nach 30 Tagen lässt sich das nicht mehr rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Konto löschen</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation>Sie sind Inhaber der Gruppe. Übertragen Sie die Inhaberschaft oder entfernen Sie alle Mitglieder, bevor Sie Ihr Konto löschen.</translation>
+    </message>
+    <message>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation>Ihr Konto wird nach 30 Tagen endgültig gelöscht.
+
+Geben Sie DELETE ein, um zu bestätigen:</translation>
+    </message>
+    <message>
+        <source>Failed to delete account.</source>
+        <translation>Konto konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Account Scheduled for Deletion</source>
+        <translation>Kontolöschung geplant</translation>
+    </message>
+    <message>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation>Ihr Konto wird in 30 Tagen endgültig gelöscht. Wenn Sie sich vorher anmelden, bleibt es erhalten.</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::AccountProfilePage</name>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Persönliche Angaben</translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation>Anzeigename:</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(nicht festgelegt)</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>E-Mail:</translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation>Anzeigenamen bearbeiten</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation>Ändern Sie das Passwort Ihres Kontos.</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Passwort ändern</translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation>Anzeigename aktualisiert.</translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation>Profil konnte nicht aktualisiert werden.</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>Aktuelles Passwort:</translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation>Neues Passwort (mind. 8 Zeichen):</translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation>Das Passwort muss mindestens 8 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation>Neues Passwort bestätigen:</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>Die Passwörter stimmen nicht überein.</translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation>Passwort geändert.</translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation>Passwort konnte nicht geändert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::AccountScreen</name>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Geräte</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sicherheit</translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>Daten &amp; Datenschutz</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::AccountSecurityPage</name>
+    <message>
+        <source>Security</source>
+        <translation>Sicherheit</translation>
+    </message>
+    <message>
+        <source>Unknown client</source>
+        <translation>Unbekannter Client</translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation>Aktive Sitzungen</translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation>Sitzungen, die derzeit bei Ihrem Konto angemeldet sind.</translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation>Keine aktiven Sitzungen.</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>Diese Sitzung</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Aktuell</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Widerrufen</translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation>Sitzung widerrufen.</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::AccountSharingService</name>
+    <message>
+        <source>Failed to share account (HTTP %1)</source>
+        <translation>Konto konnte nicht geteilt werden (HTTP %1)</translation>
+    </message>
+</context>
+<context>
     <name>VarnAccount::AuthClient</name>
     <message>
         <source>Failed to start local auth server</source>
@@ -3060,6 +3512,56 @@ Fortfahren?</translation>
     <message>
         <source>No tokens received</source>
         <translation>Keine Token erhalten</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::RelativeTime</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation>Gerade aktiv</translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation>vor %1 Min.</translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation>vor %1 Std.</translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation>vor %1 T.</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::ShareMembersDialog</name>
+    <message>
+        <source>You&apos;re not part of a group yet. Once you belong to one (see File › Varnaby Account...), you can share this account with its members here.</source>
+        <translation>Sie gehören noch keiner Gruppe an. Sobald Sie Mitglied einer Gruppe sind (siehe Datei › Varnaby-Konto...), können Sie dieses Konto hier mit ihren Mitgliedern teilen.</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Wird geladen...</translation>
+    </message>
+    <message>
+        <source>All group members already added</source>
+        <translation>Alle Gruppenmitglieder sind bereits hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Sharing...</source>
+        <translation>Wird geteilt...</translation>
+    </message>
+    <message>
+        <source>Could not share with %1.</source>
+        <translation>Teilen mit %1 nicht möglich.</translation>
+    </message>
+    <message>
+        <source>Could not remove share.</source>
+        <translation>Freigabe konnte nicht entfernt werden.</translation>
     </message>
 </context>
 <context>

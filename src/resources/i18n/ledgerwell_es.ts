@@ -112,6 +112,73 @@
     </message>
 </context>
 <context>
+    <name>AccountWindows</name>
+    <message>
+        <source>Varnaby Account</source>
+        <translation>Cuenta Varnaby</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Compartir cuenta</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Compartiendo: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Varnaby family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Comparte esta cuenta con los miembros de tu grupo familiar de Varnaby. Verán el mismo registro, los mismos saldos y el mismo historial de conciliación en sus dispositivos.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Compartida con</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Todavía no se comparte con nadie.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Compartir</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>Quitar seleccionado</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Error al compartir</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Error al quitar</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Quitar acceso compartido</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>¿Quitar el acceso de %1 a esta cuenta?</translation>
+    </message>
+    <message>
+        <source>Select an account first</source>
+        <translation>Selecciona primero una cuenta</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Es necesario iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Varnaby account. Sign in via File › Sign In to enable sharing.</source>
+        <translation>Para compartir necesitas una cuenta Varnaby. Inicia sesión en Archivo › Iniciar sesión para activarlo.</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>A check register for household finances.</source>
@@ -1246,6 +1313,14 @@ Se produjeron %n errores.</numerusform>
         <source>Check for &amp;Updates...</source>
         <translation>Buscar act&amp;ualizaciones...</translation>
     </message>
+    <message>
+        <source>&amp;Share...</source>
+        <translation>Co&amp;mpartir...</translation>
+    </message>
+    <message>
+        <source>&amp;Varnaby Account...</source>
+        <translation>Cuenta &amp;Varnaby...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1363,6 +1438,10 @@ Se quitarán todas las transacciones, transacciones recurrentes e historial de c
     <message>
         <source>Reconciliation History</source>
         <translation>Historial de conciliaciones</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Compartir...</translation>
     </message>
 </context>
 <context>
@@ -3048,6 +3127,379 @@ Continue?</source>
     </message>
 </context>
 <context>
+    <name>VarnAccount::AccountDevicesPage</name>
+    <message>
+        <source>Devices</source>
+        <translation>Dispositivos</translation>
+    </message>
+    <message>
+        <source>Registered Devices</source>
+        <translation>Dispositivos registrados</translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation>Dispositivos que se han sincronizado con tu cuenta.</translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation>No hay dispositivos registrados.</translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation>Dispositivo desconocido</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Quitar dispositivo</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>¿Quitar %1?</translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation>Dispositivo quitado.</translation>
+    </message>
+    <message>
+        <source>Failed to remove device.</source>
+        <translation>No se pudo quitar el dispositivo.</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::AccountGroupPage</name>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>%1 of %2 seats used</source>
+        <translation>%1 de %2 plazas ocupadas</translation>
+    </message>
+    <message>
+        <source>Invite Members</source>
+        <translation>Invitar a miembros</translation>
+    </message>
+    <message>
+        <source>Invite by Email</source>
+        <translation>Invitar por correo</translation>
+    </message>
+    <message>
+        <source>Generate Invite Code</source>
+        <translation>Generar código de invitación</translation>
+    </message>
+    <message>
+        <source>Leave Group</source>
+        <translation>Salir del grupo</translation>
+    </message>
+    <message>
+        <source>No Group</source>
+        <translation>Sin grupo</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation>No formas parte de ningún grupo. El propietario del grupo puede invitarte, o puedes unirte con un código de invitación.</translation>
+    </message>
+    <message>
+        <source>Join with Invite Code</source>
+        <translation>Unirse con un código</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Miembros</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Propietario</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Pending Invitations</source>
+        <translation>Invitaciones pendientes</translation>
+    </message>
+    <message>
+        <source>Invite code: %1</source>
+        <translation>Código de invitación: %1</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Revocar</translation>
+    </message>
+    <message>
+        <source>Join Group</source>
+        <translation>Unirse a un grupo</translation>
+    </message>
+    <message>
+        <source>Enter invite code:</source>
+        <translation>Introduce el código de invitación:</translation>
+    </message>
+    <message>
+        <source>Joined group.</source>
+        <translation>Te has unido al grupo.</translation>
+    </message>
+    <message>
+        <source>Invalid or expired invite code.</source>
+        <translation>Código de invitación no válido o caducado.</translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation>Dirección de correo:</translation>
+    </message>
+    <message>
+        <source>Invitation sent.</source>
+        <translation>Invitación enviada.</translation>
+    </message>
+    <message>
+        <source>Failed to send invitation.</source>
+        <translation>No se pudo enviar la invitación.</translation>
+    </message>
+    <message>
+        <source>Failed to generate code.</source>
+        <translation>No se pudo generar el código.</translation>
+    </message>
+    <message>
+        <source>Invite Code</source>
+        <translation>Código de invitación</translation>
+    </message>
+    <message>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation>Comparte este código con la persona que quieras invitar:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation>¿Salir de este grupo? Perderás el acceso a los datos compartidos.</translation>
+    </message>
+    <message>
+        <source>Left group.</source>
+        <translation>Has salido del grupo.</translation>
+    </message>
+    <message>
+        <source>Failed to leave group.</source>
+        <translation>No se pudo salir del grupo.</translation>
+    </message>
+    <message>
+        <source>Remove Member</source>
+        <translation>Quitar miembro</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the group?</source>
+        <translation>¿Quitar a %1 del grupo?</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 quitado.</translation>
+    </message>
+    <message>
+        <source>Failed to remove member.</source>
+        <translation>No se pudo quitar al miembro.</translation>
+    </message>
+    <message>
+        <source>Invitation revoked.</source>
+        <translation>Invitación revocada.</translation>
+    </message>
+    <message>
+        <source>Failed to revoke invitation.</source>
+        <translation>No se pudo revocar la invitación.</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::AccountPrivacyPage</name>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>Datos y privacidad</translation>
+    </message>
+    <message>
+        <source>Danger Zone</source>
+        <translation>Zona de peligro</translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation>Elimina tu cuenta de forma permanente. No se puede deshacer pasados 30 días.</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Eliminar cuenta</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation>Eres el propietario del grupo. Transfiere la propiedad o quita a todos los miembros antes de eliminar tu cuenta.</translation>
+    </message>
+    <message>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation>Tu cuenta se eliminará de forma permanente dentro de 30 días.
+
+Escribe DELETE para confirmar:</translation>
+    </message>
+    <message>
+        <source>Failed to delete account.</source>
+        <translation>No se pudo eliminar la cuenta.</translation>
+    </message>
+    <message>
+        <source>Account Scheduled for Deletion</source>
+        <translation>Eliminación de la cuenta programada</translation>
+    </message>
+    <message>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation>Tu cuenta se eliminará de forma permanente dentro de 30 días. Puedes recuperarla iniciando sesión antes.</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::AccountProfilePage</name>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Información personal</translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation>Nombre visible:</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(sin definir)</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>Correo electrónico:</translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation>Editar nombre visible</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation>Cambia la contraseña de tu cuenta.</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Cambiar contraseña</translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation>Nombre visible actualizado.</translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation>No se pudo actualizar el perfil.</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>Contraseña actual:</translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation>Nueva contraseña (mín. 8 caracteres):</translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation>La contraseña debe tener al menos 8 caracteres.</translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation>Confirma la nueva contraseña:</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>Las contraseñas no coinciden.</translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation>Contraseña cambiada.</translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation>No se pudo cambiar la contraseña.</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::AccountScreen</name>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Dispositivos</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Seguridad</translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>Datos y privacidad</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::AccountSecurityPage</name>
+    <message>
+        <source>Security</source>
+        <translation>Seguridad</translation>
+    </message>
+    <message>
+        <source>Unknown client</source>
+        <translation>Cliente desconocido</translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation>Sesiones activas</translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation>Sesiones con la cuenta iniciada en este momento.</translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation>No hay sesiones activas.</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>Esta sesión</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Actual</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Revocar</translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation>Sesión revocada.</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::AccountSharingService</name>
+    <message>
+        <source>Failed to share account (HTTP %1)</source>
+        <translation>No se pudo compartir la cuenta (HTTP %1)</translation>
+    </message>
+</context>
+<context>
     <name>VarnAccount::AuthClient</name>
     <message>
         <source>Failed to start local auth server</source>
@@ -3060,6 +3512,56 @@ Continue?</source>
     <message>
         <source>No tokens received</source>
         <translation>No se recibieron tokens</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::RelativeTime</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation>Activo ahora</translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation>hace %1 min</translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation>hace %1 h</translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation>hace %1 d</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::ShareMembersDialog</name>
+    <message>
+        <source>You&apos;re not part of a group yet. Once you belong to one (see File › Varnaby Account...), you can share this account with its members here.</source>
+        <translation>Todavía no formas parte de un grupo. Cuando pertenezcas a uno (consulta Archivo › Cuenta Varnaby...), podrás compartir esta cuenta aquí con sus miembros.</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Cargando...</translation>
+    </message>
+    <message>
+        <source>All group members already added</source>
+        <translation>Ya se han añadido todos los miembros del grupo</translation>
+    </message>
+    <message>
+        <source>Sharing...</source>
+        <translation>Compartiendo...</translation>
+    </message>
+    <message>
+        <source>Could not share with %1.</source>
+        <translation>No se pudo compartir con %1.</translation>
+    </message>
+    <message>
+        <source>Could not remove share.</source>
+        <translation>No se pudo quitar el acceso compartido.</translation>
     </message>
 </context>
 <context>

@@ -112,6 +112,73 @@
     </message>
 </context>
 <context>
+    <name>AccountWindows</name>
+    <message>
+        <source>Varnaby Account</source>
+        <translation>Compte Varnaby</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Partager le compte</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Partage : %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Varnaby family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Partagez ce compte avec les membres de votre groupe familial Varnaby. Ils verront le même registre, les mêmes soldes et le même historique de rapprochement sur leurs appareils.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Partagé avec</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Partagé avec personne pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Partager</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>Retirer la sélection</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Échec du partage</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Échec du retrait</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Retirer le partage</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>Retirer l&apos;accès de %1 à ce compte ?</translation>
+    </message>
+    <message>
+        <source>Select an account first</source>
+        <translation>Sélectionnez d&apos;abord un compte</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Connexion requise</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Varnaby account. Sign in via File › Sign In to enable sharing.</source>
+        <translation>Le partage nécessite un compte Varnaby. Connectez-vous via Fichier › Se connecter pour l&apos;activer.</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>A check register for household finances.</source>
@@ -1246,6 +1313,14 @@ Enregistrer maintenant dans un fichier de sauvegarde ce qui est encore lisible ?
         <source>Check for &amp;Updates...</source>
         <translation>Rechercher des &amp;mises à jour...</translation>
     </message>
+    <message>
+        <source>&amp;Share...</source>
+        <translation>&amp;Partager...</translation>
+    </message>
+    <message>
+        <source>&amp;Varnaby Account...</source>
+        <translation>Compte &amp;Varnaby...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1363,6 +1438,10 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     <message>
         <source>Reconciliation History</source>
         <translation>Historique des rapprochements</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Partager...</translation>
     </message>
 </context>
 <context>
@@ -3048,6 +3127,379 @@ Continuer ?</translation>
     </message>
 </context>
 <context>
+    <name>VarnAccount::AccountDevicesPage</name>
+    <message>
+        <source>Devices</source>
+        <translation>Appareils</translation>
+    </message>
+    <message>
+        <source>Registered Devices</source>
+        <translation>Appareils enregistrés</translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation>Appareils synchronisés avec votre compte.</translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation>Aucun appareil enregistré.</translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation>Appareil inconnu</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Retirer l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>Retirer %1 ?</translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation>Appareil retiré.</translation>
+    </message>
+    <message>
+        <source>Failed to remove device.</source>
+        <translation>Impossible de retirer l&apos;appareil.</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::AccountGroupPage</name>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>%1 of %2 seats used</source>
+        <translation>%1 places sur %2 utilisées</translation>
+    </message>
+    <message>
+        <source>Invite Members</source>
+        <translation>Inviter des membres</translation>
+    </message>
+    <message>
+        <source>Invite by Email</source>
+        <translation>Inviter par e-mail</translation>
+    </message>
+    <message>
+        <source>Generate Invite Code</source>
+        <translation>Générer un code d&apos;invitation</translation>
+    </message>
+    <message>
+        <source>Leave Group</source>
+        <translation>Quitter le groupe</translation>
+    </message>
+    <message>
+        <source>No Group</source>
+        <translation>Aucun groupe</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation>Vous ne faites partie d&apos;aucun groupe. Le propriétaire du groupe peut vous inviter, ou vous pouvez rejoindre un groupe avec un code d&apos;invitation.</translation>
+    </message>
+    <message>
+        <source>Join with Invite Code</source>
+        <translation>Rejoindre avec un code</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Membres</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Propriétaire</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Pending Invitations</source>
+        <translation>Invitations en attente</translation>
+    </message>
+    <message>
+        <source>Invite code: %1</source>
+        <translation>Code d&apos;invitation : %1</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Révoquer</translation>
+    </message>
+    <message>
+        <source>Join Group</source>
+        <translation>Rejoindre un groupe</translation>
+    </message>
+    <message>
+        <source>Enter invite code:</source>
+        <translation>Saisissez le code d&apos;invitation :</translation>
+    </message>
+    <message>
+        <source>Joined group.</source>
+        <translation>Groupe rejoint.</translation>
+    </message>
+    <message>
+        <source>Invalid or expired invite code.</source>
+        <translation>Code d&apos;invitation invalide ou expiré.</translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation>Adresse e-mail :</translation>
+    </message>
+    <message>
+        <source>Invitation sent.</source>
+        <translation>Invitation envoyée.</translation>
+    </message>
+    <message>
+        <source>Failed to send invitation.</source>
+        <translation>Impossible d&apos;envoyer l&apos;invitation.</translation>
+    </message>
+    <message>
+        <source>Failed to generate code.</source>
+        <translation>Impossible de générer le code.</translation>
+    </message>
+    <message>
+        <source>Invite Code</source>
+        <translation>Code d&apos;invitation</translation>
+    </message>
+    <message>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation>Communiquez ce code à la personne que vous voulez inviter :
+
+%1</translation>
+    </message>
+    <message>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation>Quitter ce groupe ? Vous perdrez l&apos;accès aux données partagées.</translation>
+    </message>
+    <message>
+        <source>Left group.</source>
+        <translation>Vous avez quitté le groupe.</translation>
+    </message>
+    <message>
+        <source>Failed to leave group.</source>
+        <translation>Impossible de quitter le groupe.</translation>
+    </message>
+    <message>
+        <source>Remove Member</source>
+        <translation>Retirer le membre</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the group?</source>
+        <translation>Retirer %1 du groupe ?</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 retiré.</translation>
+    </message>
+    <message>
+        <source>Failed to remove member.</source>
+        <translation>Impossible de retirer le membre.</translation>
+    </message>
+    <message>
+        <source>Invitation revoked.</source>
+        <translation>Invitation révoquée.</translation>
+    </message>
+    <message>
+        <source>Failed to revoke invitation.</source>
+        <translation>Impossible de révoquer l&apos;invitation.</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::AccountPrivacyPage</name>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>Données et confidentialité</translation>
+    </message>
+    <message>
+        <source>Danger Zone</source>
+        <translation>Zone de danger</translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation>Supprimez définitivement votre compte. Cette action est irréversible après 30 jours.</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Supprimer le compte</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation>Vous êtes le propriétaire du groupe. Transférez la propriété ou retirez tous les membres avant de supprimer votre compte.</translation>
+    </message>
+    <message>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation>Votre compte sera supprimé définitivement dans 30 jours.
+
+Saisissez DELETE pour confirmer :</translation>
+    </message>
+    <message>
+        <source>Failed to delete account.</source>
+        <translation>Impossible de supprimer le compte.</translation>
+    </message>
+    <message>
+        <source>Account Scheduled for Deletion</source>
+        <translation>Suppression du compte programmée</translation>
+    </message>
+    <message>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation>Votre compte sera supprimé définitivement dans 30 jours. Vous pouvez le récupérer en vous connectant d&apos;ici là.</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::AccountProfilePage</name>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Informations personnelles</translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation>Nom affiché :</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(non défini)</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>E-mail :</translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation>Modifier le nom affiché</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation>Modifiez le mot de passe de votre compte.</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Changer le mot de passe</translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation>Nom affiché mis à jour.</translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation>Impossible de mettre à jour le profil.</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>Mot de passe actuel :</translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation>Nouveau mot de passe (8 caractères min.) :</translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation>Le mot de passe doit comporter au moins 8 caractères.</translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation>Confirmez le nouveau mot de passe :</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>Les mots de passe ne correspondent pas.</translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation>Mot de passe modifié.</translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation>Impossible de changer le mot de passe.</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::AccountScreen</name>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Appareils</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sécurité</translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>Données et confidentialité</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::AccountSecurityPage</name>
+    <message>
+        <source>Security</source>
+        <translation>Sécurité</translation>
+    </message>
+    <message>
+        <source>Unknown client</source>
+        <translation>Client inconnu</translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation>Sessions actives</translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation>Sessions actuellement connectées à votre compte.</translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation>Aucune session active.</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>Cette session</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Actuelle</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Révoquer</translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation>Session révoquée.</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::AccountSharingService</name>
+    <message>
+        <source>Failed to share account (HTTP %1)</source>
+        <translation>Impossible de partager le compte (HTTP %1)</translation>
+    </message>
+</context>
+<context>
     <name>VarnAccount::AuthClient</name>
     <message>
         <source>Failed to start local auth server</source>
@@ -3060,6 +3512,56 @@ Continuer ?</translation>
     <message>
         <source>No tokens received</source>
         <translation>Aucun jeton reçu</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::RelativeTime</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation>Actif maintenant</translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation>il y a %1 min</translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation>il y a %1 h</translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation>il y a %1 j</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::ShareMembersDialog</name>
+    <message>
+        <source>You&apos;re not part of a group yet. Once you belong to one (see File › Varnaby Account...), you can share this account with its members here.</source>
+        <translation>Vous ne faites pas encore partie d&apos;un groupe. Dès que vous en rejoignez un (voir Fichier › Compte Varnaby...), vous pourrez partager ce compte ici avec ses membres.</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Chargement...</translation>
+    </message>
+    <message>
+        <source>All group members already added</source>
+        <translation>Tous les membres du groupe sont déjà ajoutés</translation>
+    </message>
+    <message>
+        <source>Sharing...</source>
+        <translation>Partage...</translation>
+    </message>
+    <message>
+        <source>Could not share with %1.</source>
+        <translation>Impossible de partager avec %1.</translation>
+    </message>
+    <message>
+        <source>Could not remove share.</source>
+        <translation>Impossible de retirer le partage.</translation>
     </message>
 </context>
 <context>

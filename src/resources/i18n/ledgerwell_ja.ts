@@ -112,6 +112,73 @@
     </message>
 </context>
 <context>
+    <name>AccountWindows</name>
+    <message>
+        <source>Varnaby Account</source>
+        <translation>Varnaby アカウント</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>口座を共有</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>共有: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Varnaby family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>この口座を Varnaby ファミリーグループのメンバーと共有します。メンバーのデバイスにも同じ記録、残高、照合履歴が表示されます。</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>共有相手</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>まだ誰とも共有していません。</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>共有</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>選択項目を削除</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>共有に失敗しました</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>削除に失敗しました</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>共有を解除</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>%1 のこの口座へのアクセスを解除しますか？</translation>
+    </message>
+    <message>
+        <source>Select an account first</source>
+        <translation>先に口座を選択してください</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>サインインが必要です</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Varnaby account. Sign in via File › Sign In to enable sharing.</source>
+        <translation>共有には Varnaby アカウントが必要です。ファイル › サインイン からサインインすると共有できるようになります。</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>A check register for household finances.</source>
@@ -1234,6 +1301,14 @@ Save what can still be read to a backup file now?</source>
         <source>Check for &amp;Updates...</source>
         <translation>アップデートを確認(&amp;U)...</translation>
     </message>
+    <message>
+        <source>&amp;Share...</source>
+        <translation>共有(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Varnaby Account...</source>
+        <translation>Varnaby アカウント(&amp;V)...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1350,6 +1425,10 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Reconciliation History</source>
         <translation>照合履歴</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>共有...</translation>
     </message>
 </context>
 <context>
@@ -3031,6 +3110,379 @@ Continue?</source>
     </message>
 </context>
 <context>
+    <name>VarnAccount::AccountDevicesPage</name>
+    <message>
+        <source>Devices</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>Registered Devices</source>
+        <translation>登録済みデバイス</translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation>アカウントと同期したデバイスです。</translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation>登録済みのデバイスはありません。</translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation>不明なデバイス</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>デバイスを削除</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>%1 を削除しますか？</translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation>デバイスを削除しました。</translation>
+    </message>
+    <message>
+        <source>Failed to remove device.</source>
+        <translation>デバイスを削除できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::AccountGroupPage</name>
+    <message>
+        <source>Group</source>
+        <translation>グループ</translation>
+    </message>
+    <message>
+        <source>%1 of %2 seats used</source>
+        <translation>%2 席中 %1 席使用中</translation>
+    </message>
+    <message>
+        <source>Invite Members</source>
+        <translation>メンバーを招待</translation>
+    </message>
+    <message>
+        <source>Invite by Email</source>
+        <translation>メールで招待</translation>
+    </message>
+    <message>
+        <source>Generate Invite Code</source>
+        <translation>招待コードを生成</translation>
+    </message>
+    <message>
+        <source>Leave Group</source>
+        <translation>グループから退出</translation>
+    </message>
+    <message>
+        <source>No Group</source>
+        <translation>グループなし</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation>グループに参加していません。グループのオーナーから招待を受けるか、招待コードで参加できます。</translation>
+    </message>
+    <message>
+        <source>Join with Invite Code</source>
+        <translation>招待コードで参加</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>メンバー</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>オーナー</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Pending Invitations</source>
+        <translation>保留中の招待</translation>
+    </message>
+    <message>
+        <source>Invite code: %1</source>
+        <translation>招待コード: %1</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>取り消す</translation>
+    </message>
+    <message>
+        <source>Join Group</source>
+        <translation>グループに参加</translation>
+    </message>
+    <message>
+        <source>Enter invite code:</source>
+        <translation>招待コードを入力:</translation>
+    </message>
+    <message>
+        <source>Joined group.</source>
+        <translation>グループに参加しました。</translation>
+    </message>
+    <message>
+        <source>Invalid or expired invite code.</source>
+        <translation>招待コードが無効か期限切れです。</translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation>メールアドレス:</translation>
+    </message>
+    <message>
+        <source>Invitation sent.</source>
+        <translation>招待を送信しました。</translation>
+    </message>
+    <message>
+        <source>Failed to send invitation.</source>
+        <translation>招待を送信できませんでした。</translation>
+    </message>
+    <message>
+        <source>Failed to generate code.</source>
+        <translation>コードを生成できませんでした。</translation>
+    </message>
+    <message>
+        <source>Invite Code</source>
+        <translation>招待コード</translation>
+    </message>
+    <message>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation>招待したい相手にこのコードを伝えてください:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation>このグループから退出しますか？共有データにアクセスできなくなります。</translation>
+    </message>
+    <message>
+        <source>Left group.</source>
+        <translation>グループから退出しました。</translation>
+    </message>
+    <message>
+        <source>Failed to leave group.</source>
+        <translation>グループから退出できませんでした。</translation>
+    </message>
+    <message>
+        <source>Remove Member</source>
+        <translation>メンバーを削除</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the group?</source>
+        <translation>%1 をグループから削除しますか？</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 を削除しました。</translation>
+    </message>
+    <message>
+        <source>Failed to remove member.</source>
+        <translation>メンバーを削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>Invitation revoked.</source>
+        <translation>招待を取り消しました。</translation>
+    </message>
+    <message>
+        <source>Failed to revoke invitation.</source>
+        <translation>招待を取り消せませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::AccountPrivacyPage</name>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>データとプライバシー</translation>
+    </message>
+    <message>
+        <source>Danger Zone</source>
+        <translation>危険な操作</translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation>アカウントを完全に削除します。30日を過ぎると元に戻せません。</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>アカウントを削除</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation>あなたはグループのオーナーです。アカウントを削除する前に、オーナー権限を譲渡するか、すべてのメンバーを削除してください。</translation>
+    </message>
+    <message>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation>30日後にアカウントが完全に削除されるよう予約されます。
+
+確認のため DELETE と入力してください:</translation>
+    </message>
+    <message>
+        <source>Failed to delete account.</source>
+        <translation>アカウントを削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>Account Scheduled for Deletion</source>
+        <translation>アカウントの削除を予約しました</translation>
+    </message>
+    <message>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation>アカウントは30日後に完全に削除されます。それまでにサインインすれば復元できます。</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::AccountProfilePage</name>
+    <message>
+        <source>Profile</source>
+        <translation>プロフィール</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>個人情報</translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation>表示名:</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>（未設定）</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>メール:</translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation>表示名を編集</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation>アカウントのパスワードを変更します。</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>パスワードを変更</translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation>表示名を更新しました。</translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation>プロフィールを更新できませんでした。</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>現在のパスワード:</translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation>新しいパスワード（8文字以上）:</translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation>パスワードは8文字以上にしてください。</translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation>新しいパスワードの確認:</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>パスワードが一致しません。</translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation>パスワードを変更しました。</translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation>パスワードを変更できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::AccountScreen</name>
+    <message>
+        <source>Profile</source>
+        <translation>プロフィール</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>グループ</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>セキュリティ</translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>データとプライバシー</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::AccountSecurityPage</name>
+    <message>
+        <source>Security</source>
+        <translation>セキュリティ</translation>
+    </message>
+    <message>
+        <source>Unknown client</source>
+        <translation>不明なクライアント</translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation>アクティブなセッション</translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation>現在アカウントにサインインしているセッションです。</translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation>アクティブなセッションはありません。</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>このセッション</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>現在</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>取り消す</translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation>セッションを取り消しました。</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::AccountSharingService</name>
+    <message>
+        <source>Failed to share account (HTTP %1)</source>
+        <translation>口座を共有できませんでした (HTTP %1)</translation>
+    </message>
+</context>
+<context>
     <name>VarnAccount::AuthClient</name>
     <message>
         <source>Failed to start local auth server</source>
@@ -3043,6 +3495,56 @@ Continue?</source>
     <message>
         <source>No tokens received</source>
         <translation>トークンを受け取れませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::RelativeTime</name>
+    <message>
+        <source>Unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation>現在アクティブ</translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation>%1分前</translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation>%1時間前</translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation>%1日前</translation>
+    </message>
+</context>
+<context>
+    <name>VarnAccount::ShareMembersDialog</name>
+    <message>
+        <source>You&apos;re not part of a group yet. Once you belong to one (see File › Varnaby Account...), you can share this account with its members here.</source>
+        <translation>まだグループに参加していません。グループに参加すると（ファイル › Varnaby アカウント...）、ここでこの口座をメンバーと共有できます。</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>読み込み中...</translation>
+    </message>
+    <message>
+        <source>All group members already added</source>
+        <translation>グループのメンバー全員が追加済みです</translation>
+    </message>
+    <message>
+        <source>Sharing...</source>
+        <translation>共有中...</translation>
+    </message>
+    <message>
+        <source>Could not share with %1.</source>
+        <translation>%1 と共有できませんでした。</translation>
+    </message>
+    <message>
+        <source>Could not remove share.</source>
+        <translation>共有を解除できませんでした。</translation>
     </message>
 </context>
 <context>

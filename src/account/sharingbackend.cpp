@@ -1,0 +1,12 @@
+#include "account/sharingbackend.h"
+
+namespace VarnAccount {
+
+SharingBackend::SharingBackend(QObject *parent)
+    : QObject(parent)
+{
+}
+
+SharingBackend::~SharingBackend() = default;
+
+} // namespace VarnAccount

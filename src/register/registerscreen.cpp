@@ -3,6 +3,7 @@
 #include "app/appstate.h"
 #include "categoryprompt.h"
 #include "data/accountrepository.h"
+#include "data/categoryrepository.h"
 #include "data/money.h"
 #include "data/preferencesrepository.h"
 #include "data/transactionrepository.h"
@@ -52,6 +53,16 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     m_delegate->setPayeeHandler([this](const QString &payee, bool fromCompletion, QWidget *editor) {
         PayeeAutofill(m_state, m_model).fill(m_accountId, payee, fromCompletion, editor);
     });
+    const auto outside = [this] { m_readAfresh = m_readAfresh || !m_writing; };
+    connect(m_state->transactionRepository(), &TransactionRepository::transactionsChanged, this,
+            outside);
+    connect(m_state->categoryRepository(), &CategoryRepository::categoriesChanged, this, outside);
+}
+
+void RegisterScreen::noteOwnWrite(const QDate &changedFrom)
+{
+    m_readAfresh = m_readAfresh || !changedFrom.isValid();
+    m_changedFrom = m_changedFrom.isValid() ? std::min(m_changedFrom, changedFrom) : changedFrom;
 }
 
 RegisterScreen::~RegisterScreen() = default;
@@ -127,6 +138,7 @@ void RegisterScreen::setAccount(const QString &accountId)
 {
     m_accountId = accountId;
     m_delegate->setAccountId(accountId);
+    m_readAfresh = true;
     reload();
     scrollToEntryRow();
 }
@@ -180,7 +192,10 @@ void RegisterScreen::reload()
     applyTwoLine(preferences->getBool(QStringLiteral("registerTwoLine"), false));
     const bool newestFirst = preferences->getBool(QStringLiteral("registerNewestFirst"), false);
     // The model counts the lines and reads them a block at a time as they are shown.
-    m_model->setAccount(m_state->transactionRepository(), m_accountId, newestFirst);
+    m_model->setAccount(m_state->transactionRepository(), m_accountId, newestFirst,
+                        m_readAfresh ? QDate() : m_changedFrom);
+    m_readAfresh = false;
+    m_changedFrom = QDate();
     showBalances(account ? account->startingBalance : 0);
     m_view->fitColumns();
 
@@ -418,8 +433,10 @@ void RegisterScreen::commitCurrentRow()
     const int editing = m_model->editingRow();
     const bool isNew = editing < 0 || m_model->isEntryRow(editing);
     LineCommitter committer(m_state, this);
+    m_writing = true;
     const LineCommitter::Outcome outcome =
         committer.commit(*m_model, m_accountId, m_currency, m_question);
+    m_writing = false;
     if (!outcome.saved) {
         if (outcome.refusedByStore) {
             writeFailed(outcome.message);
@@ -431,6 +448,7 @@ void RegisterScreen::commitCurrentRow()
         }
         return;
     }
+    noteOwnWrite(outcome.changedFrom);
     if (!isNew) {
         reload();
         if (editing + 1 < m_model->rowCount()) {
@@ -483,9 +501,13 @@ void RegisterScreen::confirmDeleteRow(int row)
     }
     // The service deletes both sides of a transfer together.
     TransactionService *transactions = m_state->transactionService();
-    if (!transactions->remove(t.id)) {
+    m_writing = true;
+    const bool removed = transactions->remove(t.id);
+    m_writing = false;
+    if (!removed) {
         writeFailed(transactions->lastError());
     }
+    noteOwnWrite(t.date);
     reload();
 }
 
@@ -494,14 +516,18 @@ void RegisterScreen::toggleCleared(int row)
     if (m_model->isEntryRow(row) || row < 0 || row >= m_model->rowCount()) {
         return;
     }
-    const QString id = m_model->rowAt(row).transaction.id;
-    if (id.isEmpty()) {
+    const Transaction line = m_model->rowAt(row).transaction;
+    if (line.id.isEmpty()) {
         return;
     }
     TransactionService *transactions = m_state->transactionService();
-    if (!transactions->toggleCleared(id)) {
+    m_writing = true;
+    const bool toggled = transactions->toggleCleared(line.id);
+    m_writing = false;
+    if (!toggled) {
         writeFailed(transactions->lastError());
     }
+    noteOwnWrite(line.date);
     reload();
 }
 

@@ -174,13 +174,30 @@ RegisterTotals TransactionRepository::registerTotals(const QString &accountId) c
 RegisterBalances TransactionRepository::registerBalances(const QString &accountId,
                                                          const QDate &today) const
 {
+    return registerBalancesBetween(accountId, today, QDate(), QDate());
+}
+
+RegisterBalances TransactionRepository::registerBalancesBetween(const QString &accountId,
+                                                                const QDate &today,
+                                                                const QDate &from,
+                                                                const QDate &before) const
+{
     const QString day = DateTimes::dateToText(today);
+    QString sql = QStringLiteral("SELECT COALESCE(SUM(CASE WHEN cleared THEN amount END), 0), "
+                                 "COALESCE(SUM(CASE WHEN date <= ? THEN amount END), 0), "
+                                 "COUNT(CASE WHEN date > ? THEN 1 END) FROM transactions WHERE "
+                                 "account_id = ? AND deleted_at IS NULL");
+    QVariantList values{day, day, accountId};
+    if (from.isValid()) {
+        sql += QStringLiteral(" AND date >= ?");
+        values << DateTimes::dateToText(from);
+    }
+    if (before.isValid()) {
+        sql += QStringLiteral(" AND date < ?");
+        values << DateTimes::dateToText(before);
+    }
     return m_sql
-        .one(QStringLiteral("SELECT COALESCE(SUM(CASE WHEN cleared THEN amount END), 0), "
-                            "COALESCE(SUM(CASE WHEN date <= ? THEN amount END), 0), "
-                            "COUNT(CASE WHEN date > ? THEN 1 END) FROM transactions WHERE "
-                            "account_id = ? AND deleted_at IS NULL"),
-             {day, day, accountId},
+        .one(sql, values,
              [](const QSqlQuery &q) {
                  return RegisterBalances{q.value(0).toLongLong(), q.value(1).toLongLong(),
                                          q.value(2).toInt() > 0};

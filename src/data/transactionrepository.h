@@ -42,6 +42,10 @@ public:
     // Answered from the account index alone (no table rows read), so the heading costs no more
     // than the count does on a large account.
     RegisterBalances registerBalances(const QString &accountId, const QDate &today) const;
+    // The same for the lines dated from `from` (inclusive) to `before` (exclusive); an invalid
+    // date leaves that side open. A range of recent dates reads only their part of the index.
+    RegisterBalances registerBalancesBetween(const QString &accountId, const QDate &today,
+                                             const QDate &from, const QDate &before) const;
     // Keys of the account's live lines, found by walking the account index from a known line:
     // `skip` lines on from `from` (inclusive), or `skip` + 1 lines back from `before`
     // (exclusive; no key = from the end). Empty when the walk leaves the account. A key with

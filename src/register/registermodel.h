@@ -71,6 +71,8 @@ public:
     // The balance after the newest line; the starting balance when the account has no lines.
     qint64 endingBalance() const { return m_lines.endingBalance(); }
     bool newestFirst() const { return m_newestFirst; }
+    // The date before which the last reload of the account took its lines as unchanged.
+    QDate unchangedBefore() const { return m_lines.unchangedBefore(); }
     void setTwoLine(bool twoLine);
     bool twoLine() const { return m_twoLine; }
 

@@ -47,6 +47,7 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     , m_model(new RegisterModel(this))
     , m_delegate(new RegisterDelegate(state, this))
     , m_question(Prompts::yesNo(QMessageBox::No))
+    , m_balances(state->transactionRepository())
 {
     buildLayout();
     configureView();
@@ -156,7 +157,7 @@ void RegisterScreen::showBalances(qint64 startingBalance)
 {
     const qint64 ending = m_model->lineCount() == 0 ? startingBalance : m_model->endingBalance();
     const RegisterBalances sums =
-        m_state->transactionRepository()->registerBalances(m_accountId, QDate::currentDate());
+        m_balances.read(m_accountId, QDate::currentDate(), m_model->unchangedBefore());
     const std::optional<qint64> today =
         sums.hasFuture ? std::optional<qint64>(startingBalance + sums.throughToday) : std::nullopt;
     m_header->showBalances(ending, startingBalance + sums.cleared, today, m_currency);

@@ -2,6 +2,7 @@
 
 #include "data/currency.h"
 #include "data/recurringtransaction.h"
+#include "headerbalances.h"
 #include "prompts.h"
 
 #include <QDate>
@@ -100,6 +101,7 @@ private:
     RegisterHeader *m_header = nullptr;
     QLabel *m_statusLabel = nullptr;
     Question m_question;
+    HeaderBalances m_balances;
     // The earliest date the register's own writes touched since the last reload; any other
     // write (another window, a sync, another process) makes the next reload read everything.
     QDate m_changedFrom;

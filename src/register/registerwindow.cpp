@@ -18,6 +18,7 @@ void RegisterWindow::setRows(QList<RegisterRow> rows)
     m_opening.reset();
     m_startingBalance = 0;
     m_anchors.clear();
+    m_unchangedBefore = QDate();
     m_cache.clear();
     m_stored = 0;
     m_storedSum = 0;
@@ -43,6 +44,7 @@ void RegisterWindow::refresh(const QDate &changedFrom)
     if (!m_repository) {
         m_cache.clear();
         m_anchors.clear();
+        m_unchangedBefore = QDate();
         return;
     }
     const qint64 version = m_repository->dataVersion();
@@ -51,11 +53,13 @@ void RegisterWindow::refresh(const QDate &changedFrom)
     const qint64 formerStart = m_startingBalance;
     m_opening = m_repository->openingLine(m_accountId);
     m_startingBalance = m_opening ? m_opening->runningBalance : 0;
+    m_unchangedBefore = QDate();
     if (!changedFrom.isValid() || outsideWrite || m_startingBalance != formerStart ||
         !keepBefore(DateTimes::dateToText(changedFrom))) {
         refreshAll();
         return;
     }
+    m_unchangedBefore = changedFrom;
     // The last line known before the change: the lines from it on are counted again.
     const auto kept = std::prev(m_anchors.cend());
     const RegisterTotals tail = m_repository->registerTotalsFrom(m_accountId, kept->key);

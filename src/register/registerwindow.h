@@ -54,6 +54,9 @@ public:
     int cachedBlocks() const { return int(m_cache.size()); }
     // Blocks read from the file since the account was set, for telling what a refresh kept.
     int blocksRead() const { return m_blocksRead; }
+    // The date before which the last refresh took the lines as unchanged; invalid when it read
+    // everything again.
+    QDate unchangedBefore() const { return m_unchangedBefore; }
 
 private:
     // A stored line whose key and balance before it are known.
@@ -94,4 +97,5 @@ private:
     mutable quint64 m_uses = 0;
     mutable int m_blocksRead = 0;
     qint64 m_dataVersion = -1;
+    QDate m_unchangedBefore;
 };

@@ -2,6 +2,7 @@
 #include "data/database.h"
 #include "data/preferencesrepository.h"
 #include "data/transactionrepository.h"
+#include "register/headerbalances.h"
 #include "register/registermodel.h"
 #include "register/registerscreen.h"
 #include "register/registertableview.h"
@@ -29,6 +30,8 @@ private slots:
     void anotherProcessesWriteIsReadWhole();
     void ownWritesKeepTheCurrentAndTopLines_data();
     void ownWritesKeepTheCurrentAndTopLines();
+    void headerBalancesFollowChanges_data();
+    void headerBalancesFollowChanges();
 
 private:
     Account addAccount(qint64 startingBalance);
@@ -291,6 +294,64 @@ void RegisterReloadTest::ownWritesKeepTheCurrentAndTopLines()
         QCOMPARE(model->rowAt(row).transaction.cleared, whole[i].transaction.cleared);
         QCOMPARE(model->rowAt(row).runningBalance, whole[i].runningBalance);
     }
+}
+
+void RegisterReloadTest::headerBalancesFollowChanges_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("daysAgo"); // of the line changed or added
+    QTest::newRow("toggle a recent line") << QStringLiteral("toggle") << 3;
+    QTest::newRow("add a line after today") << QStringLiteral("insert") << -5;
+    QTest::newRow("add a line today") << QStringLiteral("insert") << 0;
+    QTest::newRow("delete a recent line") << QStringLiteral("delete") << 20;
+    QTest::newRow("toggle an old line") << QStringLiteral("toggle") << 150;
+    QTest::newRow("delete an old line") << QStringLiteral("delete") << 300;
+    QTest::newRow("add an old line") << QStringLiteral("insert") << 400;
+}
+
+void RegisterReloadTest::headerBalancesFollowChanges()
+{
+    QFETCH(QString, change);
+    QFETCH(int, daysAgo);
+    const QDate today = QDate::currentDate();
+    const Account account = addAccount(0);
+    // A line every third day over the last year and into the next week, half of them cleared.
+    QList<Transaction> lines;
+    for (int day = 365; day >= -7; day -= 3) {
+        Transaction t = Records::transaction(account.id, today.addDays(-day),
+                                             (day % 2 ? 1 : -1) * (1000 + day), "Line");
+        t.cleared = day % 4 < 2;
+        QVERIFY(repository()->insert(t));
+        lines << t;
+    }
+    HeaderBalances balances(repository());
+    const auto compare = [&](const QDate &unchangedBefore) {
+        const RegisterBalances read = balances.read(account.id, today, unchangedBefore);
+        const RegisterBalances whole = repository()->registerBalances(account.id, today);
+        QCOMPARE(read.cleared, whole.cleared);
+        QCOMPARE(read.throughToday, whole.throughToday);
+        QCOMPARE(read.hasFuture, whole.hasFuture);
+    };
+    compare(QDate());
+
+    // The line nearest the day named, changed as the register would change it.
+    const QDate date = today.addDays(-daysAgo);
+    Transaction target = *std::min_element(lines.begin(), lines.end(), [&](auto &a, auto &b) {
+        return std::abs(a.date.daysTo(date)) < std::abs(b.date.daysTo(date));
+    });
+    if (change == QLatin1String("toggle")) {
+        target.cleared = !target.cleared;
+        QVERIFY(repository()->update(target));
+    } else if (change == QLatin1String("delete")) {
+        QVERIFY(repository()->softDelete(target.id));
+    } else {
+        target = Records::transaction(account.id, date, -777, "Added");
+        target.cleared = true;
+        QVERIFY(repository()->insert(target));
+    }
+    compare(target.date);
+    // Nothing changed since: the same figures again.
+    compare(today.addDays(1));
 }
 
 LEDGERWELL_TEST(RegisterReloadTest)

@@ -131,7 +131,8 @@ int main(int argc, char **argv)
     const QCommandLineOption household(
         QStringLiteral("household"),
         QStringLiteral("Data directory of the window suite's household: generated there once "
-                       "(with --service-transactions lines), reused when it exists."),
+                       "(with --service-transactions lines), reused when it exists; the register "
+                       "suite then opens its largest account."),
         QStringLiteral("dir"));
     parser.addOptions({count, runs, keep, suite, serviceCount, registerCount, household});
     parser.process(app);
@@ -145,7 +146,8 @@ int main(int argc, char **argv)
         importScaling(QStringLiteral(LEDGERWELL_CLI));
     }
     if (which == QLatin1String("all") || which == QLatin1String("register")) {
-        registerScenarios(parser.value(registerCount).toInt(), repetitions);
+        registerScenarios(parser.value(registerCount).toInt(), repetitions,
+                          parser.value(household));
     }
     if (which == QLatin1String("all") || which == QLatin1String("reports")) {
         reportsScenario(parser.value(count).toInt(), repetitions);

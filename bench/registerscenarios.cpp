@@ -1,6 +1,8 @@
 #include "registerscenarios.h"
 
 #include "app/appstate.h"
+#include "data/accountrepository.h"
+#include "data/database.h"
 #include "data/transactionrepository.h"
 #include "datagenerator.h"
 #include "measure.h"
@@ -10,7 +12,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QScopeGuard>
 #include <QScrollBar>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 namespace {
@@ -37,16 +41,25 @@ void paint(RegisterScreen &screen)
 
 } // namespace
 
-void registerScenarios(int transactions, int runs)
+void registerScenarios(int transactions, int runs, const QString &householdDir)
 {
     QTemporaryDir dir;
-    qputenv("LEDGERWELL_DATA_DIR", dir.path().toUtf8());
+    const bool household =
+        !householdDir.isEmpty() && QFile::exists(householdDir + QStringLiteral("/ledgerwell.db"));
+    qputenv("LEDGERWELL_DATA_DIR", (household ? householdDir : dir.path()).toUtf8());
     AppState state;
     if (!state.initialize()) {
         return;
     }
     const QString account =
-        DataGenerator().generate(state.database(), transactions, 1).accountIds.first();
+        household ? state.accountRepository()->findAll().value(0).id
+                  : DataGenerator().generate(state.database(), transactions, 1).accountIds.first();
+    const auto cleanUp = qScopeGuard([&] {
+        if (household) {
+            QSqlQuery(QStringLiteral("DELETE FROM transactions WHERE payee = 'Benchmark Cafe'"),
+                      state.database()->database());
+        }
+    });
     RegisterScreen screen(&state);
     screen.resize(1200, 800);
     screen.show();

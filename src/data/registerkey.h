@@ -2,6 +2,7 @@
 
 #include "registerrow.h"
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QtGlobal>
@@ -39,4 +40,11 @@ struct RegisterBalances
     qint64 cleared = 0;
     qint64 throughToday = 0;
     bool hasFuture = false;
+};
+
+// The reconciled lines of an account: their amounts added up and the date of the latest.
+struct ReconciledTotals
+{
+    qint64 sum = 0;
+    QDate latest;
 };

@@ -174,13 +174,30 @@ RegisterTotals TransactionRepository::registerTotals(const QString &accountId) c
 RegisterBalances TransactionRepository::registerBalances(const QString &accountId,
                                                          const QDate &today) const
 {
+    return registerBalancesBetween(accountId, today, QDate(), QDate());
+}
+
+RegisterBalances TransactionRepository::registerBalancesBetween(const QString &accountId,
+                                                                const QDate &today,
+                                                                const QDate &from,
+                                                                const QDate &before) const
+{
     const QString day = DateTimes::dateToText(today);
+    QString sql = QStringLiteral("SELECT COALESCE(SUM(CASE WHEN cleared THEN amount END), 0), "
+                                 "COALESCE(SUM(CASE WHEN date <= ? THEN amount END), 0), "
+                                 "COUNT(CASE WHEN date > ? THEN 1 END) FROM transactions WHERE "
+                                 "account_id = ? AND deleted_at IS NULL");
+    QVariantList values{day, day, accountId};
+    if (from.isValid()) {
+        sql += QStringLiteral(" AND date >= ?");
+        values << DateTimes::dateToText(from);
+    }
+    if (before.isValid()) {
+        sql += QStringLiteral(" AND date < ?");
+        values << DateTimes::dateToText(before);
+    }
     return m_sql
-        .one(QStringLiteral("SELECT COALESCE(SUM(CASE WHEN cleared THEN amount END), 0), "
-                            "COALESCE(SUM(CASE WHEN date <= ? THEN amount END), 0), "
-                            "COUNT(CASE WHEN date > ? THEN 1 END) FROM transactions WHERE "
-                            "account_id = ? AND deleted_at IS NULL"),
-             {day, day, accountId},
+        .one(sql, values,
              [](const QSqlQuery &q) {
                  return RegisterBalances{q.value(0).toLongLong(), q.value(1).toLongLong(),
                                          q.value(2).toInt() > 0};
@@ -267,6 +284,28 @@ int TransactionRepository::registerCount(const QString &accountId, const Registe
         .value_or(0);
 }
 
+RegisterTotals TransactionRepository::registerTotalsFrom(const QString &accountId,
+                                                         const RegisterKey &from) const
+{
+    QString sql = QStringLiteral("SELECT COUNT(*), TOTAL(t.amount) ") + QLatin1String(kLive);
+    QVariantList values{accountId};
+    bound(sql, values, kFrom, from);
+    return m_sql
+        .one(sql, values,
+             [](const QSqlQuery &q) {
+                 return RegisterTotals{q.value(0).toInt(), qint64(q.value(1).toLongLong())};
+             })
+        .value_or(RegisterTotals{});
+}
+
+qint64 TransactionRepository::dataVersion() const
+{
+    return m_sql
+        .one(QStringLiteral("PRAGMA data_version"), {},
+             [](const QSqlQuery &q) { return q.value(0).toLongLong(); })
+        .value_or(-1);
+}
+
 RegisterStretch TransactionRepository::registerRowsFrom(const QString &accountId,
                                                         const RegisterKey &from, int limit) const
 {
@@ -314,6 +353,19 @@ QList<Transaction> TransactionRepository::findUnreconciled(const QString &accoun
     return m_sql.list(select("WHERE t.account_id = ? AND t.deleted_at IS NULL AND t.reconciled = "
                              "0 ORDER BY t.date ASC, t.created_at ASC"),
                       {accountId}, mapTransaction);
+}
+
+ReconciledTotals TransactionRepository::reconciledTotals(const QString &accountId) const
+{
+    return m_sql
+        .one(QStringLiteral("SELECT TOTAL(amount), MAX(date) FROM transactions WHERE account_id = "
+                            "? AND deleted_at IS NULL AND reconciled = 1"),
+             {accountId},
+             [](const QSqlQuery &q) {
+                 return ReconciledTotals{qint64(q.value(0).toLongLong()),
+                                         DateTimes::dateFromText(q.value(1).toString())};
+             })
+        .value_or(ReconciledTotals{});
 }
 
 QList<RegisterRow> TransactionRepository::search(const QString &text,

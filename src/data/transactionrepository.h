@@ -42,6 +42,10 @@ public:
     // Answered from the account index alone (no table rows read), so the heading costs no more
     // than the count does on a large account.
     RegisterBalances registerBalances(const QString &accountId, const QDate &today) const;
+    // The same for the lines dated from `from` (inclusive) to `before` (exclusive); an invalid
+    // date leaves that side open. A range of recent dates reads only their part of the index.
+    RegisterBalances registerBalancesBetween(const QString &accountId, const QDate &today,
+                                             const QDate &from, const QDate &before) const;
     // Keys of the account's live lines, found by walking the account index from a known line:
     // `skip` lines on from `from` (inclusive), or `skip` + 1 lines back from `before`
     // (exclusive; no key = from the end). Empty when the walk leaves the account. A key with
@@ -58,6 +62,12 @@ public:
                        const std::optional<RegisterKey> &to) const;
     int registerCount(const QString &accountId, const RegisterKey &from,
                       const RegisterKey &to) const;
+    // The lines from `from` (inclusive) to the end, counted and added up from the account index:
+    // after a change, the register counts again only from the change on.
+    RegisterTotals registerTotalsFrom(const QString &accountId, const RegisterKey &from) const;
+    // Changes with every commit that another connection (another process) makes to the file, so
+    // that what was read before can tell whether it still stands.
+    qint64 dataVersion() const;
     // Up to `limit` lines in register order from `from` on (inclusive), running balances 0,
     // and the key of the line after them.
     RegisterStretch registerRowsFrom(const QString &accountId, const RegisterKey &from,
@@ -65,6 +75,9 @@ public:
     // The register key of a live line of this account.
     std::optional<RegisterKey> registerKeyOf(const QString &accountId, const QString &id) const;
     QList<Transaction> findUnreconciled(const QString &accountId) const;
+    // The reconciled lines of the account, added up, and the latest of their dates (invalid
+    // when there is none), from the account index alone.
+    ReconciledTotals reconciledTotals(const QString &accountId) const;
     // `text` goes to FTS5 unchanged; an empty text searches by the filter alone. Newest first,
     // at most kSearchLimit rows, running balances 0.
     QList<RegisterRow> search(const QString &text, const SearchFilter &filter) const;

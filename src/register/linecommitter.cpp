@@ -28,7 +28,7 @@ LineCommitter::Outcome LineCommitter::commit(const RegisterModel &model, const Q
     const Transaction stored = line;
     EntryReader reader(currency);
     if (!reader.read(entry, line)) {
-        return {false, reader.error(), reader.column(), false};
+        return {false, reader.error(), reader.column(), false, {}};
     }
     if (!isNew && TransactionService::changesReconciled(stored, line) &&
         !question(m_parent, tr("Reconciled Transaction"),
@@ -40,7 +40,7 @@ LineCommitter::Outcome LineCommitter::commit(const RegisterModel &model, const Q
         const std::optional<QString> category =
             prompt.resolve(entry.category, line.amount, m_parent);
         if (!category) {
-            return {false, prompt.error(), RegisterModel::CategoryColumn, false};
+            return {false, prompt.error(), RegisterModel::CategoryColumn, false, {}};
         }
         line.categoryId = *category;
     } else {
@@ -48,7 +48,8 @@ LineCommitter::Outcome LineCommitter::commit(const RegisterModel &model, const Q
     }
     TransactionService *service = m_state->transactionService();
     if (isNew ? service->add(line) : service->update(line)) {
-        return {true, QString(), -1, false};
+        const QDate changedFrom = isNew ? line.date : std::min(stored.date, line.date);
+        return {true, QString(), -1, false, changedFrom};
     }
-    return {false, service->lastError(), -1, true};
+    return {false, service->lastError(), -1, true, {}};
 }

@@ -4,6 +4,7 @@
 #include "prompts.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QString>
 
 class AppState;
@@ -20,13 +21,15 @@ class LineCommitter
 public:
     // What became of the line. When it is not saved, `message` is for the status line (empty when
     // the user chose not to go on), `column` the field to correct (-1 for none), and
-    // `refusedByStore` tells a refusal of the service from one of the typed text.
+    // `refusedByStore` tells a refusal of the service from one of the typed text. A saved line
+    // names the earliest date it touched in the account (an edit may move a line either way).
     struct Outcome
     {
         bool saved = false;
         QString message;
         int column = -1;
         bool refusedByStore = false;
+        QDate changedFrom;
     };
 
     LineCommitter(AppState *state, QWidget *parent);

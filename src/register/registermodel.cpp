@@ -290,10 +290,10 @@ void RegisterModel::setRows(const QList<RegisterRow> &rows, bool newestFirst)
 }
 
 void RegisterModel::setAccount(const TransactionRepository *repository, const QString &accountId,
-                               bool newestFirst)
+                               bool newestFirst, const QDate &changedFrom)
 {
     beginResetModel();
-    m_lines.setAccount(repository, accountId);
+    m_lines.setAccount(repository, accountId, changedFrom);
     m_newestFirst = newestFirst;
     m_editingRow = -1;
     clearEntry();

@@ -62,13 +62,17 @@ public:
     // `rows` oldest first, or already reversed when `newestFirst`; held whole (search results).
     void setRows(const QList<RegisterRow> &rows, bool newestFirst);
     // The live lines of an account, read from `repository` a block at a time as they are shown.
+    // Shown again after a change of its own lines dated `changedFrom` or later, the account keeps
+    // what it read of the lines before that date.
     void setAccount(const TransactionRepository *repository, const QString &accountId,
-                    bool newestFirst);
+                    bool newestFirst, const QDate &changedFrom = QDate());
     // The stored lines (the opening line included), without the entry row.
     int lineCount() const { return m_lines.size(); }
     // The balance after the newest line; the starting balance when the account has no lines.
     qint64 endingBalance() const { return m_lines.endingBalance(); }
     bool newestFirst() const { return m_newestFirst; }
+    // The date before which the last reload of the account took its lines as unchanged.
+    QDate unchangedBefore() const { return m_lines.unchangedBefore(); }
     void setTwoLine(bool twoLine);
     bool twoLine() const { return m_twoLine; }
 

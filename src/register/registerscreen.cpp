@@ -3,6 +3,7 @@
 #include "app/appstate.h"
 #include "categoryprompt.h"
 #include "data/accountrepository.h"
+#include "data/categoryrepository.h"
 #include "data/money.h"
 #include "data/preferencesrepository.h"
 #include "data/transactionrepository.h"
@@ -46,12 +47,23 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     , m_model(new RegisterModel(this))
     , m_delegate(new RegisterDelegate(state, this))
     , m_question(Prompts::yesNo(QMessageBox::No))
+    , m_balances(state->transactionRepository())
 {
     buildLayout();
     configureView();
     m_delegate->setPayeeHandler([this](const QString &payee, bool fromCompletion, QWidget *editor) {
         PayeeAutofill(m_state, m_model).fill(m_accountId, payee, fromCompletion, editor);
     });
+    const auto outside = [this] { m_readAfresh = m_readAfresh || !m_writing; };
+    connect(m_state->transactionRepository(), &TransactionRepository::transactionsChanged, this,
+            outside);
+    connect(m_state->categoryRepository(), &CategoryRepository::categoriesChanged, this, outside);
+}
+
+void RegisterScreen::noteOwnWrite(const QDate &changedFrom)
+{
+    m_readAfresh = m_readAfresh || !changedFrom.isValid();
+    m_changedFrom = m_changedFrom.isValid() ? std::min(m_changedFrom, changedFrom) : changedFrom;
 }
 
 RegisterScreen::~RegisterScreen() = default;
@@ -127,6 +139,7 @@ void RegisterScreen::setAccount(const QString &accountId)
 {
     m_accountId = accountId;
     m_delegate->setAccountId(accountId);
+    m_readAfresh = true;
     reload();
     scrollToEntryRow();
 }
@@ -144,7 +157,7 @@ void RegisterScreen::showBalances(qint64 startingBalance)
 {
     const qint64 ending = m_model->lineCount() == 0 ? startingBalance : m_model->endingBalance();
     const RegisterBalances sums =
-        m_state->transactionRepository()->registerBalances(m_accountId, QDate::currentDate());
+        m_balances.read(m_accountId, QDate::currentDate(), m_model->unchangedBefore());
     const std::optional<qint64> today =
         sums.hasFuture ? std::optional<qint64>(startingBalance + sums.throughToday) : std::nullopt;
     m_header->showBalances(ending, startingBalance + sums.cleared, today, m_currency);
@@ -180,7 +193,10 @@ void RegisterScreen::reload()
     applyTwoLine(preferences->getBool(QStringLiteral("registerTwoLine"), false));
     const bool newestFirst = preferences->getBool(QStringLiteral("registerNewestFirst"), false);
     // The model counts the lines and reads them a block at a time as they are shown.
-    m_model->setAccount(m_state->transactionRepository(), m_accountId, newestFirst);
+    m_model->setAccount(m_state->transactionRepository(), m_accountId, newestFirst,
+                        m_readAfresh ? QDate() : m_changedFrom);
+    m_readAfresh = false;
+    m_changedFrom = QDate();
     showBalances(account ? account->startingBalance : 0);
     m_view->fitColumns();
 
@@ -418,8 +434,10 @@ void RegisterScreen::commitCurrentRow()
     const int editing = m_model->editingRow();
     const bool isNew = editing < 0 || m_model->isEntryRow(editing);
     LineCommitter committer(m_state, this);
+    m_writing = true;
     const LineCommitter::Outcome outcome =
         committer.commit(*m_model, m_accountId, m_currency, m_question);
+    m_writing = false;
     if (!outcome.saved) {
         if (outcome.refusedByStore) {
             writeFailed(outcome.message);
@@ -431,6 +449,7 @@ void RegisterScreen::commitCurrentRow()
         }
         return;
     }
+    noteOwnWrite(outcome.changedFrom);
     if (!isNew) {
         reload();
         if (editing + 1 < m_model->rowCount()) {
@@ -483,9 +502,13 @@ void RegisterScreen::confirmDeleteRow(int row)
     }
     // The service deletes both sides of a transfer together.
     TransactionService *transactions = m_state->transactionService();
-    if (!transactions->remove(t.id)) {
+    m_writing = true;
+    const bool removed = transactions->remove(t.id);
+    m_writing = false;
+    if (!removed) {
         writeFailed(transactions->lastError());
     }
+    noteOwnWrite(t.date);
     reload();
 }
 
@@ -494,14 +517,18 @@ void RegisterScreen::toggleCleared(int row)
     if (m_model->isEntryRow(row) || row < 0 || row >= m_model->rowCount()) {
         return;
     }
-    const QString id = m_model->rowAt(row).transaction.id;
-    if (id.isEmpty()) {
+    const Transaction line = m_model->rowAt(row).transaction;
+    if (line.id.isEmpty()) {
         return;
     }
     TransactionService *transactions = m_state->transactionService();
-    if (!transactions->toggleCleared(id)) {
+    m_writing = true;
+    const bool toggled = transactions->toggleCleared(line.id);
+    m_writing = false;
+    if (!toggled) {
         writeFailed(transactions->lastError());
     }
+    noteOwnWrite(line.date);
     reload();
 }
 

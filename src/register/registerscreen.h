@@ -2,6 +2,7 @@
 
 #include "data/currency.h"
 #include "data/recurringtransaction.h"
+#include "headerbalances.h"
 #include "prompts.h"
 
 #include <QDate>
@@ -87,6 +88,9 @@ private:
     void reopenField(int column);
     // Tells the user that a change was not stored; false, for the callers to return.
     bool writeFailed(const QString &text);
+    // Notes one of the register's own writes, which touched no line dated before `changedFrom`
+    // (invalid: any line): the next reload does not read the lines before that date again.
+    void noteOwnWrite(const QDate &changedFrom);
 
     AppState *m_state;
     QString m_accountId;
@@ -97,4 +101,10 @@ private:
     RegisterHeader *m_header = nullptr;
     QLabel *m_statusLabel = nullptr;
     Question m_question;
+    HeaderBalances m_balances;
+    // The earliest date the register's own writes touched since the last reload; any other
+    // write (another window, a sync, another process) makes the next reload read everything.
+    QDate m_changedFrom;
+    bool m_readAfresh = true;
+    bool m_writing = false;
 };

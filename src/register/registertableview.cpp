@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -82,10 +83,13 @@ QList<ColumnFit::Column> RegisterTableView::columnSpecs() const
     qint64 widestAmount = 999999;
     qint64 widestBalance = std::max<qint64>(999999, std::abs(registerModel->endingBalance()));
     bool negativeBalance = registerModel->endingBalance() < 0;
+    // Never more lines than the viewport can hold: before the view is laid out rowAt() finds
+    // no last line, and "to the end" would read the whole account a block at a time.
     const int first = std::max(0, rowAt(0));
     const int last = rowAt(viewport()->height() - 1);
     const int rows = registerModel->rowCount();
-    const int end = last < 0 ? rows - 1 : std::min(last, rows - 1);
+    const int fits = viewport()->height() / std::max(1, verticalHeader()->minimumSectionSize());
+    const int end = std::min({last < 0 ? rows - 1 : last, rows - 1, first + fits});
     for (int row = first; row <= end; ++row) {
         if (registerModel->isEntryRow(row)) {
             continue;

@@ -18,6 +18,7 @@ void RegisterWindow::setRows(QList<RegisterRow> rows)
     m_opening.reset();
     m_startingBalance = 0;
     m_anchors.clear();
+    m_unchangedBefore = QDate();
     m_cache.clear();
     m_stored = 0;
     m_storedSum = 0;
@@ -25,23 +26,73 @@ void RegisterWindow::setRows(QList<RegisterRow> rows)
     m_size = int(m_fixed.size());
 }
 
-void RegisterWindow::setAccount(const TransactionRepository *repository, const QString &accountId)
+void RegisterWindow::setAccount(const TransactionRepository *repository, const QString &accountId,
+                                const QDate &changedFrom)
 {
+    const bool same = m_repository == repository && m_accountId == accountId;
     m_fixed.clear();
     m_repository = repository;
     m_accountId = accountId;
-    refresh();
+    if (!same) {
+        m_blocksRead = 0;
+    }
+    refresh(same ? changedFrom : QDate());
 }
 
-void RegisterWindow::refresh()
+void RegisterWindow::refresh(const QDate &changedFrom)
+{
+    if (!m_repository) {
+        m_cache.clear();
+        m_anchors.clear();
+        m_unchangedBefore = QDate();
+        return;
+    }
+    const qint64 version = m_repository->dataVersion();
+    const bool outsideWrite = version != m_dataVersion;
+    m_dataVersion = version;
+    const qint64 formerStart = m_startingBalance;
+    m_opening = m_repository->openingLine(m_accountId);
+    m_startingBalance = m_opening ? m_opening->runningBalance : 0;
+    m_unchangedBefore = QDate();
+    if (!changedFrom.isValid() || outsideWrite || m_startingBalance != formerStart ||
+        !keepBefore(DateTimes::dateToText(changedFrom))) {
+        refreshAll();
+        return;
+    }
+    m_unchangedBefore = changedFrom;
+    // The last line known before the change: the lines from it on are counted again.
+    const auto kept = std::prev(m_anchors.cend());
+    const RegisterTotals tail = m_repository->registerTotalsFrom(m_accountId, kept->key);
+    m_stored = kept.key() + tail.count;
+    m_storedSum = kept->sumBefore + tail.sum;
+    m_size = m_stored + openingLines();
+    anchorAt(m_stored - 1);
+}
+
+bool RegisterWindow::keepBefore(const QString &day)
+{
+    // The lines dated before the change did not move and their balances did not change; every
+    // line from the change on may have. Known lines come in register order, so by date.
+    while (!m_anchors.isEmpty() && std::prev(m_anchors.end())->key.date >= day) {
+        m_anchors.erase(std::prev(m_anchors.end()));
+    }
+    if (m_anchors.isEmpty()) {
+        return false;
+    }
+    // A block stays when it is full and its last line lies before the change.
+    const QDate before = DateTimes::dateFromText(day);
+    for (auto it = m_cache.begin(); it != m_cache.end();) {
+        const bool whole =
+            it->rows.size() == m_blockSize && it->rows.last().transaction.date < before;
+        it = whole ? std::next(it) : m_cache.erase(it);
+    }
+    return true;
+}
+
+void RegisterWindow::refreshAll()
 {
     m_cache.clear();
     m_anchors.clear();
-    if (!m_repository) {
-        return;
-    }
-    m_opening = m_repository->openingLine(m_accountId);
-    m_startingBalance = m_opening ? m_opening->runningBalance : 0;
     const RegisterTotals totals = m_repository->registerTotals(m_accountId);
     m_stored = totals.count;
     m_storedSum = totals.sum;
@@ -88,6 +139,7 @@ const RegisterWindow::Block &RegisterWindow::block(int index) const
             evictOldest();
         }
         found = m_cache.insert(index, readBlock(index));
+        ++m_blocksRead;
     }
     found->lastUse = ++m_uses;
     return *found;

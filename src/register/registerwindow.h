@@ -3,6 +3,7 @@
 #include "data/registerkey.h"
 #include "data/registerrow.h"
 
+#include <QDate>
 #include <QHash>
 #include <QList>
 #include <QMap>
@@ -30,10 +31,16 @@ public:
 
     // A fixed list, oldest first, held as given.
     void setRows(QList<RegisterRow> rows);
-    // The live lines of an account, read on demand from `repository`.
-    void setAccount(const TransactionRepository *repository, const QString &accountId);
-    // Counts the lines again and forgets every block and known line.
-    void refresh();
+    // The live lines of an account, read on demand from `repository`. For the account already
+    // shown, a valid `changedFrom` refreshes only from that date on (see refresh).
+    void setAccount(const TransactionRepository *repository, const QString &accountId,
+                    const QDate &changedFrom = QDate());
+    // Counts the lines again. Without a date every block and known line is forgotten. With the
+    // earliest date a change touched (the old and the new date of a moved line), the lines dated
+    // before it keep their blocks, positions and balances, and only the lines from there on are
+    // counted and added up again; when another process wrote to the file since the last read,
+    // or the starting balance changed, everything is read again all the same.
+    void refresh(const QDate &changedFrom = QDate());
 
     int size() const { return m_size; }
     // The line at `position` (0 is the oldest, the opening line when there is one); nullptr
@@ -45,6 +52,11 @@ public:
     // The balance after the newest line; the starting balance when there are no lines.
     qint64 endingBalance() const;
     int cachedBlocks() const { return int(m_cache.size()); }
+    // Blocks read from the file since the account was set, for telling what a refresh kept.
+    int blocksRead() const { return m_blocksRead; }
+    // The date before which the last refresh took the lines as unchanged; invalid when it read
+    // everything again.
+    QDate unchangedBefore() const { return m_unchangedBefore; }
 
 private:
     // A stored line whose key and balance before it are known.
@@ -60,6 +72,9 @@ private:
     };
 
     int openingLines() const { return m_opening ? 1 : 0; }
+    void refreshAll();
+    // Keeps what is known of the lines dated before `day`; false when nothing could be kept.
+    bool keepBefore(const QString &day);
     const Block &block(int index) const;
     Block readBlock(int index) const;
     void evictOldest() const;
@@ -80,4 +95,7 @@ private:
     mutable QMap<int, Anchor> m_anchors;
     mutable QHash<int, Block> m_cache;
     mutable quint64 m_uses = 0;
+    mutable int m_blocksRead = 0;
+    qint64 m_dataVersion = -1;
+    QDate m_unchangedBefore;
 };

@@ -204,14 +204,11 @@ void ReconciliationScreen::setAccount(const QString &accountId)
     m_balance->setDecimals(cents ? 2 : 0);
     m_balance->setRange(cents ? -99999999.99 : -9999999999.0, cents ? 99999999.99 : 9999999999.0);
     m_balance->setPrefix(currencySymbol(account->currency) + QLatin1Char(' '));
-    m_previousBalance = account->startingBalance;
-    QDate latestReconciled;
-    for (const Transaction &t : m_state->transactionRepository()->findByAccount(accountId)) {
-        if (t.reconciled) {
-            m_previousBalance += t.amount;
-            latestReconciled = std::max(latestReconciled, t.date);
-        }
-    }
+    // Added up by the database: the account's lines are never all read for two figures.
+    const ReconciledTotals reconciled =
+        m_state->transactionRepository()->reconciledTotals(accountId);
+    m_previousBalance = account->startingBalance + reconciled.sum;
+    const QDate latestReconciled = reconciled.latest;
     const auto last = m_state->reconciliationRepository()->latestForAccount(accountId);
     if (last && (!latestReconciled.isValid() || last->statementDate >= latestReconciled)) {
         m_date->setDate(last->statementDate.addMonths(1));

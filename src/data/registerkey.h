@@ -26,20 +26,23 @@ struct RegisterStretch
     std::optional<RegisterKey> next;
 };
 
-// The live lines of an account: how many, and their amounts added up.
+// The live lines of an account: how many, their amounts added up, and the cleared ones added up
+// (read in the same walk of the account index, so that the heading needs no walk of its own).
 struct RegisterTotals
 {
     int count = 0;
     qint64 sum = 0;
+    qint64 cleared = 0;
 };
 
 // What the register's heading shows beside the balance: the cleared lines added up, the lines
-// dated today or earlier added up, and whether any line lies after today.
+// dated today or earlier added up, whether any line lies after today, and every line added up.
 struct RegisterBalances
 {
     qint64 cleared = 0;
     qint64 throughToday = 0;
     bool hasFuture = false;
+    qint64 total = 0;
 };
 
 // The reconciled lines of an account: their amounts added up and the date of the latest.

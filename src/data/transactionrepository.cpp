@@ -162,11 +162,12 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId)
 RegisterTotals TransactionRepository::registerTotals(const QString &accountId) const
 {
     return m_sql
-        .one(QStringLiteral("SELECT COUNT(*), TOTAL(amount) FROM transactions WHERE account_id = "
-                            "? AND deleted_at IS NULL"),
+        .one(QStringLiteral("SELECT COUNT(*), TOTAL(amount), TOTAL(CASE WHEN cleared THEN amount "
+                            "END) FROM transactions WHERE account_id = ? AND deleted_at IS NULL"),
              {accountId},
              [](const QSqlQuery &q) {
-                 return RegisterTotals{q.value(0).toInt(), qint64(q.value(1).toLongLong())};
+                 return RegisterTotals{q.value(0).toInt(), qint64(q.value(1).toLongLong()),
+                                       qint64(q.value(2).toLongLong())};
              })
         .value_or(RegisterTotals{});
 }
@@ -185,8 +186,8 @@ RegisterBalances TransactionRepository::registerBalancesBetween(const QString &a
     const QString day = DateTimes::dateToText(today);
     QString sql = QStringLiteral("SELECT COALESCE(SUM(CASE WHEN cleared THEN amount END), 0), "
                                  "COALESCE(SUM(CASE WHEN date <= ? THEN amount END), 0), "
-                                 "COUNT(CASE WHEN date > ? THEN 1 END) FROM transactions WHERE "
-                                 "account_id = ? AND deleted_at IS NULL");
+                                 "COUNT(CASE WHEN date > ? THEN 1 END), TOTAL(amount) FROM "
+                                 "transactions WHERE account_id = ? AND deleted_at IS NULL");
     QVariantList values{day, day, accountId};
     if (from.isValid()) {
         sql += QStringLiteral(" AND date >= ?");
@@ -200,7 +201,7 @@ RegisterBalances TransactionRepository::registerBalancesBetween(const QString &a
         .one(sql, values,
              [](const QSqlQuery &q) {
                  return RegisterBalances{q.value(0).toLongLong(), q.value(1).toLongLong(),
-                                         q.value(2).toInt() > 0};
+                                         q.value(2).toInt() > 0, qint64(q.value(3).toLongLong())};
              })
         .value_or(RegisterBalances{});
 }

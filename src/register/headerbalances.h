@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QString>
 
+#include <optional>
+
 class TransactionRepository;
 
 // The balances beside the register's heading: the cleared lines and the lines through today,
@@ -19,9 +21,12 @@ public:
     explicit HeaderBalances(const TransactionRepository *repository);
 
     // `unchangedBefore`: no line dated before it changed since the last call for this account
-    // (invalid: any line may have).
+    // (invalid: any line may have). `whole`: the account's totals, when the caller has just read
+    // them; the part before the pivot is then what the recent lines leave of them, and the
+    // account index is walked once instead of twice.
     RegisterBalances read(const QString &accountId, const QDate &today,
-                          const QDate &unchangedBefore);
+                          const QDate &unchangedBefore,
+                          const std::optional<RegisterTotals> &whole = std::nullopt);
 
 private:
     const TransactionRepository *m_repository;

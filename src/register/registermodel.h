@@ -73,6 +73,7 @@ public:
     bool newestFirst() const { return m_newestFirst; }
     // The date before which the last reload of the account took its lines as unchanged.
     QDate unchangedBefore() const { return m_lines.unchangedBefore(); }
+    const std::optional<RegisterTotals> &wholeTotals() const { return m_lines.wholeTotals(); }
     void setTwoLine(bool twoLine);
     bool twoLine() const { return m_twoLine; }
 

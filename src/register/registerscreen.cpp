@@ -156,8 +156,8 @@ void RegisterScreen::applyTwoLine(bool twoLine)
 void RegisterScreen::showBalances(qint64 startingBalance)
 {
     const qint64 ending = m_model->lineCount() == 0 ? startingBalance : m_model->endingBalance();
-    const RegisterBalances sums =
-        m_balances.read(m_accountId, QDate::currentDate(), m_model->unchangedBefore());
+    const RegisterBalances sums = m_balances.read(
+        m_accountId, QDate::currentDate(), m_model->unchangedBefore(), m_model->wholeTotals());
     const std::optional<qint64> today =
         sums.hasFuture ? std::optional<qint64>(startingBalance + sums.throughToday) : std::nullopt;
     m_header->showBalances(ending, startingBalance + sums.cleared, today, m_currency);

@@ -19,6 +19,7 @@ void RegisterWindow::setRows(QList<RegisterRow> rows)
     m_startingBalance = 0;
     m_anchors.clear();
     m_unchangedBefore = QDate();
+    m_whole.reset();
     m_cache.clear();
     m_stored = 0;
     m_storedSum = 0;
@@ -45,6 +46,7 @@ void RegisterWindow::refresh(const QDate &changedFrom)
         m_cache.clear();
         m_anchors.clear();
         m_unchangedBefore = QDate();
+        m_whole.reset();
         return;
     }
     const qint64 version = m_repository->dataVersion();
@@ -60,6 +62,7 @@ void RegisterWindow::refresh(const QDate &changedFrom)
         return;
     }
     m_unchangedBefore = changedFrom;
+    m_whole.reset();
     // The last line known before the change: the lines from it on are counted again.
     const auto kept = std::prev(m_anchors.cend());
     const RegisterTotals tail = m_repository->registerTotalsFrom(m_accountId, kept->key);
@@ -94,6 +97,7 @@ void RegisterWindow::refreshAll()
     m_cache.clear();
     m_anchors.clear();
     const RegisterTotals totals = m_repository->registerTotals(m_accountId);
+    m_whole = totals;
     m_stored = totals.count;
     m_storedSum = totals.sum;
     m_size = m_stored + openingLines();

@@ -57,6 +57,8 @@ public:
     // The date before which the last refresh took the lines as unchanged; invalid when it read
     // everything again.
     QDate unchangedBefore() const { return m_unchangedBefore; }
+    // The whole account counted and added up, when the last refresh read everything again.
+    const std::optional<RegisterTotals> &wholeTotals() const { return m_whole; }
 
 private:
     // A stored line whose key and balance before it are known.
@@ -98,4 +100,5 @@ private:
     mutable int m_blocksRead = 0;
     qint64 m_dataVersion = -1;
     QDate m_unchangedBefore;
+    std::optional<RegisterTotals> m_whole;
 };

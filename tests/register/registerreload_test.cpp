@@ -300,19 +300,31 @@ void RegisterReloadTest::headerBalancesFollowChanges_data()
 {
     QTest::addColumn<QString>("change");
     QTest::addColumn<int>("daysAgo"); // of the line changed or added
-    QTest::newRow("toggle a recent line") << QStringLiteral("toggle") << 3;
-    QTest::newRow("add a line after today") << QStringLiteral("insert") << -5;
-    QTest::newRow("add a line today") << QStringLiteral("insert") << 0;
-    QTest::newRow("delete a recent line") << QStringLiteral("delete") << 20;
-    QTest::newRow("toggle an old line") << QStringLiteral("toggle") << 150;
-    QTest::newRow("delete an old line") << QStringLiteral("delete") << 300;
-    QTest::newRow("add an old line") << QStringLiteral("insert") << 400;
+    // Whether the caller hands over the account's totals, as the register does after reading
+    // everything again, instead of letting the older part be added up on its own.
+    QTest::addColumn<bool>("wholeGiven");
+    const struct
+    {
+        const char *name;
+        const char *change;
+        int daysAgo;
+    } changes[] = {{"toggle a recent line", "toggle", 3}, {"add a line after today", "insert", -5},
+                   {"add a line today", "insert", 0},     {"delete a recent line", "delete", 20},
+                   {"toggle an old line", "toggle", 150}, {"delete an old line", "delete", 300},
+                   {"add an old line", "insert", 400}};
+    for (const auto &c : changes) {
+        for (const bool whole : {false, true}) {
+            QTest::addRow("%s, %s", c.name, whole ? "totals given" : "own walk")
+                << QString::fromLatin1(c.change) << c.daysAgo << whole;
+        }
+    }
 }
 
 void RegisterReloadTest::headerBalancesFollowChanges()
 {
     QFETCH(QString, change);
     QFETCH(int, daysAgo);
+    QFETCH(bool, wholeGiven);
     const QDate today = QDate::currentDate();
     const Account account = addAccount(0);
     // A line every third day over the last year and into the next week, half of them cleared.
@@ -326,11 +338,14 @@ void RegisterReloadTest::headerBalancesFollowChanges()
     }
     HeaderBalances balances(repository());
     const auto compare = [&](const QDate &unchangedBefore) {
-        const RegisterBalances read = balances.read(account.id, today, unchangedBefore);
+        const std::optional<RegisterTotals> given =
+            wholeGiven ? std::optional(repository()->registerTotals(account.id)) : std::nullopt;
+        const RegisterBalances read = balances.read(account.id, today, unchangedBefore, given);
         const RegisterBalances whole = repository()->registerBalances(account.id, today);
         QCOMPARE(read.cleared, whole.cleared);
         QCOMPARE(read.throughToday, whole.throughToday);
         QCOMPARE(read.hasFuture, whole.hasFuture);
+        QCOMPARE(read.total, whole.total);
     };
     compare(QDate());
 
@@ -352,6 +367,8 @@ void RegisterReloadTest::headerBalancesFollowChanges()
     compare(target.date);
     // Nothing changed since: the same figures again.
     compare(today.addDays(1));
+    // Everything read again, as after a write from another process.
+    compare(QDate());
 }
 
 LEDGERWELL_TEST(RegisterReloadTest)

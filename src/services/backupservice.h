@@ -3,12 +3,12 @@
 #include "data/sqlrunner.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QJsonObject>
 #include <QObject>
-#include <QSet>
 #include <QStringList>
 
+#include <atomic>
+#include <functional>
 #include <memory>
 
 class Database;
@@ -63,8 +63,6 @@ public:
     // hostile file must not fill the disk or the memory.
     static constexpr quint64 kMaxTotalSize = quint64(2) * 1024 * 1024 * 1024;
     static constexpr double kMaxCompressionRatio = 200;
-    // SQLite's own default, put back after a restore that turned it off.
-    static constexpr int kAutoCheckpointPages = 1000;
 
     explicit BackupService(Database *database, QObject *parent = nullptr);
 
@@ -80,12 +78,14 @@ public:
     // safe to write (a full disk, say), none (every count 0, the reason first in `errors`).
     // Rows a table refuses on their own are left out and listed in `errors`.
     ImportResult importBackup(const QByteArray &archive, ImportMode mode);
+    // The same for the archive in this file, read beside the caller as well.
+    ImportResult importBackupFile(const QString &path, ImportMode mode);
     // Asks a running export or import (from a slot of `progress`) to stop; an import rolls back.
     void cancel();
 
 signals:
-    // Rows handled so far out of all rows, every 100 rows and at the end (long backups). While
-    // an import runs a long step that has no rows to count, a total of 0 every few milliseconds.
+    // Rows handled so far out of all rows: during an export every 100 rows, during an import
+    // every few milliseconds (a total of 0 while the archive is opened), and at the end.
     void progress(int current, int total) const;
 
 private:
@@ -93,35 +93,23 @@ private:
                     int total);
     void reportProgress(int done, int total) const;
     static QJsonObject rowToJson(const QSqlQuery &query);
-    enum class RowOutcome
-    {
-        Written,
-        Skipped, // present and kept, or not a row of ours
-        Refused, // an amount beyond what the program stores
-        Failed
-    };
-    static RowOutcome outcome(bool written)
-    {
-        return written ? RowOutcome::Written : RowOutcome::Failed;
-    }
-    RowOutcome importRow(const QString &table, const QJsonObject &document, ImportMode mode);
-    // A default category as seeded, never edited nor synced: the backup's row of that id wins.
-    bool isUntouchedDefault(const QString &table, const QString &id);
     QByteArray exportArchive(bool salvage);
-    bool stop(const QString &reason);
-    // `error` when valid, else the last statement that failed, in words for the user.
-    QString describeFailure(const QSqlError &error = QSqlError()) const;
-    static QJsonObject resetSyncFields(QJsonObject document);
-    const QSet<QString> &columnsOf(const QString &table);
-    std::unique_ptr<const ZipReader> openArchive(const QByteArray &archive) const;
-    void setAutoCheckpoint(int pages) const;
-    bool importTable(const ZipReader &zip, const QStringList &names, int table, ImportMode mode,
-                     ImportResult &result, int &done, int total);
+    // On a thread of its own, with a connection of its own to the data file.
+    static ImportResult unreadable();
+    ImportResult importFrom(const std::function<QByteArray()> &load, ImportMode mode);
+    ImportResult restoreBeside(const std::function<QByteArray()> &load, ImportMode mode,
+                               const QString &path, qint64 pageLimit);
+    // A database no other connection can open (in memory) is restored on its own connection.
+    ImportResult restoreHere(const QByteArray &archive, ImportMode mode);
+    ImportResult restore(Database *database, const ZipReader &zip, ImportMode mode,
+                         const std::function<void(int, int)> &progress);
 
+    Database *m_database;
     SqlRunner m_sql;
-    QHash<QString, QSet<QString>> m_columns;
-    bool m_cancelRequested = false;
-    QString m_failure;
+    std::atomic<bool> m_cancelRequested = false;
+    // How far a running import got, written by the thread it runs on.
+    std::atomic<int> m_done = 0;
+    std::atomic<int> m_total = 0;
     QString m_exportError;
     QStringList m_exportProblems;
     bool m_salvage = false;

@@ -213,12 +213,12 @@ void DataSyncPage::importBackup()
         m_warn(this, tr("Import Failed"), tr("Could not read file."));
         return;
     }
-    const QByteArray archive = file.readAll();
+    file.close();
     m_import->setEnabled(false);
     m_import->setText(tr("Importing..."));
     const BackupService::ImportResult result =
         withProgress(tr("Importing backup..."), [&](BackupService *service) {
-            return service->importBackup(archive, kModes[*mode]);
+            return service->importBackupFile(path, kModes[*mode]);
         });
     if (result.cancelled) {
         m_inform(this, tr("Import Backup"), result.errors.first());

@@ -521,8 +521,8 @@ void MainWindow::showSettingsWindow()
 void MainWindow::reloadEverything()
 {
     refreshSidebar();
+    m_register->reload(); // first: an account chosen below that it already shows is not read twice
     chooseInitialAccount();
-    m_register->reload();
     if (m_recurring) {
         m_recurring->refresh();
     }

@@ -43,6 +43,7 @@ private slots:
     void interruptedImportChangesNothing_data();
     void interruptedImportChangesNothing();
     void refusedRowIsReportedNotSkipped();
+    void restoreLeavesTheCallersConnectionFree();
 
 private:
     static void populate(Database *database);
@@ -447,6 +448,55 @@ void BackupServiceTest::refusedRowIsReportedNotSkipped()
     QVERIFY2(result.errors.first().startsWith("categories/b.json: "),
              qPrintable(result.errors.first()));
     QCOMPARE(db.scalar("SELECT name FROM categories").toString(), QString("Kept"));
+}
+
+void BackupServiceTest::restoreLeavesTheCallersConnectionFree()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("backup.zip");
+    {
+        TestDatabase source;
+        QVERIFY(source.isReady());
+        const Account account = Records::account("Checking");
+        AccountRepository(source.database()).insert(account);
+        TransactionRepository transactions(source.database());
+        QVERIFY(source.database()->inTransaction([&] {
+            for (int i = 0; i < 2000; ++i) {
+                transactions.insert(Records::transaction(account.id, QDate(2026, 1, 1), -i,
+                                                         QString("Payee %1").arg(i)));
+            }
+            return true;
+        }));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(BackupService(source.database()).exportBackup());
+    }
+    TestDatabase target;
+    QVERIFY(target.isReady());
+    populate(target.database());
+    BackupService service(target.database());
+    // While the restore runs, the window's connection holds no transaction of it and still
+    // reads the file as it was: a repaint or a write elsewhere never lands inside the restore.
+    int heard = 0;
+    bool joined = false;
+    QSet<int> seen;
+    connect(&service, &BackupService::progress, &service, [&](int done, int total) {
+        ++heard;
+        joined = joined || target.database()->isInTransaction();
+        if (total > 0 && done < total) {
+            seen << target.scalar("SELECT COUNT(*) FROM transactions").toInt();
+        }
+    });
+    const auto result = service.importBackupFile(path, Mode::Overwrite);
+    QVERIFY2(result.errors.isEmpty(), qPrintable(result.errors.join('\n')));
+    QCOMPARE(result.transactions.imported, 2000);
+    QVERIFY(heard > 0);
+    QVERIFY(!joined);
+    QVERIFY(seen.isEmpty() || seen == QSet<int>{2});
+    QCOMPARE(target.scalar("SELECT COUNT(*) FROM transactions").toInt(), 2002);
+    // A file that cannot be read is an archive that does not open.
+    QCOMPARE(service.importBackupFile(dir.filePath("missing.zip"), Mode::Overwrite).errors,
+             QStringList{"Failed to open ZIP archive"});
 }
 
 LEDGERWELL_TEST(BackupServiceTest)

@@ -210,7 +210,7 @@ void manyDevices(ServerProcess &server, int devices)
     std::function<void(int, int)> push = [&](int device, int batch) {
         QJsonArray changes;
         for (int i = 0; i < 500; ++i) {
-            const QString id = QStringLiteral("d%1-b%2-r%3").arg(device).arg(batch).arg(i);
+            const QString id = QStringLiteral("device%1-b%2-r%3").arg(device).arg(batch).arg(i);
             changes.append(
                 QJsonObject{{QStringLiteral("entity_type"), QStringLiteral("transaction")},
                             {QStringLiteral("entity_id"), id},
@@ -256,7 +256,7 @@ void manyDevices(ServerProcess &server, int devices)
         const QJsonObject page = http.get(url, access.toUtf8()).json();
         for (const QJsonValue &row : page.value(QStringLiteral("transactions")).toArray()) {
             const QString id = row.toObject().value(QStringLiteral("client_id")).toString();
-            if (id.startsWith(QLatin1Char('d'))) {
+            if (id.startsWith(QLatin1String("device"))) {
                 seen.insert(id);
                 ++rows;
             }

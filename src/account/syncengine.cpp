@@ -36,15 +36,6 @@ const QStringList kPageKeys = {
     QStringLiteral("transactions"), QStringLiteral("reconciliations"),
     QStringLiteral("integrity")};
 
-template <typename Record>
-void appendChanges(QJsonArray &queue, const QString &type, const QList<Record> &rows)
-{
-    for (const Record &row : rows) {
-        queue.append(SyncPayload::change(type, row.id, row.version, row.deletedAt.has_value(),
-                                         SyncPayload::encode(row)));
-    }
-}
-
 } // namespace
 
 const QString SyncEngine::kCompletedAtKey = QStringLiteral("lastSyncCompletedAt");
@@ -56,6 +47,7 @@ SyncEngine::SyncEngine(VarnAccount::ApiClient *api, const SyncRepositories &repo
     , m_repos(repositories)
     , m_autoTimer(new QTimer(this))
     , m_debounceTimer(new QTimer(this))
+    , m_outbox(repositories)
 {
     m_debounceTimer->setSingleShot(true);
     m_debounceTimer->setInterval(kDebounceMs);
@@ -92,7 +84,7 @@ void SyncEngine::setState(SyncState state)
 void SyncEngine::fail(const QString &error)
 {
     m_lastError = error;
-    m_queue = QJsonArray();
+    m_pushedVersions.clear();
     setState(Error);
     emit syncFailed(error);
 }
@@ -155,46 +147,38 @@ void SyncEngine::syncNow()
 
 void SyncEngine::pushChanges()
 {
-    QJsonArray queue;
-    appendChanges(queue, QStringLiteral("account"), m_repos.accounts->findPending());
-    appendChanges(queue, QStringLiteral("category"), m_repos.categories->findPending());
-    appendChanges(queue, QStringLiteral("recurring"), m_repos.recurring->findPending());
-    appendChanges(queue, QStringLiteral("transaction"), m_repos.transactions->findPending());
-    appendChanges(queue, QStringLiteral("reconciliation"), m_repos.reconciliations->findPending());
-    if (queue.isEmpty()) {
+    m_pushTotal = m_outbox.restart();
+    m_pushDone = 0;
+    if (m_pushTotal == 0) {
         startPull();
         return;
     }
-    qCInfo(lcSync) << "Pushing" << queue.size() << "changes (in batches of" << kPushBatchSize
-                   << ")";
-    m_queue = queue;
-    m_queueStart = 0;
-    m_pushTotal = int(queue.size());
+    qCInfo(lcSync) << "Pushing" << m_pushTotal << "changes (in batches of" << kPushBatchSize << ")";
     pushNextBatch();
 }
 
 void SyncEngine::pushNextBatch()
 {
-    if (m_queueStart >= m_queue.size()) {
-        m_queue = QJsonArray();
+    // Read here, one batch at a time: the push never holds more than the batch on its way.
+    const QJsonArray batch = m_outbox.next(kPushBatchSize);
+    m_pushedVersions.clear();
+    if (batch.isEmpty()) {
         startPull();
         return;
     }
-    const int size = int(qMin<qsizetype>(kPushBatchSize, m_queue.size() - m_queueStart));
-    QJsonArray batch;
     // The versions sent, by row: the answer marks a row synced only while it is still at that
     // version.
-    m_pushedVersions.clear();
-    for (int i = 0; i < size; ++i) {
-        const QJsonObject change = m_queue.at(m_queueStart + i).toObject();
+    for (const QJsonValue &value : batch) {
+        const QJsonObject change = value.toObject();
         m_pushedVersions.insert(
             SyncMarks::key(change.value(QStringLiteral("entity_type")).toString(),
                            change.value(QStringLiteral("entity_id")).toString()),
             change.value(QStringLiteral("version")).toInt());
-        batch.append(change);
     }
-    m_queueStart += size;
-    qCInfo(lcSync) << "Push batch:" << size << "changes," << m_queue.size() - m_queueStart
+    m_pushDone += int(batch.size());
+    // Rows made pending after the count was taken may go in the same cycle.
+    m_pushTotal = qMax(m_pushTotal, m_pushDone);
+    qCInfo(lcSync) << "Push batch:" << batch.size() << "changes," << m_pushTotal - m_pushDone
                    << "remaining";
     m_api->post(QStringLiteral("/sync/push"), {{QStringLiteral("changes"), batch}},
                 [this](bool success, int status, const QJsonObject &body) {
@@ -213,9 +197,16 @@ void SyncEngine::handlePushReply(bool success, int status, const QJsonObject &bo
         fail(tr("Push failed: the server's answer could not be read (HTTP %1)").arg(status));
         return;
     }
+    markResults(body.value(QStringLiteral("results")).toArray());
+    emit pushProgress(m_pushDone, m_pushTotal);
+    // The next batch is read once this answer and its network reply are gone.
+    QMetaObject::invokeMethod(this, &SyncEngine::pushNextBatch, Qt::QueuedConnection);
+}
+
+void SyncEngine::markResults(const QJsonArray &results)
+{
     int ok = 0;
     int errors = 0;
-    const QJsonArray results = body.value(QStringLiteral("results")).toArray();
     SyncMarks marks(m_repos.database);
     // One commit for the batch's marks rather than one per row.
     m_repos.database->inTransaction([&] {
@@ -228,8 +219,6 @@ void SyncEngine::handlePushReply(bool success, int status, const QJsonObject &bo
         qCWarning(lcSync) << "Push batch:" << ok << "ok," << errors
                           << "errors — failed records remain pending for next sync";
     }
-    emit pushProgress(int(m_queueStart), m_pushTotal);
-    pushNextBatch();
 }
 
 bool SyncEngine::markResult(SyncMarks &marks, const QJsonObject &result)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "account/syncapplier.h"
+#include "account/syncoutbox.h"
 #include "account/syncrepositories.h"
 
 #include <QDateTime>
@@ -102,6 +103,8 @@ private:
     void pushChanges();
     void pushNextBatch();
     void handlePushReply(bool success, int status, const QJsonObject &body);
+    // Walks a push answer's results in one database transaction.
+    void markResults(const QJsonArray &results);
     // Marks one pushed row synced when the server took it; false when it did not.
     bool markResult(SyncMarks &marks, const QJsonObject &result);
     void startPull();
@@ -123,10 +126,10 @@ private:
     int m_pullPages = 0;
     bool m_resync = false;
     std::function<bool()> m_syncAllowed;
-    QJsonArray m_queue; // changes taken off the front are those before m_queueStart
+    SyncOutbox m_outbox;                  // the pending rows, read one batch at a time
     QHash<QString, int> m_pushedVersions; // of the batch on its way, by SyncMarks::key(type, id)
-    qsizetype m_queueStart = 0;
-    int m_pushTotal = 0;
+    int m_pushTotal = 0;                  // rows pending when the push began
+    int m_pushDone = 0;                   // changes sent so far
     bool m_echoPending = false;
     Counts m_counts;
 };

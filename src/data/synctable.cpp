@@ -61,3 +61,20 @@ int SyncTable::markAllPendingForResync() const
                                       "NULL AND sync_status != 'pending'"),
                             {}, failure("markAllPendingForResync").constData());
 }
+
+QList<SyncTable::PendingKey> SyncTable::pendingAfter(qint64 afterRowId, int limit) const
+{
+    return m_sql.list(statement("SELECT rowid, id FROM %1 WHERE sync_status = 'pending' AND "
+                                "rowid > ? ORDER BY rowid LIMIT ?"),
+                      {afterRowId, limit}, [](const QSqlQuery &query) {
+                          return PendingKey{query.value(0).toLongLong(), query.value(1).toString()};
+                      });
+}
+
+int SyncTable::pendingCount() const
+{
+    return m_sql
+        .one(statement("SELECT COUNT(*) FROM %1 WHERE sync_status = 'pending'"), {},
+             [](const QSqlQuery &query) { return query.value(0).toInt(); })
+        .value_or(0);
+}

@@ -2,6 +2,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QTest>
 #include <QUrlQuery>
 
 Household::Household(const QString &postgresUrl)
@@ -13,6 +14,26 @@ Household::Household(const QString &postgresUrl)
         m_people.insert(
             n, {n + QStringLiteral("@example.org"), n + QStringLiteral("'s password"), {}, {}, {}});
     }
+}
+
+void Household::addBackendRows()
+{
+    QTest::addColumn<QString>("backend");
+    QTest::addColumn<QString>("postgres");
+    QTest::newRow("sqlite") << QStringLiteral("sqlite") << QString();
+    QTest::newRow("postgresql") << QStringLiteral("postgresql") << ServerProcess::postgresUrl();
+}
+
+std::unique_ptr<Household> Household::onCurrentBackend(bool jointAccount, QString *skip)
+{
+    QFETCH_GLOBAL(QString, backend);
+    QFETCH_GLOBAL(QString, postgres);
+    if (postgres.isEmpty() && backend == QLatin1String("postgresql")) {
+        *skip = QStringLiteral("LEDGERWELL_TEST_POSTGRES_URL is not set (scripts/test.sh sets it)");
+        return nullptr;
+    }
+    auto home = std::make_unique<Household>(postgres);
+    return home->setUp(jointAccount) ? std::move(home) : nullptr;
 }
 
 QUrl Household::url(const QString &path) const

@@ -25,6 +25,13 @@ public:
 
     explicit Household(const QString &postgresUrl = QString());
 
+    // The storage drivers as a test class's global data rows: "sqlite", and "postgresql" with
+    // the URL of the test PostgreSQL server (empty when none runs).
+    static void addBackendRows();
+    // A household set up (see setUp) on the current row's driver. Null with `skip` set when that
+    // driver has no server here; null with `skip` empty when the set-up failed.
+    static std::unique_ptr<Household> onCurrentBackend(bool jointAccount, QString *skip);
+
     // Starts the server, adds the four users and the group with Bob and Dan in it; with
     // `jointAccount`, also Ann's account "Joint", shared with Bob and Dan. False when any step
     // failed.

@@ -34,21 +34,17 @@ private:
 
 void SharedSyncTest::initTestCase_data()
 {
-    QTest::addColumn<QString>("backend");
-    QTest::addColumn<QString>("postgres");
-    QTest::newRow("sqlite") << "sqlite" << QString();
-    QTest::newRow("postgresql") << "postgresql" << ServerProcess::postgresUrl();
+    Household::addBackendRows();
 }
 
 void SharedSyncTest::init()
 {
-    QFETCH_GLOBAL(QString, backend);
-    QFETCH_GLOBAL(QString, postgres);
-    if (postgres.isEmpty() && backend == "postgresql") {
-        QSKIP("LEDGERWELL_TEST_POSTGRES_URL is not set (scripts/test.sh sets it)");
+    QString skip;
+    m_home = Household::onCurrentBackend(false, &skip);
+    if (!skip.isEmpty()) {
+        QSKIP(qPrintable(skip));
     }
-    m_home = std::make_unique<Household>(postgres);
-    QVERIFY(m_home->setUp(false));
+    QVERIFY(m_home);
 }
 
 void SharedSyncTest::cleanup()

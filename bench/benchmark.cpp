@@ -6,6 +6,7 @@
 #include "importscaling.h"
 #include "measure.h"
 #include "rawsqlite.h"
+#include "reconcilescenarios.h"
 #include "registerscenarios.h"
 #include "servicescenarios.h"
 #include "windowscenarios.h"
@@ -117,8 +118,8 @@ int main(int argc, char **argv)
                                   QStringLiteral("file"));
     const QCommandLineOption suite(
         QStringLiteral("suite"),
-        QStringLiteral("storage, services, import, register, window, reports, backupwindow or all "
-                       "(default)."),
+        QStringLiteral("storage, services, import, register, window, reports, backupwindow, "
+                       "reconcile (not in all) or all (default)."),
         QStringLiteral("name"), QStringLiteral("all"));
     const QCommandLineOption serviceCount(
         QStringLiteral("service-transactions"),
@@ -148,6 +149,9 @@ int main(int argc, char **argv)
     if (which == QLatin1String("all") || which == QLatin1String("register")) {
         registerScenarios(parser.value(registerCount).toInt(), repetitions,
                           parser.value(household));
+    }
+    if (which == QLatin1String("reconcile")) {
+        reconcileScenarios(parser.value(registerCount).toInt(), repetitions);
     }
     if (which == QLatin1String("all") || which == QLatin1String("reports")) {
         reportsScenario(parser.value(count).toInt(), repetitions);

@@ -22,11 +22,12 @@ struct Migration
 // Enough for every fixed statement of the program; dynamic texts beyond it start a new cache.
 constexpr int kMaxCachedStatements = 256;
 
-constexpr std::array<Migration, 4> kMigrations{{
+constexpr std::array<Migration, 5> kMigrations{{
     {1, "initial", ":/sql/sql/migrations/001_initial.sql"},
     {2, "recon_sync", ":/sql/sql/migrations/002_recon_sync.sql"},
     {3, "account_totals", ":/sql/sql/migrations/003_account_totals.sql"},
     {4, "sync_lookup", ":/sql/sql/migrations/004_sync_lookup.sql"},
+    {5, "reconcile_candidates", ":/sql/sql/migrations/005_reconcile_candidates.sql"},
 }};
 
 const QString kSchemaVersionDdl = QStringLiteral(

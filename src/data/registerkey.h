@@ -51,3 +51,20 @@ struct ReconciledTotals
     qint64 sum = 0;
     QDate latest;
 };
+
+// The lines still to reconcile: how many, and the cleared ones among them added up by sign (a
+// line stored as cleared starts ticked in the reconcile window).
+struct CandidateTotals
+{
+    int count = 0;
+    qint64 sum = 0;
+    qint64 clearedDeposits = 0;
+    qint64 clearedWithdrawals = 0;
+};
+
+// Reconcile candidates read in order from a key on, and the key of the line that follows them.
+struct CandidateStretch
+{
+    QList<Transaction> lines;
+    std::optional<RegisterKey> next;
+};

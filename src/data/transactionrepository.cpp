@@ -356,6 +356,88 @@ QList<Transaction> TransactionRepository::findUnreconciled(const QString &accoun
                       {accountId}, mapTransaction);
 }
 
+namespace {
+
+// The candidates' walks read the unreconciled index, in the account index's order; the planner
+// would take the account index and read every row of the account to test its flag.
+QString candidateWalk(const QString &columns, QVariantList &values, const char *clause,
+                      const RegisterKey &key, const char *order)
+{
+    QString sql = QStringLiteral("SELECT %1 FROM transactions t INDEXED BY "
+                                 "idx_transactions_unreconciled WHERE t.account_id = ? AND "
+                                 "t.deleted_at IS NULL AND t.reconciled = 0")
+                      .arg(columns);
+    bound(sql, values, clause, key);
+    return sql + QLatin1String(order);
+}
+
+} // namespace
+
+CandidateTotals TransactionRepository::candidateTotals(const QString &accountId) const
+{
+    QVariantList values{accountId};
+    const QString sql = candidateWalk(
+        QStringLiteral("COUNT(*), TOTAL(t.amount), TOTAL(CASE WHEN t.cleared AND t.amount >= 0 "
+                       "THEN t.amount END), TOTAL(CASE WHEN t.cleared AND t.amount < 0 THEN "
+                       "t.amount END)"),
+        values, kFrom, RegisterKey{}, "");
+    const auto map = [](const QSqlQuery &q) {
+        return CandidateTotals{q.value(0).toInt(), q.value(1).toLongLong(), q.value(2).toLongLong(),
+                               q.value(3).toLongLong()};
+    };
+    return m_sql.one(sql, values, map).value_or(CandidateTotals{});
+}
+
+std::optional<RegisterKey> TransactionRepository::candidateKey(const QString &accountId,
+                                                               const RegisterKey &from, int skip,
+                                                               bool back) const
+{
+    QVariantList values{accountId};
+    const QString sql = candidateWalk(QStringLiteral("t.date, t.created_at, t.rowid"), values,
+                                      back ? kBefore : kFrom, from, back ? kReversed : kOrder);
+    return m_sql.one(sql + QStringLiteral(" LIMIT 1 OFFSET ?"), values << skip, mapKey);
+}
+
+CandidateStretch TransactionRepository::candidatesFrom(const QString &accountId,
+                                                       const RegisterKey &from, int limit) const
+{
+    QVariantList values{accountId};
+    const QString sql = candidateWalk(kColumns + QStringLiteral(", t.date, t.created_at, t.rowid"),
+                                      values, kFrom, from, kOrder);
+    const auto map = [](const QSqlQuery &q) {
+        RegisterKey key{q.value(20).toString(), q.value(21).toString(), q.value(22).toLongLong()};
+        return std::pair(mapTransaction(q), key);
+    };
+    CandidateStretch stretch;
+    // One line more than asked for: its key is where the next stretch begins.
+    for (const auto &[line, key] : m_sql.list(sql + u" LIMIT ?", values << limit + 1, map)) {
+        stretch.lines.size() < limit ? stretch.lines.append(line) : void(stretch.next = key);
+    }
+    return stretch;
+}
+
+QList<std::pair<QString, bool>>
+TransactionRepository::candidateFlags(const QString &accountId) const
+{
+    QVariantList values{accountId};
+    const QString sql =
+        candidateWalk(QStringLiteral("t.id, t.cleared"), values, kFrom, RegisterKey{}, kOrder);
+    return m_sql.list(sql, values, [](const QSqlQuery &q) {
+        return std::pair(q.value(0).toString(), ColumnValues::toBool(q.value(1)));
+    });
+}
+
+QDate TransactionRepository::latestReconciledDate(const QString &accountId) const
+{
+    // Walks back from the newest line and stops at the first reconciled one.
+    const QString sql = QStringLiteral("SELECT t.date %1 AND t.reconciled = 1%2 LIMIT 1")
+                            .arg(QLatin1String(kLive), QLatin1String(kReversed));
+    const auto map = [](const QSqlQuery &q) {
+        return DateTimes::dateFromText(q.value(0).toString());
+    };
+    return m_sql.one(sql, {accountId}, map).value_or(QDate());
+}
+
 ReconciledTotals TransactionRepository::reconciledTotals(const QString &accountId) const
 {
     return m_sql

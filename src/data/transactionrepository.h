@@ -75,6 +75,20 @@ public:
     // The register key of a live line of this account.
     std::optional<RegisterKey> registerKeyOf(const QString &accountId, const QString &id) const;
     QList<Transaction> findUnreconciled(const QString &accountId) const;
+    // The same lines read a stretch at a time, walked in the unreconciled index alone (in the
+    // order findUnreconciled gives), like the register walks above.
+    CandidateTotals candidateTotals(const QString &accountId) const;
+    // The key `skip` candidates on from `from` (inclusive), or with `back` `skip` + 1 candidates
+    // back from `from` (exclusive; a key with an empty date = from the end).
+    std::optional<RegisterKey> candidateKey(const QString &accountId, const RegisterKey &from,
+                                            int skip, bool back) const;
+    CandidateStretch candidatesFrom(const QString &accountId, const RegisterKey &from,
+                                    int limit) const;
+    // Every candidate's id and stored cleared flag, in order: what finishing a reconciliation
+    // needs of the lines nobody scrolled to.
+    QList<std::pair<QString, bool>> candidateFlags(const QString &accountId) const;
+    // The date of the newest reconciled line (invalid when there is none).
+    QDate latestReconciledDate(const QString &accountId) const;
     // The reconciled lines of the account, added up, and the latest of their dates (invalid
     // when there is none), from the account index alone.
     ReconciledTotals reconciledTotals(const QString &accountId) const;

@@ -7,6 +7,7 @@
 #include "data/reconciliationrepository.h"
 #include "data/transactionrepository.h"
 #include "formhelpers.h"
+#include "reconciliationmodel.h"
 #include "register/datefield.h"
 #include "register/smartamountfield.h"
 #include "register/themecolors.h"
@@ -14,7 +15,6 @@
 #include "services/transactionservice.h"
 #include "transactionformdialog.h"
 
-#include <QCheckBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -25,7 +25,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
@@ -45,11 +45,6 @@ QFrame *line(QWidget *parent)
     frame->setFrameShape(QFrame::HLine);
     frame->setFrameShadow(QFrame::Sunken);
     return frame;
-}
-
-QString clearedMark(bool ticked)
-{
-    return ticked ? QStringLiteral("C") : QString();
 }
 
 } // namespace
@@ -151,10 +146,15 @@ void ReconciliationScreen::buildLayout()
     }
     tools->addStretch();
     rightLayout->addLayout(tools);
-    m_table = new QTableWidget(0, 5, right);
-    m_table->setHorizontalHeaderLabels(
-        {QString(), tr("Date"), tr("Payee"), tr("Amount"), tr("Clr")});
+    m_model = new ReconciliationModel({QString(), tr("Date"), tr("Payee"), tr("Amount"), tr("Clr")},
+                                      this);
+    connect(m_model, &ReconciliationModel::ticksChanged, this,
+            &ReconciliationScreen::updateDifference);
+    m_table = new QTableView(right);
+    m_table->setModel(m_model);
     m_table->verticalHeader()->hide();
+    // Every line has the same height: the view then never measures lines it does not show.
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -164,8 +164,8 @@ void ReconciliationScreen::buildLayout()
     m_table->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Fixed);
     m_table->horizontalHeader()->resizeSection(3, 100);
     m_table->installEventFilter(this);
-    connect(m_table, &QTableWidget::cellDoubleClicked, this, [this](int, int column) {
-        if (column != 0) {
+    connect(m_table, &QTableView::doubleClicked, this, [this](const QModelIndex &index) {
+        if (index.column() != ReconciliationModel::TickColumn) {
             editSelectedTransaction();
         }
     });
@@ -200,24 +200,27 @@ void ReconciliationScreen::setAccount(const QString &accountId)
         return;
     }
     m_currency = int(account->currency);
+    m_model->setCurrency(account->currency);
     const bool cents = currencyHasCents(account->currency);
     m_balance->setDecimals(cents ? 2 : 0);
     m_balance->setRange(cents ? -99999999.99 : -9999999999.0, cents ? 99999999.99 : 9999999999.0);
     m_balance->setPrefix(currencySymbol(account->currency) + QLatin1Char(' '));
-    // Added up by the database: the account's lines are never all read for two figures.
-    const ReconciledTotals reconciled =
-        m_state->transactionRepository()->reconciledTotals(accountId);
-    m_previousBalance = account->startingBalance + reconciled.sum;
-    const QDate latestReconciled = reconciled.latest;
+    // Added up from the indexes: the reconciled lines are the account's lines less the ones
+    // still to reconcile, and neither is read for two figures.
+    const TransactionRepository *transactions = m_state->transactionRepository();
+    m_model->setAccount(transactions, accountId);
+    const RegisterTotals all = transactions->registerTotals(accountId);
+    const CandidateTotals open = m_model->lines().totals();
+    m_previousBalance = account->startingBalance + all.sum - open.sum;
+    const QDate latestReconciled =
+        all.count > open.count ? transactions->latestReconciledDate(accountId) : QDate();
     const auto last = m_state->reconciliationRepository()->latestForAccount(accountId);
     if (last && (!latestReconciled.isValid() || last->statementDate >= latestReconciled)) {
         m_date->setDate(last->statementDate.addMonths(1));
     } else if (latestReconciled.isValid()) {
         m_date->setDate(latestReconciled.addMonths(1));
     }
-    m_ticks.clear();
-    m_candidates.clear();
-    reloadCandidates();
+    updateDifference();
 }
 
 void ReconciliationScreen::reloadCandidates()
@@ -225,52 +228,28 @@ void ReconciliationScreen::reloadCandidates()
     if (m_accountId.isEmpty()) {
         return;
     }
-    QHash<QString, bool> remembered;
-    for (int i = 0; i < m_candidates.size(); ++i) {
-        remembered.insert(m_candidates[i].id, m_ticks[i]);
-    }
-    m_candidates = m_state->transactionRepository()->findUnreconciled(m_accountId);
-    m_ticks.clear();
-    m_table->setRowCount(int(m_candidates.size()));
-    for (int row = 0; row < m_candidates.size(); ++row) {
-        const Transaction &t = m_candidates[row];
-        m_ticks << remembered.value(t.id, t.cleared);
-        auto *box = new QCheckBox(m_table);
-        box->setChecked(m_ticks.last());
-        box->setFocusPolicy(Qt::NoFocus);
-        connect(box, &QCheckBox::toggled, this,
-                [this, row](bool checked) { onTransactionToggled(row, checked); });
-        m_table->setCellWidget(row, 0, box);
-        m_table->setItem(row, 1, new QTableWidgetItem(DisplayDates::shortDate(t.date)));
-        m_table->setItem(row, 2, new QTableWidgetItem(t.payee));
-        auto *amount = new QTableWidgetItem(money(t.amount));
-        amount->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        if (t.amount < 0) {
-            amount->setForeground(ThemeColors::negativeAmount());
-        }
-        m_table->setItem(row, 3, amount);
-        m_table->setItem(row, 4, new QTableWidgetItem(clearedMark(m_ticks.last())));
+    // The reset forgets the current line; the same place is current again afterwards.
+    const QModelIndex current = m_table->currentIndex();
+    m_model->reload();
+    if (current.isValid() && current.row() < m_model->rowCount()) {
+        m_table->setCurrentIndex(m_model->index(current.row(), current.column()));
     }
     updateDifference();
 }
 
 void ReconciliationScreen::setTicked(int row, bool ticked)
 {
-    if (auto *box = qobject_cast<QCheckBox *>(m_table->cellWidget(row, 0))) {
-        box->setChecked(ticked);
-    }
+    m_model->setTicked(row, ticked);
+}
+
+bool ReconciliationScreen::isTicked(int row) const
+{
+    return m_model->isTicked(row);
 }
 
 void ReconciliationScreen::onTransactionToggled(int row, bool ticked)
 {
-    if (row >= 0 && row < m_ticks.size()) {
-        m_ticks[row] = ticked;
-        // A line ticked in this session reads as cleared, like one cleared before.
-        if (QTableWidgetItem *mark = m_table->item(row, 4)) {
-            mark->setText(clearedMark(ticked));
-        }
-        updateDifference();
-    }
+    m_model->setTicked(row, ticked);
 }
 
 qint64 ReconciliationScreen::statementCents() const
@@ -284,11 +263,8 @@ qint64 ReconciliationScreen::statementCents() const
 
 qint64 ReconciliationScreen::difference() const
 {
-    qint64 cleared = m_previousBalance;
-    for (int i = 0; i < m_candidates.size(); ++i) {
-        cleared += m_ticks[i] ? m_candidates[i].amount : 0;
-    }
-    return statementCents() - cleared;
+    return statementCents() -
+           (m_previousBalance + m_model->tickedDeposits() + m_model->tickedWithdrawals());
 }
 
 bool ReconciliationScreen::canFinish() const
@@ -304,13 +280,8 @@ QString ReconciliationScreen::summaryText(const QString &label) const
 
 void ReconciliationScreen::updateDifference()
 {
-    qint64 deposits = 0;
-    qint64 withdrawals = 0;
-    for (int i = 0; i < m_candidates.size(); ++i) {
-        if (m_ticks[i]) {
-            (m_candidates[i].amount >= 0 ? deposits : withdrawals) += m_candidates[i].amount;
-        }
-    }
+    const qint64 deposits = m_model->tickedDeposits();
+    const qint64 withdrawals = m_model->tickedWithdrawals();
     const qint64 cleared = m_previousBalance + deposits + withdrawals;
     const qint64 diff = statementCents() - cleared;
     const qint64 values[] = {m_previousBalance, deposits,         withdrawals,
@@ -334,12 +305,7 @@ void ReconciliationScreen::finish()
     statement.date = m_date->date();
     statement.endingBalance = statementCents();
     statement.previousBalance = m_previousBalance;
-    QStringList ticked;
-    for (int i = 0; i < m_candidates.size(); ++i) {
-        if (m_ticks[i]) {
-            ticked << m_candidates[i].id;
-        }
-    }
+    const QStringList ticked = m_model->tickedIds();
     ReconciliationService *service = m_state->reconciliationService();
     if (!service->finish(statement, ticked)) {
         m_warn(this, tr("Reconciliation Failed"), service->lastError());
@@ -352,8 +318,8 @@ void ReconciliationScreen::finish()
 
 int ReconciliationScreen::currentRow() const
 {
-    const int row = m_table->currentRow();
-    return row >= 0 && row < m_candidates.size() ? row : -1;
+    const QModelIndex current = m_table->currentIndex();
+    return current.isValid() && m_model->transactionAt(current.row()) ? current.row() : -1;
 }
 
 void ReconciliationScreen::addTransaction()
@@ -378,7 +344,7 @@ void ReconciliationScreen::editSelectedTransaction()
     if (row < 0) {
         return;
     }
-    TransactionFormDialog dialog(m_state, m_candidates[row], this);
+    TransactionFormDialog dialog(m_state, *m_model->transactionAt(row), this);
     if (!m_runDialog(&dialog)) {
         return;
     }
@@ -390,6 +356,8 @@ void ReconciliationScreen::editSelectedTransaction()
                     tr("This transaction is reconciled. Change it anyway?"))) {
         return;
     }
+    // The tick stays what it was, whatever the form did to the cleared flag.
+    m_model->keepTick(row);
     TransactionService *service = m_state->transactionService();
     if (!service->update(edited)) {
         m_warn(this, tr("Transaction Not Saved"), service->lastError());
@@ -403,7 +371,7 @@ void ReconciliationScreen::deleteSelectedTransaction()
     if (row < 0) {
         return;
     }
-    const Transaction t = m_candidates[row];
+    const Transaction t = *m_model->transactionAt(row);
     if (!m_question(this, tr("Delete Transaction"),
                     tr("Delete the transaction for %1?").arg(t.payee))) {
         return;
@@ -423,7 +391,7 @@ bool ReconciliationScreen::eventFilter(QObject *watched, QEvent *event)
         if (key == Qt::Key_Space || key == Qt::Key_C || key == Qt::Key_R) {
             const int row = currentRow();
             if (row >= 0) {
-                setTicked(row, !m_ticks[row]);
+                setTicked(row, !isTicked(row));
             }
             return true;
         }

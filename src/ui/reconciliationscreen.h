@@ -10,7 +10,8 @@ class DateField;
 class QDialog;
 class QLabel;
 class QPushButton;
-class QTableWidget;
+class QTableView;
+class ReconciliationModel;
 class SmartAmountField;
 
 // Reconciles one account against a bank statement: tick what the statement shows, finish when
@@ -32,11 +33,12 @@ public:
     qint64 difference() const;
     QString summaryText(const QString &label) const;
     bool canFinish() const;
-    QTableWidget *table() const { return m_table; }
+    QTableView *table() const { return m_table; }
+    ReconciliationModel *model() const { return m_model; }
     DateField *statementDate() const { return m_date; }
     SmartAmountField *statementBalance() const { return m_balance; }
     void setTicked(int row, bool ticked);
-    bool isTicked(int row) const { return m_ticks.value(row); }
+    bool isTicked(int row) const;
 
     void setQuestion(Question question) { m_question = std::move(question); }
     void setMessages(Message information, Message warning);
@@ -68,11 +70,10 @@ private:
     QString m_accountId;
     int m_currency = 0;
     qint64 m_previousBalance = 0;
-    QList<Transaction> m_candidates;
-    QList<bool> m_ticks;
     DateField *m_date = nullptr;
     SmartAmountField *m_balance = nullptr;
-    QTableWidget *m_table = nullptr;
+    ReconciliationModel *m_model = nullptr;
+    QTableView *m_table = nullptr;
     QPushButton *m_finish = nullptr;
     QHash<QString, QLabel *> m_values;
     Question m_question;

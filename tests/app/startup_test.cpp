@@ -71,7 +71,8 @@ void StartupTest::startsAndCreatesTheDatabase()
                                           "(SELECT * FROM schema_version ORDER BY version)")));
         QVERIFY(query.next());
         QCOMPARE(query.value(0).toString(),
-                 QStringLiteral("1:initial 2:recon_sync 3:account_totals 4:sync_lookup"));
+                 QStringLiteral("1:initial 2:recon_sync 3:account_totals 4:sync_lookup "
+                                "5:reconcile_candidates"));
         QVERIFY(query.exec(QStringLiteral(
             "SELECT SUM(type = 'table' AND sql LIKE 'CREATE TABLE%' AND name NOT IN "
             "('schema_version', 'sqlite_sequence') AND name NOT LIKE 'transactions_fts%'), "
@@ -79,7 +80,7 @@ void StartupTest::startsAndCreatesTheDatabase()
             "SUM(type = 'trigger') FROM sqlite_master")));
         QVERIFY(query.next());
         QCOMPARE(query.value(0).toInt(), 9);
-        QCOMPARE(query.value(1).toInt(), 11);
+        QCOMPARE(query.value(1).toInt(), 12);
         QCOMPARE(query.value(2).toInt(), 1);
         QCOMPARE(query.value(3).toInt(), 3);
     }

@@ -105,7 +105,7 @@ void DatabaseTest::freshFileGetsTheWholeSchema()
     QVERIFY(database.runMigrations());
     const QSqlDatabase db = database.database();
 
-    QCOMPARE(applied.count(), 4);
+    QCOMPARE(applied.count(), 5);
     QSqlQuery versions(db);
     QVERIFY(versions.exec(QStringLiteral("SELECT version, name FROM schema_version ORDER BY 1")));
     QVERIFY(versions.next());
@@ -120,6 +120,9 @@ void DatabaseTest::freshFileGetsTheWholeSchema()
     QVERIFY(versions.next());
     QCOMPARE(versions.value(0).toInt(), 4);
     QCOMPARE(versions.value(1).toString(), QStringLiteral("sync_lookup"));
+    QVERIFY(versions.next());
+    QCOMPARE(versions.value(0).toInt(), 5);
+    QCOMPARE(versions.value(1).toString(), QStringLiteral("reconcile_candidates"));
     QVERIFY(!versions.next());
 
     const QStringList tables = {"accounts",
@@ -134,7 +137,7 @@ void DatabaseTest::freshFileGetsTheWholeSchema()
     for (const QString &table : tables) {
         QVERIFY2(names(db, QStringLiteral("table"), table).size() == 1, qPrintable(table));
     }
-    QCOMPARE(names(db, QStringLiteral("index"), QStringLiteral("idx_%")).size(), 11);
+    QCOMPARE(names(db, QStringLiteral("index"), QStringLiteral("idx_%")).size(), 12);
     QCOMPARE(names(db, QStringLiteral("table"), QStringLiteral("transactions_fts")).size(), 1);
     QCOMPARE(names(db, QStringLiteral("trigger"), QStringLiteral("%")),
              QStringList({"transactions_ad", "transactions_ai", "transactions_au"}));
@@ -270,7 +273,7 @@ void DatabaseTest::versionOneFileGetsReconciliationColumns()
     QSignalSpy applied(&database, &Database::migrationApplied);
     QVERIFY(database.open(path));
     QVERIFY(database.runMigrations());
-    QCOMPARE(applied.count(), 3);
+    QCOMPARE(applied.count(), 4);
     QCOMPARE(applied.at(0).at(0).toInt(), 2);
 
     QSqlQuery row(database.database());
@@ -294,7 +297,7 @@ void DatabaseTest::currentFileRunsNoMigration()
     QSignalSpy applied(fixture.database(), &Database::migrationApplied);
     QVERIFY(fixture.database()->runMigrations());
     QCOMPARE(applied.count(), 0);
-    QCOMPARE(fixture.scalar(QStringLiteral("SELECT COUNT(*) FROM schema_version")).toInt(), 4);
+    QCOMPARE(fixture.scalar(QStringLiteral("SELECT COUNT(*) FROM schema_version")).toInt(), 5);
 }
 
 void DatabaseTest::ftsTriggersFollowEveryWrite()

@@ -1,6 +1,8 @@
 #include "register/keyhintlabel.h"
 #include "register/themecolors.h"
+#include "support/records.h"
 #include "support/testrunner.h"
+#include "ui/categorytreemodel.h"
 #include "ui/sidebardelegate.h"
 #include "ui/thememanager.h"
 
@@ -89,7 +91,7 @@ void ReadabilityTest::amountColoursStandOut_data()
     QTest::addColumn<QString>("colour");
     QTest::addColumn<QString>("background");
     for (const bool dark : {false, true}) {
-        for (const char *colour : {"income", "payment"}) {
+        for (const char *colour : {"income", "payment", "income category"}) {
             for (const char *background : {"window", "base", "alternate", "entry line"}) {
                 QTest::addRow("%s: %s on %s", dark ? "dark" : "light", colour, background)
                     << dark << QString::fromLatin1(colour) << QString::fromLatin1(background);
@@ -106,8 +108,19 @@ void ReadabilityTest::amountColoursStandOut()
     QApplication::setPalette(dark ? ThemeManager::darkPalette() : ThemeManager::lightPalette());
     QCOMPARE(ThemeColors::isDark(), dark);
     const QPalette palette = QApplication::palette();
-    const QColor text = colour == QLatin1String("income") ? ThemeColors::positiveAmount()
-                                                          : ThemeColors::negativeAmount();
+    QColor text = colour == QLatin1String("income") ? ThemeColors::positiveAmount()
+                                                    : ThemeColors::negativeAmount();
+    if (colour == QLatin1String("income category")) {
+        // As the categories window shows the type of an income category.
+        Category salary = Records::category(QStringLiteral("Salary"));
+        salary.type = CategoryType::Income;
+        CategoryTreeModel model;
+        model.setCategories({salary});
+        text = model.index(0, CategoryTreeModel::TypeColumn)
+                   .data(Qt::ForegroundRole)
+                   .value<QBrush>()
+                   .color();
+    }
     const QColor behind = background == QLatin1String("window") ? palette.color(QPalette::Window)
                           : background == QLatin1String("base") ? palette.color(QPalette::Base)
                           : background == QLatin1String("alternate")

@@ -64,7 +64,7 @@ pids+=($!)
 
 find_window() { # title -> window id, waiting up to 20 s
     for _ in $(seq 40); do
-        id=$(DISPLAY="$display" xdotool search --onlyvisible --name "$1" 2> /dev/null | head -1)
+        id=$(DISPLAY="$display" xdotool search --onlyvisible --name "$1" 2> /dev/null | head -1 || true)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.5
     done

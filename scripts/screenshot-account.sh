@@ -7,6 +7,7 @@
 # Needs a build (scripts/build.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/xvfb-session.sh
 display=":${SCREENSHOT_DISPLAY:-7}"
 out=docs/screenshots
 work=$(mktemp -d)
@@ -70,16 +71,11 @@ api "$ann" POST "/ledgerwell/v1/accounts/$joint/share" "{\"user_id\":\"$bob_id\"
 sqlite3 "$data/ledgerwell.db" \
     "INSERT OR REPLACE INTO preferences(key, value) VALUES('lastViewedAccountId', '$joint')"
 
-Xvfb "$display" -screen 0 1400x1000x24 -nolisten tcp > /dev/null 2>&1 &
-pids+=($!)
-sleep 1
-DISPLAY="$display" openbox > /dev/null 2>&1 &
-pids+=($!)
-sleep 1
+xvfb_session_start 1400x1000
 
 find_window() { # title -> window id, waiting up to 20 s
     for _ in $(seq 40); do
-        id=$(DISPLAY="$display" xdotool search --onlyvisible --name "^$1\$" 2> /dev/null | head -1)
+        id=$(DISPLAY="$display" xdotool search --onlyvisible --name "^$1\$" 2> /dev/null | head -1 || true)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.5
     done

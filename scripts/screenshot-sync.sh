@@ -5,6 +5,7 @@
 # everything on its start-up sync. Writes docs/screenshots/sync-two-windows.png. Needs a build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/xvfb-session.sh
 display=":${SCREENSHOT_DISPLAY:-7}"
 out=docs/screenshots
 work=$(mktemp -d)
@@ -50,12 +51,7 @@ sign_in "$work/laptop"
 LEDGERWELL_DATA_DIR="$work/desktop" build/bin/ledgerwell-cli sample load > /dev/null
 LEDGERWELL_DATA_DIR="$work/desktop" build/bin/ledgerwell-cli sync > /dev/null
 
-Xvfb "$display" -screen 0 2000x1000x24 -nolisten tcp > /dev/null 2>&1 &
-pids+=($!)
-sleep 1
-DISPLAY="$display" openbox > /dev/null 2>&1 &
-pids+=($!)
-sleep 1
+xvfb_session_start 2000x1000
 start_window() { # name -> the window's id
     DISPLAY="$display" XDG_CONFIG_HOME="$work/config-$1" LEDGERWELL_DATA_DIR="$work/$1" \
         build/bin/ledgerwell > "$work/$1.log" 2>&1 &

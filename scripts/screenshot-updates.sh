@@ -5,6 +5,7 @@
 # docs/screenshots/{whats-new,update-dialog,update-startup}.png. Needs a build (scripts/build.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/xvfb-session.sh
 display=":${SCREENSHOT_DISPLAY:-6}"
 out=docs/screenshots
 work=$(mktemp -d)
@@ -56,19 +57,14 @@ bash scripts/release-manifest.sh --out "$work/downloads" --base-url "$base" \
 build/bin/ledgerwell-server --data "$work/server" --listen "127.0.0.1:$port" \
     --downloads "$work/downloads" > /dev/null 2> "$work/server.log" &
 pids+=($!)
-Xvfb "$display" -screen 0 1400x1000x24 -nolisten tcp > /dev/null 2>&1 &
-pids+=($!)
-sleep 1
-DISPLAY="$display" openbox > /dev/null 2>&1 &
-pids+=($!)
-sleep 1
+xvfb_session_start 1400x1000
 DISPLAY="$display" XDG_CONFIG_HOME="$work/config" LEDGERWELL_DATA_DIR="$work/data" \
     LEDGERWELL_UPDATE_URL="$base/ledgerwell/stable/" build/bin/ledgerwell > /dev/null 2>&1 &
 pids+=($!)
 
 find_window() { # title -> window id, waiting up to 20 s
     for _ in $(seq 40); do
-        id=$(DISPLAY="$display" xdotool search --onlyvisible --name "$1" 2> /dev/null | head -1)
+        id=$(DISPLAY="$display" xdotool search --onlyvisible --name "$1" 2> /dev/null | head -1 || true)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.5
     done

@@ -7,6 +7,7 @@
 #include "data/money.h"
 #include "data/preferencesrepository.h"
 #include "data/transactionrepository.h"
+#include "keyhintlabel.h"
 #include "linecommitter.h"
 #include "payeeautofill.h"
 #include "registerdelegate.h"
@@ -83,17 +84,15 @@ void RegisterScreen::buildLayout()
     m_statusLabel = new QLabel(this);
     m_statusLabel->setStyleSheet(
         QStringLiteral("color: %1; padding: 2px 4px;").arg(ThemeColors::muted().name()));
-    auto *help = new QLabel(tr("Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: "
-                               "memorize  |  ': copy above"),
-                            this);
-    help->setStyleSheet(
-        QStringLiteral("color: %1; padding: 2px 4px;").arg(QStringLiteral("#5A7A6E")));
-    // On a narrow window the key list wraps instead of holding the window wide.
-    help->setWordWrap(true);
-    help->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto *help = new KeyHintLabel(tr("Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  "
+                                     "Ctrl+M: memorize  |  ': copy above"),
+                                  this);
+    // One line always: on a narrow window the last keys give way (the tooltip lists them all).
+    help->setContentsMargins(4, 2, 4, 2);
+    help->setStyleSheet(QStringLiteral("color: %1;").arg(QStringLiteral("#5A7A6E")));
     m_statusLabel->setWordWrap(true);
     bottom->addWidget(m_statusLabel, 1);
-    bottom->addWidget(help, 2);
+    bottom->addWidget(help);
     layout->addLayout(bottom);
 }
 

@@ -6,15 +6,23 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListView>
+#include <QScreen>
 #include <QShortcut>
+#include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
 const QString kBackground = QStringLiteral("#152420");
 const QString kMuted = QStringLiteral("#8FAF9F");
-constexpr int kMinimumWidth = 180;
+constexpr int kMinimumWidth = 260;
+// On a screen too small for both, the list gives way to the register down to this.
+constexpr int kNarrowestWidth = 180;
+// What a window manager's frame may add before the frame is known.
+constexpr int kFrameAllowance = 8;
 
 QString listStyle()
 {
@@ -41,8 +49,6 @@ AccountSidebar::AccountSidebar(QWidget *parent)
     layout->setSpacing(0);
     m_view->setModel(m_model);
     m_view->setItemDelegate(new SidebarDelegate(m_view));
-    // Narrower than its usual 280 only when the window is: the register's columns need the room.
-    m_view->setMinimumWidth(kMinimumWidth);
     m_view->setFocusPolicy(Qt::NoFocus);
     m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -72,8 +78,30 @@ AccountSidebar::AccountSidebar(QWidget *parent)
             .arg(kBackground, kMuted, QStringLiteral("#1E3028")));
     layout->addWidget(m_view, 1);
     layout->addWidget(m_total);
-    setMinimumWidth(kMinimumWidth);
     setMaximumWidth(500);
+}
+
+QSize AccountSidebar::minimumSizeHint() const
+{
+    return {minimumWidthOnScreen(), QWidget::minimumSizeHint().height()};
+}
+
+int AccountSidebar::minimumWidthOnScreen() const
+{
+    // 260 wherever the screen holds it beside the register at its narrowest. An 800-pixel
+    // screen does not: there the register's columns keep their text and the list yields the
+    // few pixels they lack, rather than the window growing past the screen's edge.
+    const auto *splitter = qobject_cast<const QSplitter *>(parentWidget());
+    const QScreen *screen = this->screen();
+    if (!splitter || !screen || splitter->count() != 2) {
+        return kMinimumWidth;
+    }
+    const QWidget *other = splitter->widget(splitter->widget(0) == this ? 1 : 0);
+    const QWidget *top = window();
+    const int frame = std::max(kFrameAllowance, top->frameGeometry().width() - top->width());
+    const int room = screen->availableGeometry().width() - frame - splitter->handleWidth() -
+                     other->minimumSizeHint().width();
+    return std::clamp(room, kNarrowestWidth, kMinimumWidth);
 }
 
 QString AccountSidebar::totalText() const

@@ -23,6 +23,9 @@ class AccountSidebar final : public QWidget
 public:
     explicit AccountSidebar(QWidget *parent = nullptr);
 
+    // 260, or less on a screen too narrow for the list and the register side by side.
+    QSize minimumSizeHint() const override;
+
     QListView *view() const { return m_view; }
     SidebarModel *model() const { return m_model; }
     QString totalText() const;
@@ -43,6 +46,7 @@ signals:
 
 private:
     void rebuildShortcuts();
+    int minimumWidthOnScreen() const;
 
     SidebarModel *m_model;
     QListView *m_view;

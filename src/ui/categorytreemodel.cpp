@@ -1,6 +1,7 @@
 #include "categorytreemodel.h"
 
 #include "data/taxcodes.h"
+#include "register/themecolors.h"
 
 #include <QBrush>
 #include <QFont>
@@ -113,7 +114,9 @@ QVariant CategoryTreeModel::data(const QModelIndex &index, int role) const
     }
     if (role == Qt::ForegroundRole && index.column() == TypeColumn &&
         c.type == CategoryType::Income) {
-        return QBrush(QColor(0, 136, 0));
+        // The house green rather than pure (0, 136, 0): that one reads at 3.5:1 on the dark
+        // theme's rows and 4.3:1 on the light theme's alternate rows.
+        return QBrush(ThemeColors::positiveAmount());
     }
     return {};
 }

@@ -16,7 +16,8 @@ public:
                const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
-    static QString balanceColor(qint64 balance);
+    // The balance's colour by its sign, lighter on the selected row's background.
+    static QString balanceColor(qint64 balance, bool selected = false);
     static char16_t typeGlyph(int accountType);
 
 private:

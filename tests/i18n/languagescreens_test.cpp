@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "data/database.h"
 #include "i18n/tsfile.h"
+#include "register/keyhintlabel.h"
 #include "services/sampledataservice.h"
 #include "support/testappstate.h"
 #include "support/testrunner.h"
@@ -82,7 +83,7 @@ QChar acceleratorOf(const QString &text)
 
 bool textClipped(QWidget *widget)
 {
-    if (qobject_cast<ElidedLabel *>(widget)) {
+    if (qobject_cast<ElidedLabel *>(widget) || qobject_cast<KeyHintLabel *>(widget)) {
         return false; // elides by design and keeps the full text as its tool tip
     }
     if (auto *label = qobject_cast<QLabel *>(widget)) {

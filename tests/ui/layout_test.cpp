@@ -1,6 +1,7 @@
 #include "data/accountrepository.h"
 #include "data/transactionrepository.h"
 #include "register/columnfit.h"
+#include "register/keyhintlabel.h"
 #include "register/registercombobox.h"
 #include "register/registerheader.h"
 #include "register/registermodel.h"
@@ -12,6 +13,7 @@
 #include "support/testappstate.h"
 #include "support/testrunner.h"
 #include "ui/accountformdialog.h"
+#include "ui/accountsidebar.h"
 #include "ui/categoriesscreen.h"
 #include "ui/importscreen.h"
 #include "ui/mainwindow.h"
@@ -57,6 +59,7 @@ private slots:
     void resizedColumnKeepsItsWidth();
     void mainWindowStaysOnTheScreen_data();
     void mainWindowStaysOnTheScreen();
+    void sidebarKeepsItsWidth();
     void registerColumnsShareTheWidth_data();
     void registerColumnsShareTheWidth();
     void columnWidthsAreResizedAndRemembered();
@@ -245,6 +248,26 @@ void LayoutTest::mainWindowStaysOnTheScreen()
     }
 }
 
+void LayoutTest::sidebarKeepsItsWidth()
+{
+    auto window = openWindow();
+    AccountSidebar *sidebar = window->sidebar();
+    const int minimum = sidebar->minimumSizeHint().width();
+    if (available().width() >= 1000) {
+        // Room for both: 260 at least, 280 at first.
+        QCOMPARE(minimum, 260);
+        QCOMPARE(sidebar->width(), 280);
+    } else {
+        // An 800-pixel screen: the list yields only what the register's columns lack.
+        QVERIFY2(minimum >= 220 && minimum < 260, qPrintable(QString::number(minimum)));
+        const int register_ = window->registerScreen()->minimumSizeHint().width();
+        QVERIFY2(minimum + register_ + 16 >= available().width(),
+                 qPrintable(QStringLiteral("%1 + %2").arg(minimum).arg(register_)));
+    }
+    QVERIFY(sidebar->width() >= minimum);
+    QCOMPARE(sidebar->maximumWidth(), 500);
+}
+
 void LayoutTest::registerColumnsShareTheWidth_data()
 {
     QTest::addColumn<bool>("twoLine");
@@ -289,6 +312,16 @@ void LayoutTest::registerColumnsShareTheWidth()
             header->sectionSize(RegisterModel::MemoColumn));
     QVERIFY(header->sectionSize(RegisterModel::CategoryColumn) >=
             header->sectionSize(RegisterModel::MemoColumn));
+    // The key list below stays on its one line: whole beside the one-line register; beside the
+    // two-line one, whose account list takes its full 260 at 800 pixels, the last key may give
+    // way to "…".
+    auto *keys = screen->findChild<KeyHintLabel *>();
+    QVERIFY(keys);
+    if (twoLine) {
+        QVERIFY2(keys->shownText().count(QLatin1Char('|')) >= 3, qPrintable(keys->shownText()));
+    } else {
+        QCOMPARE(keys->shownText(), keys->text());
+    }
     keep(window.get(), twoLine ? QStringLiteral("register-twoline") : QStringLiteral("register"));
 }
 

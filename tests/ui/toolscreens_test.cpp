@@ -4,6 +4,7 @@
 #include "register/registermodel.h"
 #include "register/registerscreen.h"
 #include "register/registertableview.h"
+#include "register/themecolors.h"
 #include "support/records.h"
 #include "support/testappstate.h"
 #include "support/testrunner.h"
@@ -285,7 +286,8 @@ void ToolScreensTest::treeShowsParentsBoldAndIncomeGreen()
         if (name.data().toString() == "Interest Income") {
             const QModelIndex type = model->index(r, 1);
             QCOMPARE(type.data().toString(), QString("income"));
-            QCOMPARE(type.data(Qt::ForegroundRole).value<QBrush>().color(), QColor(0, 136, 0));
+            QCOMPARE(type.data(Qt::ForegroundRole).value<QBrush>().color(),
+                     ThemeColors::positiveAmount());
             QCOMPARE(model->index(r, 2).data().toString(), QString("Interest income"));
         }
     }

@@ -90,7 +90,8 @@ public:
     // The date of the newest reconciled line (invalid when there is none).
     QDate latestReconciledDate(const QString &accountId) const;
     // The reconciled lines of the account, added up, and the latest of their dates (invalid
-    // when there is none), from the account index alone.
+    // when there is none). Reads the rows themselves (the reconciled flag is in no index): the
+    // reconcile window uses latestReconciledDate and the index sums instead.
     ReconciledTotals reconciledTotals(const QString &accountId) const;
     // `text` goes to FTS5 unchanged; an empty text searches by the filter alone. Newest first,
     // at most kSearchLimit rows, running balances 0.

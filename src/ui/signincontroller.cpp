@@ -35,14 +35,6 @@ bool SignInController::isSignedIn() const
     return m_client->isAuthenticated();
 }
 
-QString SignInController::stateText() const
-{
-    if (!isSignedIn()) {
-        return tr("Not signed in");
-    }
-    return m_email.isEmpty() ? tr("Signed in") : tr("Signed in as %1").arg(m_email);
-}
-
 void SignInController::signIn()
 {
     if (isSignedIn()) {

@@ -20,8 +20,6 @@ public:
     SignInController(VarnAccount::Client *client, StatusBar *statusBar, QObject *parent = nullptr);
 
     bool isSignedIn() const;
-    // "Not signed in", or who is signed in once the server has said so.
-    QString stateText() const;
     bool isWaitingForBrowser() const { return m_waiting; }
 
 public slots:

@@ -2802,18 +2802,6 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <translation>Anmeldung fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <source>Not signed in</source>
-        <translation>Nicht angemeldet</translation>
-    </message>
-    <message>
-        <source>Signed in</source>
-        <translation>Angemeldet</translation>
-    </message>
-    <message>
-        <source>Signed in as %1</source>
-        <translation>Angemeldet als %1</translation>
-    </message>
-    <message>
         <source>Waiting for the sign-in in your web browser...</source>
         <translation>Warten auf die Anmeldung im Webbrowser...</translation>
     </message>

@@ -2802,18 +2802,6 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <translation>Error al iniciar sesión: %1</translation>
     </message>
     <message>
-        <source>Not signed in</source>
-        <translation>No ha iniciado sesión</translation>
-    </message>
-    <message>
-        <source>Signed in</source>
-        <translation>Sesión iniciada</translation>
-    </message>
-    <message>
-        <source>Signed in as %1</source>
-        <translation>Sesión iniciada como %1</translation>
-    </message>
-    <message>
         <source>Waiting for the sign-in in your web browser...</source>
         <translation>Esperando el inicio de sesión en su navegador web...</translation>
     </message>

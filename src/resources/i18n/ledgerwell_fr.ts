@@ -2802,18 +2802,6 @@ Les deux côtés du virement seront supprimés.</translation>
         <translation>Échec de la connexion : %1</translation>
     </message>
     <message>
-        <source>Not signed in</source>
-        <translation>Non connecté</translation>
-    </message>
-    <message>
-        <source>Signed in</source>
-        <translation>Connecté</translation>
-    </message>
-    <message>
-        <source>Signed in as %1</source>
-        <translation>Connecté en tant que %1</translation>
-    </message>
-    <message>
         <source>Waiting for the sign-in in your web browser...</source>
         <translation>En attente de la connexion dans votre navigateur...</translation>
     </message>

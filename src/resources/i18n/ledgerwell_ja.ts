@@ -2787,18 +2787,6 @@ Both sides of the transfer will be deleted.</source>
         <translation>サインインに失敗しました: %1</translation>
     </message>
     <message>
-        <source>Not signed in</source>
-        <translation>サインインしていません</translation>
-    </message>
-    <message>
-        <source>Signed in</source>
-        <translation>サインイン済み</translation>
-    </message>
-    <message>
-        <source>Signed in as %1</source>
-        <translation>%1 としてサインイン中</translation>
-    </message>
-    <message>
         <source>Waiting for the sign-in in your web browser...</source>
         <translation>Web ブラウザーでのサインインを待っています...</translation>
     </message>

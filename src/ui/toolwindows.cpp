@@ -4,10 +4,8 @@
 
 #include <QEvent>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QScreen>
 #include <QSettings>
-#include <QTimer>
 #include <QWidget>
 
 ToolWindows::ToolWindows(QWidget *mainWindow)
@@ -30,6 +28,7 @@ void ToolWindows::present(QWidget *window, const QString &title, const QSize &de
     window->setWindowTitle(title);
     window->removeEventFilter(this);
     window->installEventFilter(this);
+    WindowGeometry::keepInsideWhenShown(window);
     if (!window->isVisible()) {
         place(window, defaultSize);
     }
@@ -72,18 +71,6 @@ QRect ToolWindows::clamped(const QRect &frame, const QRect &available)
 
 bool ToolWindows::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Show) {
-        // A window manager adds the frame a little after the window shows, and a window clamped
-        // before that would lose its title bar or bottom edge past the screen's edge.
-        const QPointer<QWidget> window = qobject_cast<QWidget *>(watched);
-        for (const int delay : {0, 300}) {
-            QTimer::singleShot(delay, this, [this, window] {
-                if (window && window->isVisible()) {
-                    keepInside(window);
-                }
-            });
-        }
-    }
     if (event->type() == QEvent::Hide) {
         auto *window = qobject_cast<QWidget *>(watched);
         if (window && window->isWindow()) {

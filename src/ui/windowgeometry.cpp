@@ -21,6 +21,11 @@ void WindowGeometry::restore(QWidget *window, const QByteArray &saved, const QSi
         window->resize(fallback);
     }
     keepInside(window);
+    keepInsideWhenShown(window);
+}
+
+void WindowGeometry::keepInsideWhenShown(QWidget *window)
+{
     if (!window->findChild<WindowGeometry *>(QStringLiteral("WindowGeometry"),
                                              Qt::FindDirectChildrenOnly)) {
         new WindowGeometry(window);

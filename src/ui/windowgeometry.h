@@ -20,6 +20,9 @@ public:
     // inside its screen now, and again each time it is shown, once the window system has added
     // its frame.
     static void restore(QWidget *window, const QByteArray &saved, const QSize &fallback);
+    // Keeps the window inside its screen each time it is shown, once the window system has added
+    // its frame (a window manager may add it a little after the window shows).
+    static void keepInsideWhenShown(QWidget *window);
     // Moves (and when it must, shrinks) the window so that its frame lies inside `available`, or
     // inside the available area of its screen when `available` is empty.
     static void keepInside(QWidget *window, const QRect &available = QRect());
